@@ -1,0 +1,107 @@
+#include "app/game_session.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QScreen>
+
+#include "core/new_game.h"
+#include "core/statistics.h"
+#include "screens/about_box.h"
+#include "screens/okright_dlg.h"
+#include "screens/tform1.h"
+#include "screens/tform3.h"
+#include "screens/tform4.h"
+#include "screens/tform5.h"
+#include "screens/tform7.h"
+#include "ui/creature_images.h"
+#include "ui/help_window.h"
+
+namespace zorikan {
+
+GameSession::GameSession(QStringList arguments, QString dataFolder)
+    : arguments_(std::move(arguments)),
+      dataFolder_(std::move(dataFolder)),
+      game_(data_, port_, random_) {
+    const QString point = QLocale().decimalPoint();
+    game_.screens.decimalSeparator = point.size() == 1 ? point.at(0).toLatin1() : '.';
+    images_ = std::make_unique<ui::CreatureImages>([this](int species) {
+        return std::pair<int, int>(data_.SpeciesType1[species], data_.SpeciesType2[species]);
+    });
+
+    port_.beforeBox = [this] { refresh(); };
+    port_.window = [this](Window which) { return window(which); };
+    port_.boxParent = [this]() -> QWidget* {
+        return main_ && main_->isVisible() ? static_cast<QWidget*>(main_) : loader_;
+    };
+
+    // The windows in their fixed order of creation.
+    loader_ = new TForm3(*this);
+    title_ = new TForm1(*this);
+    about_ = new TAboutBox(*this);
+    main_ = new TForm4(*this);
+    battleLog_ = new TForm7();
+    statistics_ = new TForm5(*this);
+    nameDialog_ = new TOKRightDlg();
+    port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
+}
+
+GameSession::~GameSession() {
+    delete help_;
+    delete nameDialog_;
+    delete statistics_;
+    delete battleLog_;
+    delete main_;
+    delete about_;
+    delete title_;
+    delete loader_;
+}
+
+void GameSession::start() {
+    loader_->show();
+}
+
+void GameSession::refresh() {
+    if (refreshing_) return;
+    refreshing_ = true;
+    Freshen(game_);
+    main_->render();
+    statistics_->render();
+    refreshing_ = false;
+}
+
+void GameSession::placeWindows(bool loadedGame) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const WindowPlacement p = PlaceWindows(screen.width(), screen.height(), loadedGame);
+    main_->move(p.mainLeft, p.mainTop);
+    statistics_->move(p.statisticsLeft, p.statisticsTop);
+    battleLog_->move(p.battleLogLeft, p.battleLogTop);
+}
+
+void GameSession::quit() {
+    loader_->close();
+    QApplication::quit();
+}
+
+ui::HelpWindow* GameSession::help() {
+    if (!help_) help_ = new ui::HelpWindow();
+    return help_;
+}
+
+QWidget* GameSession::window(Window which) const {
+    switch (which) {
+        case Window::Loader:
+            return loader_;
+        case Window::Title:
+            return title_;
+        case Window::Main:
+            return main_;
+        case Window::BattleLog:
+            return battleLog_;
+        case Window::Statistics:
+            return statistics_;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace zorikan

@@ -1,0 +1,84 @@
+#pragma once
+// One run of the program: the game data, the random source, the game and its
+// windows, created once in their fixed order and then only shown and hidden.
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+#include "core/game.h"
+#include "core/game_data.h"
+#include "core/random.h"
+#include "ui/qt_player_port.h"
+
+namespace zorikan {
+
+namespace ui {
+class CreatureImages;
+class HelpWindow;
+}  // namespace ui
+
+class TForm1;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm7;
+class TAboutBox;
+class TOKRightDlg;
+
+class GameSession : public QObject {
+    Q_OBJECT
+
+public:
+    GameSession(QStringList arguments, QString dataFolder);
+    ~GameSession() override;
+
+    Game& game() { return game_; }
+    GameData& data() { return data_; }
+    SeededRandom& random() { return random_; }
+    ui::CreatureImages& images() { return *images_; }
+    const QStringList& arguments() const { return arguments_; }
+    const QString& dataFolder() const { return dataFolder_; }
+
+    // Shows the loader, whose timer starts the data load.
+    void start();
+    // Redraws every window from the model; runs after each action of the
+    // player and before every message box.
+    void refresh();
+    // Places the windows of a game that starts (new) or was loaded.
+    void placeWindows(bool loadedGame);
+    // Ends the program.
+    void quit();
+
+    TForm3* loader() const { return loader_; }
+    TForm1* title() const { return title_; }
+    TAboutBox* about() const { return about_; }
+    TForm4* mainWindow() const { return main_; }
+    TForm7* battleLog() const { return battleLog_; }
+    TForm5* statistics() const { return statistics_; }
+    TOKRightDlg* nameDialog() const { return nameDialog_; }
+    ui::HelpWindow* help();
+
+    QWidget* window(Window which) const;
+
+private:
+    QStringList arguments_;
+    QString dataFolder_;
+    GameData data_;
+    SeededRandom random_;
+    ui::QtPlayerPort port_;
+    Game game_;
+    std::unique_ptr<ui::CreatureImages> images_;
+    bool refreshing_ = false;
+
+    TForm3* loader_ = nullptr;
+    TForm1* title_ = nullptr;
+    TAboutBox* about_ = nullptr;
+    TForm4* main_ = nullptr;
+    TForm7* battleLog_ = nullptr;
+    TForm5* statistics_ = nullptr;
+    TOKRightDlg* nameDialog_ = nullptr;
+    ui::HelpWindow* help_ = nullptr;
+};
+
+}  // namespace zorikan

@@ -1,0 +1,16 @@
+#pragma once
+// A failed file operation, as the player sees it: the system's error text
+// ("File not found", "Invalid numeric input", ...) shown with a full stop.
+
+#include <string>
+
+namespace zorikan {
+
+struct FileError {
+    std::string text;
+
+    std::string message() const { return text + "."; }
+    bool operator==(const FileError&) const = default;
+};
+
+}  // namespace zorikan

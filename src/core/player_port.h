@@ -1,0 +1,38 @@
+#pragma once
+// The one way the game's rules reach the player. The desktop game shows real
+// message boxes and windows; tests answer with a scripted fake. Every call is
+// synchronous, so a rule continues only after the player closed the box.
+
+#include <string>
+
+namespace zorikan {
+
+enum class Window {
+    Loader,
+    Title,
+    Main,
+    BattleLog,
+    Zoridex,
+    Mart,
+    Statistics,
+    TypeComparisons,
+    GameCorner,
+};
+
+class PlayerPort {
+public:
+    virtual ~PlayerPort() = default;
+
+    // Appends one line to the battle log ("Battle Info"), visible or not.
+    virtual void logLine(const std::string& line) = 0;
+    virtual void information(const std::string& text) = 0;
+    virtual void warning(const std::string& text) = 0;
+    // An error box captioned "ZORIKAN Simulator".
+    virtual void error(const std::string& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool question(const std::string& text) = 0;
+    // A rule shows or hides a window at once. Showing the battle log clears it.
+    virtual void setWindowVisible(Window window, bool visible) = 0;
+};
+
+}  // namespace zorikan

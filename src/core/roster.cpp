@@ -1,0 +1,69 @@
+#include "core/roster.h"
+
+#include "core/statistics.h"
+
+namespace zorikan {
+
+namespace {
+
+constexpr const char* kOmnivarNote =
+    "NOTE: You can only catch one Omnivar at a time. You must release the one(s) you already "
+    "have if you want to catch another.";
+
+void EndReleaseMode(Game& game) {
+    MenuModel& menus = game.screens.menus;
+    menus.setChecked("ReleaseZRKN1", false);
+    game.screens.modes.ReleaseMode = false;
+    for (auto item : {"Tournaments1", "Evolve1", "FightTrainer1", "Buy1", "FightWild1"})
+        menus.enable(item);
+}
+
+}  // namespace
+
+void SetRosterListItem(Game& game, int slot, const std::string& caption, int species) {
+    StatisticsModel& view = game.screens.statistics;
+    view.rosterList[slot - 1] = RosterListItem{caption, species - 1};
+    ++view.rosterRevision;
+}
+
+bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t level) {
+    StatisticsModel& view = game.screens.statistics;
+    const bool starter = game.screens.main.starterListVisible;
+    if (!starter && view.rosterCount() >= kRosterSlots) {
+        game.port.warning("Your roster is full: it already holds " + std::to_string(kRosterSlots) +
+                          " ZORIKAN. Release one to make room for " + game.speciesName(species) +
+                          ".");
+        return false;
+    }
+    if (species == 150) game.port.information(kOmnivarNote);
+    HideButtons(game);
+    game.screens.main.arena.goVisible = false;
+
+    int slot = 1;
+    if (!starter) {
+        view.rosterList.emplace_back();
+        slot = view.rosterCount();
+    }
+    if (!game.state.OwnedFlags[species]) {
+        game.log(game.speciesName(species) + " has been added to the ZORIDEX!");
+        game.state.OwnedFlags[species] = true;
+    }
+    GameState& s = game.state;
+    s.RosterSpecies[slot] = species;
+    SetRosterListItem(game, slot, caption, species);
+    s.RosterLevel[slot] = level;
+    s.RosterExp[slot] = LevelThreshold(level);
+    return true;
+}
+
+void RosterDoubleClick(Game& game, int index) {
+    if (index < 0 || index >= game.screens.statistics.rosterCount()) return;
+    // The species comes from the entry's picture, which always matches its slot.
+    const int species = game.screens.statistics.rosterList[index].imageIndex + 1;
+    if (!IsSpecies(species)) return;
+    const int slot = index + 1;
+    game.port.information(CreatureStatistics(game, slot, species));
+    EndReleaseMode(game);
+}
+
+}  // namespace zorikan

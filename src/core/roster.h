@@ -1,0 +1,23 @@
+#pragma once
+// The roster of owned creatures and the statistics window's list of it.
+
+#include <cstdint>
+#include <string>
+
+#include "core/game.h"
+
+namespace zorikan {
+
+// Puts a creature of `species` at `level` (with level^3 experience) into the
+// next roster slot, or into slot 1 while the starter list is showing, and
+// registers a species new to the ZORIDEX. Returns false, with a message, when
+// the roster is full.
+bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t level);
+
+// A double-click on roster list entry `index` (from 0; -1 for none).
+void RosterDoubleClick(Game& game, int index);
+
+// Points list entry `slot - 1` at the creature in that slot, after a change.
+void SetRosterListItem(Game& game, int slot, const std::string& caption, int species);
+
+}  // namespace zorikan

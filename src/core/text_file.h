@@ -1,0 +1,14 @@
+#pragma once
+// Whole-file reading with the player-facing error texts of failed file
+// operations.
+
+#include <optional>
+#include <string>
+
+#include "core/file_error.h"
+
+namespace zorikan {
+
+std::optional<FileError> ReadTextFile(const std::string& path, std::string& text);
+
+}  // namespace zorikan

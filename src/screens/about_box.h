@@ -1,0 +1,30 @@
+#pragma once
+// The about box: the program's name and version, with the word size this
+// build really has.
+
+#include <QDialog>
+
+class QLabel;
+
+namespace zorikan {
+
+class GameSession;
+
+// "Version 4.1 (64-bit)" on a 64-bit build.
+QString VersionText();
+
+class TAboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(GameSession& session);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    GameSession& session_;
+    QLabel* icon_;
+};
+
+}  // namespace zorikan

@@ -1,0 +1,114 @@
+#include "screens/tform1.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/game_session.h"
+#include "core/new_game.h"
+#include "screens/about_box.h"
+#include "screens/okright_dlg.h"
+#include "screens/tform4.h"
+#include "ui/help_window.h"
+
+namespace zorikan {
+
+namespace {
+constexpr int kButtonWidth = 536;
+constexpr int kButtonHeight = 65;
+constexpr int kMargin = 8;
+}  // namespace
+
+TForm1::TForm1(GameSession& session) : QWidget(nullptr), session_(session) {
+    setObjectName("Form1");
+    setWindowTitle(kGameTitle);
+    setAutoFillBackground(true);
+    QPalette yellow = palette();
+    yellow.setColor(QPalette::Window, Qt::yellow);
+    yellow.setColor(QPalette::WindowText, Qt::black);
+    setPalette(yellow);
+
+    auto* title = new QLabel(kGameTitle, this);
+    title->setObjectName("TitleLabel");
+    QFont font("Arial");
+    font.setPixelSize(43);
+    title->setFont(font);
+    title->setStyleSheet("color: red;");
+    title->setAlignment(Qt::AlignCenter);
+    title->setGeometry(kMargin, 0, kButtonWidth, 45);
+
+    connect(addButton("NewButton", tr("Start a new game!"), 45), &QPushButton::clicked, this,
+            &TForm1::NewButtonClick);
+    connect(addButton("LoadButton", tr("Load a saved game..."), 109), &QPushButton::clicked, this,
+            &TForm1::LoadButtonClick);
+    connect(addButton("HelpButton", tr("Help!"), 173), &QPushButton::clicked, this,
+            &TForm1::HelpButtonClick);
+    connect(addButton("AboutButton", tr("About..."), 237), &QPushButton::clicked, this,
+            &TForm1::AboutButtonClick);
+    connect(addButton("ExitButton", tr("Exit"), 301), &QPushButton::clicked, this,
+            &TForm1::ExitButtonClick);
+
+    setFixedSize(kButtonWidth + 2 * kMargin, 301 + kButtonHeight + kMargin);
+    move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
+}
+
+QPushButton* TForm1::addButton(const char* name, const QString& caption, int top) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(kMargin, top, kButtonWidth, kButtonHeight);
+    QFont f = button->font();
+    f.setPixelSize(18);
+    button->setFont(f);
+    return button;
+}
+
+void TForm1::afterLoading() {
+    show();
+}
+
+void TForm1::NewButtonClick() {
+    const QString file = session_.mainWindow()->chooseSaveFile();
+    if (file.isEmpty()) return;
+    Game& game = session_.game();
+    BeginNewGame(game, file.toStdString());
+    QString name = session_.nameDialog()->askName();
+    TakePlayerName(game, name.toStdString());
+    game.setVisible(Window::Main, true);
+    ShowStarterChoice(game);
+    session_.placeWindows(false);
+    session_.refresh();
+}
+
+void TForm1::LoadButtonClick() {}
+
+void TForm1::HelpButtonClick() {
+    session_.help()->openTopic("Index");
+}
+
+void TForm1::AboutButtonClick() {
+    session_.about()->exec();
+}
+
+void TForm1::ExitButtonClick() {
+    exiting_ = true;
+    close();
+    session_.quit();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    // Leaving the title window while a game is on screen puts it away.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible() &&
+        session_.mainWindow()->isVisible())
+        hide();
+    QWidget::changeEvent(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!exiting_ && event->spontaneous()) session_.quit();
+}
+
+}  // namespace zorikan

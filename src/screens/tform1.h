@@ -1,0 +1,39 @@
+#pragma once
+// The title window: start a new game, load one, help, about, exit.
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace zorikan {
+
+class GameSession;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(GameSession& session);
+
+    // The data is loaded: open a saved game named on the command line, or
+    // show the title window.
+    void afterLoading();
+
+    void NewButtonClick();
+    void LoadButtonClick();
+    void HelpButtonClick();
+    void AboutButtonClick();
+    void ExitButtonClick();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton* addButton(const char* name, const QString& caption, int top);
+
+    GameSession& session_;
+    bool exiting_ = false;
+};
+
+}  // namespace zorikan

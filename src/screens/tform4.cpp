@@ -1,0 +1,160 @@
+#include "screens/tform4.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+
+#include "app/game_session.h"
+#include "core/menu_layout.h"
+#include "core/new_game.h"
+#include "screens/about_box.h"
+#include "ui/creature_images.h"
+#include "ui/help_window.h"
+
+namespace zorikan {
+
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TForm4::TForm4(GameSession& session) : QMainWindow(nullptr), session_(session) {
+    setObjectName("Form4");
+    setWindowTitle(kGameTitle);
+    client_ = new QWidget(this);
+    client_->setObjectName("ClientArea");
+    client_->setFixedSize(422, 270);
+    setCentralWidget(client_);
+    buildMenus();
+    buildStarterList();
+
+    onMenu("Quit1", [this] { close(); });
+    onMenu("About1", [this] { session_.about()->exec(); });
+    onMenu("Contents1", [this] { session_.help()->openTopic("Index"); });
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm4::buildMenus() {
+    QHash<QString, QMenu*> menus;
+    for (const MenuEntry& entry : MainMenuLayout()) {
+        const QString name = fromView(entry.name);
+        const QString caption = fromView(entry.caption);
+        const bool hasChildren = [&] {
+            for (const MenuEntry& e : MainMenuLayout())
+                if (e.parent == entry.name) return true;
+            return false;
+        }();
+        QAction* action = nullptr;
+        if (hasChildren) {
+            QMenu* menu = entry.parent.empty()
+                              ? new QMenu(caption, this)
+                              : menus.value(fromView(entry.parent))->addMenu(caption);
+            if (entry.parent.empty() && entry.name != kHiddenMenu) menuBar()->addMenu(menu);
+            menu->setObjectName(name);
+            menus.insert(name, menu);
+            action = menu->menuAction();
+        } else {
+            action = menus.value(fromView(entry.parent))->addAction(caption);
+            action->setCheckable(entry.checkable);
+            if (!entry.shortcut.empty())
+                action->setShortcut(QKeySequence(fromView(entry.shortcut)));
+            connect(action, &QAction::triggered, this, [this, name] {
+                if (auto command = commands_.value(name)) command();
+                session_.refresh();
+            });
+        }
+        action->setObjectName(name);
+        actions_.insert(name, action);
+    }
+    // The hidden menu's short cuts still work through the window itself.
+    for (QAction* action : menus.value(fromView(kHiddenMenu))->actions()) addAction(action);
+}
+
+void TForm4::buildStarterList() {
+    Label1 = new QLabel(tr("Select a starting ZORIKAN:"), client_);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(8, 8, 300, 16);
+    ListView1 = new QListWidget(client_);
+    ListView1->setObjectName("ListView1");
+    ListView1->setAccessibleName(tr("Starting ZORIKAN"));
+    Label1->setBuddy(ListView1);
+    ListView1->setGeometry(8, 28, 406, 234);
+    ListView1->setViewMode(QListView::ListMode);
+    ListView1->setIconSize(QSize(64, 64));
+    ListView1->setMouseTracking(true);
+    ListView1->viewport()->setCursor(Qt::PointingHandCursor);
+    ListView1->setStyleSheet("QListWidget::item:hover { text-decoration: underline; }");
+    connect(ListView1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ListView1Click(ListView1->row(item)); });
+    connect(ListView1, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ListView1Click(ListView1->row(item)); });
+    Label1->hide();
+    ListView1->hide();
+}
+
+void TForm4::onMenu(const QString& item, std::function<void()> command) {
+    commands_.insert(item, std::move(command));
+}
+
+void TForm4::render() {
+    const Game& game = session_.game();
+    setWindowTitle(QString::fromStdString(game.screens.main.caption));
+    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
+        const std::string name = it.key().toStdString();
+        it.value()->setEnabled(game.screens.menus.isEnabled(name));
+        if (it.value()->isCheckable()) it.value()->setChecked(game.screens.menus.isChecked(name));
+    }
+    const bool starters = game.screens.main.starterListVisible;
+    if (starters && ListView1->count() == 0) {
+        for (int species : kStarterSpecies)
+            new QListWidgetItem(session_.images().icon(species - 1),
+                                QString::fromStdString(game.data.SpeciesNames[species]), ListView1);
+    }
+    Label1->setVisible(starters);
+    ListView1->setVisible(starters);
+}
+
+QString TForm4::chooseSaveFile() {
+    QFileDialog dialog(this, tr("Save game as"));
+    dialog.setObjectName("SaveDialog1");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(tr("Saved Games (*.ZGS *.zgs)"));
+    dialog.setDefaultSuffix("zgs");
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+void TForm4::ListView1Click(int entry) {
+    if (entry < 0) return;
+    ChooseStarter(session_.game(), entry);
+    session_.refresh();
+    activateWindow();
+}
+
+bool TForm4::FormClose() {
+    return true;
+}
+
+void TForm4::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    if (!FormClose()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    event->accept();
+    session_.quit();
+}
+
+}  // namespace zorikan

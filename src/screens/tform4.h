@@ -1,0 +1,54 @@
+#pragma once
+// The main window: the menu bar, the starter list of a new game and the
+// battle arena. Menu commands are looked up by the items' object names.
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QMenu;
+
+namespace zorikan {
+
+class GameSession;
+
+class TForm4 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm4(GameSession& session);
+
+    void render();
+    // Connects a menu item (by object name) to what it does. After the
+    // command the windows are redrawn.
+    void onMenu(const QString& item, std::function<void()> command);
+    QAction* menuAction(const QString& item) const { return actions_.value(item); }
+    QWidget* clientArea() const { return client_; }
+    QListWidget* starterList() const { return ListView1; }
+
+    // The save dialog of a new game; empty when cancelled.
+    QString chooseSaveFile();
+
+    void ListView1Click(int entry);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildStarterList();
+    // The close sequence; false keeps the window open.
+    bool FormClose();
+
+    GameSession& session_;
+    QWidget* client_;
+    QLabel* Label1;
+    QListWidget* ListView1;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, std::function<void()>> commands_;
+    bool closing_ = false;
+};
+
+}  // namespace zorikan

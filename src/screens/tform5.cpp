@@ -1,0 +1,171 @@
+#include "screens/tform5.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "app/game_session.h"
+#include "core/roster.h"
+#include "screens/tform4.h"
+#include "ui/roster_list_model.h"
+
+namespace zorikan {
+
+namespace {
+
+constexpr int kWidth = 177;
+constexpr int kHeight = 473;
+constexpr int kValueLeft = 92;
+
+struct ItemRow {
+    const char* caption;
+    const char* buttonCaption;  // the trailing blanks keep the button over the caption
+    const char* countName;
+    int top;
+};
+
+constexpr ItemRow kItemRows[6] = {
+    {"ZORIBalls:", "ZORIBalls:      ", "ZoriBallsLbl", 152},
+    {"Great Balls:", "Great Balls:      ", "GreatBallsLbl", 168},
+    {"Ultra Balls:", "Ultra Balls:       ", "UltraBallsLbl", 184},
+    {"Master Balls:", "Master Balls:    ", "MasterBallsLbl", 200},
+    {"Potions:", "Potions:           ", "PotionsLbl", 216},
+    {"Super Potions:", "Super Potions: ", "SuperPotionsLbl", 232},
+};
+
+}  // namespace
+
+TForm5::TForm5(GameSession& session)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      session_(session) {
+    setObjectName("Form5");
+    setWindowTitle(tr("Statistics"));
+    setFixedSize(kWidth, kHeight);
+    setFocusPolicy(Qt::ClickFocus);
+
+    PlayerNameLbl = addRow(tr("Name:"), "PlayerNameLbl", 8);
+    PlayerNameLbl->setText(QString());
+    MoneyLbl = addRow(tr("Money:"), "MoneyLbl", 24, "Yen", QStringLiteral("¥"));
+    FightsLbl = addRow(tr("Fights:"), "FightsLbl", 40);
+    WinsLbl = addRow(tr("Wins:"), "WinsLbl", 56);
+    CapturesLbl = addRow(tr("Catches:"), "CapturesLbl", 72);
+    LossesLbl = addRow(tr("Losses/Flees:"), "LossesLbl", 88);
+    Percent = addRow(tr("Win Percentage:"), "Percent", 104, "PercentSign", "%");
+    OwnedZRKNLbl = addRow(tr("In ZORIDEX:"), "OwnedZRKNLbl", 120, "OfAll", tr("of 386"));
+
+    auto* items = new QLabel(tr("Items:"), this);
+    items->setGeometry(4, 136, 60, 16);
+    QFont bold = items->font();
+    bold.setBold(true);
+    items->setFont(bold);
+    auto* bevel = new QFrame(this);
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setGeometry(48, 143, kWidth - 52, 2);
+
+    for (int i = 0; i < 6; ++i) {
+        const ItemRow& row = kItemRows[i];
+        itemCountLabels_[i] = addRow(tr(row.caption), row.countName, row.top);
+        auto* button = new QPushButton(row.buttonCaption, this);
+        button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
+        button->setAccessibleName(tr("Use %1").arg(QString(row.caption).chopped(1)));
+        button->setGeometry(0, row.top, 75, 17);
+        QFont f = button->font();
+        f.setPixelSize(11);
+        button->setFont(f);
+        button->hide();
+        itemButtons_[i] = button;
+    }
+
+    ListView1 = new QListView(this);
+    ListView1->setObjectName("ListView1");
+    ListView1->setAccessibleName(tr("Your ZORIKAN"));
+    ListView1->setToolTip(tr("Doubleclick a ZORIKAN to see its statistics."));
+    ListView1->setGeometry(0, 252, kWidth, kHeight - 252);
+    ListView1->setViewMode(QListView::ListMode);
+    ListView1->setIconSize(QSize(32, 32));
+    ListView1->setUniformItemSizes(true);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setMouseTracking(true);
+    ListView1->viewport()->setCursor(Qt::PointingHandCursor);
+    ListView1->setStyleSheet("QListView::item:hover { text-decoration: underline; }");
+    rosterModel_ =
+        new ui::RosterListModel(session.game().screens.statistics, session.images(), this);
+    ListView1->setModel(rosterModel_);
+    connect(ListView1, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { ListView1Click(index.row()); });
+    connect(ListView1, &QListView::activated, this, [this](const QModelIndex& index) {
+        // Enter on a creature does what a double-click does.
+        if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) ListView1Click(index.row());
+    });
+}
+
+QLabel* TForm5::addRow(const QString& caption, const char* valueName, int top,
+                       const char* suffixName, const QString& suffix) {
+    auto* label = new QLabel(caption, this);
+    label->setGeometry(4, top, kValueLeft - 4, 16);
+    auto* value = new QLabel("0", this);
+    value->setObjectName(valueName);
+    value->setAccessibleName(caption);
+    value->setGeometry(kValueLeft, top, 50, 16);
+    label->setBuddy(value);
+    if (suffixName) {
+        auto* after = new QLabel(suffix, this);
+        after->setObjectName(suffixName);
+        after->setGeometry(kValueLeft + 52, top, kWidth - kValueLeft - 54, 16);
+        value->setFixedWidth(50);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    } else {
+        value->setFixedWidth(kWidth - kValueLeft - 4);
+    }
+    return value;
+}
+
+void TForm5::render() {
+    const StatisticsModel& m = session_.game().screens.statistics;
+    PlayerNameLbl->setText(QString::fromStdString(m.playerName));
+    MoneyLbl->setText(QString::fromStdString(m.money));
+    FightsLbl->setText(QString::fromStdString(m.fights));
+    WinsLbl->setText(QString::fromStdString(m.wins));
+    CapturesLbl->setText(QString::fromStdString(m.catches));
+    LossesLbl->setText(QString::fromStdString(m.losses));
+    Percent->setText(QString::fromStdString(m.percent));
+    OwnedZRKNLbl->setText(QString::fromStdString(m.registered));
+    for (int i = 0; i < 6; ++i) {
+        itemCountLabels_[i]->setText(QString::fromStdString(m.itemCounts[i]));
+        itemButtons_[i]->setVisible(m.itemButtonsVisible);
+        itemButtons_[i]->setEnabled(m.itemButtonEnabled[i]);
+    }
+    rosterModel_->sync();
+    ListView1->setEnabled(m.rosterListEnabled);
+    QPalette p = ListView1->palette();
+    p.setColor(QPalette::Base,
+               palette().color(m.rosterListGreyed ? QPalette::Button : QPalette::Base));
+    ListView1->setPalette(p);
+}
+
+void TForm5::ListView1Click(int row) {
+    RosterDoubleClick(session_.game(), row);
+    session_.refresh();
+}
+
+void TForm5::FormClick() {
+    if (session_.mainWindow()->isVisible()) session_.mainWindow()->activateWindow();
+}
+
+void TForm5::mousePressEvent(QMouseEvent* event) {
+    FormClick();
+    QWidget::mousePressEvent(event);
+}
+
+void TForm5::focusInEvent(QFocusEvent* event) {
+    // Only the roster list keeps the focus here; the window itself hands it
+    // back to the main window.
+    QWidget::focusInEvent(event);
+    FormClick();
+}
+
+}  // namespace zorikan

@@ -1,0 +1,42 @@
+#pragma once
+// A horizontal bar gauge that shows how full it is as a percentage, with a
+// settable maximum, position and bar colour.
+
+#include <QColor>
+#include <QWidget>
+
+namespace zorikan::ui {
+
+class Gauge : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Gauge(QWidget* parent = nullptr);
+
+    void setMaximum(int maximum);
+    void setPosition(int position);
+    void setBarColour(const QColor& colour);
+    // Paint at once when the shown percentage changes, for screens that are
+    // busy and cannot wait for the event loop.
+    void setImmediate(bool immediate) { immediate_ = immediate; }
+
+    int maximum() const { return maximum_; }
+    int position() const { return position_; }
+    int percent() const;
+    QColor barColour() const { return colour_; }
+
+    QSize sizeHint() const override { return {100, 14}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void changed(int percentBefore);
+
+    int maximum_ = 1;
+    int position_ = 0;
+    QColor colour_ = QColor(0, 0, 128);
+    bool immediate_ = false;
+};
+
+}  // namespace zorikan::ui

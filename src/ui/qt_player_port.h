@@ -1,0 +1,35 @@
+#pragma once
+// Message boxes and window requests of the game's rules, as real Qt boxes.
+// Before every box the windows are redrawn from the model, so the player
+// sees the state the rule has reached when the box appears.
+
+#include <QString>
+#include <functional>
+
+#include "core/player_port.h"
+
+class QWidget;
+
+namespace zorikan::ui {
+
+inline const QString kBoxCaption = QStringLiteral("ZORIKAN Simulator");
+
+class QtPlayerPort final : public PlayerPort {
+public:
+    std::function<void()> beforeBox;
+    std::function<void(const QString&)> appendLog;
+    std::function<QWidget*(Window)> window;
+    std::function<QWidget*()> boxParent;
+
+    void logLine(const std::string& line) override;
+    void information(const std::string& text) override;
+    void warning(const std::string& text) override;
+    void error(const std::string& text) override;
+    bool question(const std::string& text) override;
+    void setWindowVisible(Window which, bool visible) override;
+
+private:
+    QWidget* parentForBox();
+};
+
+}  // namespace zorikan::ui

@@ -1,0 +1,36 @@
+#include "ui/roster_list_model.h"
+
+#include "ui/creature_images.h"
+
+namespace zorikan::ui {
+
+RosterListModel::RosterListModel(const StatisticsModel& statistics, CreatureImages& images,
+                                 QObject* parent)
+    : QAbstractListModel(parent), statistics_(statistics), images_(images) {}
+
+int RosterListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : statistics_.rosterCount();
+}
+
+QVariant RosterListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= statistics_.rosterCount()) return {};
+    const RosterListItem& item = statistics_.rosterList[index.row()];
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole:
+            return QString::fromStdString(item.caption);
+        case Qt::DecorationRole:
+            return item.imageIndex >= 0 ? QVariant(images_.small(item.imageIndex)) : QVariant();
+        default:
+            return {};
+    }
+}
+
+void RosterListModel::sync() {
+    if (shownRevision_ == statistics_.rosterRevision) return;
+    shownRevision_ = statistics_.rosterRevision;
+    beginResetModel();
+    endResetModel();
+}
+
+}  // namespace zorikan::ui

@@ -1,0 +1,32 @@
+#pragma once
+// The statistics window's roster list, read straight from the game's model:
+// entry i is roster slot i + 1 with its caption and small picture.
+
+#include <QAbstractListModel>
+
+#include "core/screens.h"
+
+namespace zorikan::ui {
+
+class CreatureImages;
+
+class RosterListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    RosterListModel(const StatisticsModel& statistics, CreatureImages& images,
+                    QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // Tells the views when the roster list changed since the last look.
+    void sync();
+
+private:
+    const StatisticsModel& statistics_;
+    CreatureImages& images_;
+    std::uint64_t shownRevision_ = 0;
+};
+
+}  // namespace zorikan::ui
