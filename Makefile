@@ -1,0 +1,57 @@
+# The two set-up commands: `make run` starts the game, `make test` runs every
+# test headless. Each installs what a fresh Debian 12 machine is missing
+# (as root, with apt-get), then configures and builds into build/.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+# Build tools, Qt 6 with its multimedia module, the test and benchmark
+# libraries, and the GStreamer plug-ins that play wav, mp3, wma and MIDI.
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev \
+            gstreamer1.0-plugins-good gstreamer1.0-plugins-bad \
+            gstreamer1.0-plugins-ugly gstreamer1.0-libav
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing:" $$missing; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	  else \
+	    echo "Missing packages. Run as root:"; \
+	    echo "  apt-get install -y" $$missing; \
+	    exit 1; \
+	  fi; \
+	fi
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zorikan
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display found: ZORIKAN Simulator needs a desktop session (DISPLAY or WAYLAND_DISPLAY)."; \
+	  exit 1; \
+	fi
+	@./$(BUILD_DIR)/zorikan
+
+test: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zorikan_bench
+	@./$(BUILD_DIR)/bench/zorikan_bench
+
+clean:
+	rm -rf $(BUILD_DIR)

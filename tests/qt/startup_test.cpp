@@ -1,0 +1,113 @@
+// From launch to the first creature, through the real windows.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/game_session.h"
+#include "modal_helper.h"
+#include "screens/about_box.h"
+#include "screens/tform1.h"
+#include "screens/tform3.h"
+#include "screens/tform4.h"
+#include "screens/tform5.h"
+
+namespace zorikan {
+namespace {
+
+using testing::ModalAnswerer;
+using testing::WaitFor;
+
+QString DataFolder() { return QFileInfo(ZORIKAN_DATA_FILE).absolutePath(); }
+
+TEST(Startup, WithoutTheDataFileTheGameSaysSoAndOffersAWayOut) {
+    QTemporaryDir empty;
+    GameSession session({}, empty.path());
+    ModalAnswerer answers;
+    answers.answerBox();
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return answers.done() && session.loader()->loadFailed(); }));
+    EXPECT_EQ(answers.boxTexts, QStringList{"File not found."});
+    EXPECT_EQ(answers.boxTitles, QStringList{"ZORIKAN Simulator"});
+    EXPECT_TRUE(session.loader()->isVisible());
+    EXPECT_FALSE(session.title()->isVisible());
+    auto* quit = session.loader()->findChild<QPushButton*>("QuitButton");
+    ASSERT_NE(quit, nullptr);
+    EXPECT_TRUE(quit->isVisible());
+}
+
+TEST(Startup, TheLoaderFillsItsGaugesThenShowsTheTitle) {
+    GameSession session({}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.title()->isVisible(); }));
+    EXPECT_FALSE(session.loader()->isVisible());
+    EXPECT_EQ(session.loader()->gauges().totalPosition(), LoaderGauges::kTotalMaximum);
+    EXPECT_EQ(session.loader()->gauges().stagePosition(), 64);
+    EXPECT_FALSE(session.mainWindow()->isVisible());
+}
+
+TEST(Startup, ANewGameReachesTheStarterAndTheStatisticsWindow) {
+    QTemporaryDir saves;
+    const QString file = saves.filePath("first.zgs");
+    GameSession session({}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.title()->isVisible(); }));
+
+    ModalAnswerer answers;
+    answers.then([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(file);
+        dialog->accept();
+    });
+    answers.then([&](QWidget* w) {
+        auto* edit = w->findChild<QLineEdit*>("Edit1");
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->maxLength(), 15);
+        edit->clear();
+        QTest::keyClicks(edit, "Wren");
+        QTest::mouseClick(w->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(session.title()->findChild<QPushButton*>("NewButton"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return answers.done() && session.mainWindow()->isVisible(); }));
+
+    EXPECT_FALSE(session.title()->isVisible());
+    EXPECT_EQ(session.mainWindow()->windowTitle(), "ZORIKAN Simulator V4.1 - Wren [first.zgs]");
+    QListWidget* starters = session.mainWindow()->starterList();
+    ASSERT_TRUE(starters->isVisible());
+    ASSERT_EQ(starters->count(), 3);
+    EXPECT_EQ(starters->item(1)->text().toStdString(), session.data().SpeciesNames[4]);
+    EXPECT_FALSE(session.mainWindow()->menuAction("Action1")->isEnabled());
+
+    const QRect second = starters->visualItemRect(starters->item(1));
+    QTest::mouseClick(starters->viewport(), Qt::LeftButton, {}, second.center());
+    ASSERT_TRUE(WaitFor([&] { return session.statistics()->isVisible(); }));
+    const GameState& s = session.game().state;
+    EXPECT_EQ(s.RosterSpecies[1], 4);
+    EXPECT_EQ(s.RosterLevel[1], 5);
+    EXPECT_EQ(s.ZoriBalls, 3u);
+    EXPECT_FALSE(starters->isVisible());
+    EXPECT_TRUE(session.mainWindow()->menuAction("Action1")->isEnabled());
+    QListView* roster = session.statistics()->rosterList();
+    ASSERT_EQ(roster->model()->rowCount(), 1);
+    EXPECT_EQ(roster->model()->index(0, 0).data().toString().toStdString(),
+              session.data().SpeciesNames[4]);
+    EXPECT_EQ(session.statistics()->findChild<QLabel*>("PlayerNameLbl")->text(), "Wren");
+    EXPECT_EQ(session.statistics()->findChild<QLabel*>("ZoriBallsLbl")->text(), "3");
+    EXPECT_EQ(session.statistics()->findChild<QLabel*>("OwnedZRKNLbl")->text(), "1");
+}
+
+TEST(Startup, TheAboutBoxNamesTheRealWordSize) {
+    EXPECT_EQ(VersionText(), sizeof(void*) == 8 ? "Version 4.1 (64-bit)" : "Version 4.1 (32-bit)");
+}
+
+}  // namespace
+}  // namespace zorikan
