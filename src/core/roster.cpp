@@ -1,6 +1,8 @@
 #include "core/roster.h"
 
+#include "core/battle_start.h"
 #include "core/statistics.h"
+#include "core/zoridex.h"
 
 namespace zorikan {
 
@@ -16,6 +18,18 @@ void EndReleaseMode(Game& game) {
     game.screens.modes.ReleaseMode = false;
     for (auto item : {"Tournaments1", "Evolve1", "FightTrainer1", "Buy1", "FightWild1"})
         menus.enable(item);
+}
+
+// In an opened battle the creature may become the fighter; a trainer battle
+// takes only creatures within the level band, and says nothing of the others.
+void ChooseFighter(Game& game, int slot, int species) {
+    // The list is locked while a fighter is out.
+    if (!game.screens.statistics.rosterListEnabled) return;
+    const GameState& s = game.state;
+    const bool inBand = s.RosterLevel[slot] >= s.MinLevel && s.RosterLevel[slot] <= s.MaxLevel;
+    const bool allowed = game.battle.InWildBattle || (game.battle.InTrainerBattle && inBand);
+    if (allowed && game.port.question("Choose " + game.speciesName(species) + "?"))
+        ConfirmFighter(game, slot, species);
 }
 
 }  // namespace
@@ -46,7 +60,9 @@ bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t l
     }
     if (!game.state.OwnedFlags[species]) {
         game.log(game.speciesName(species) + " has been added to the ZORIDEX!");
+        ShowZoridex(game);
         game.state.OwnedFlags[species] = true;
+        SelectZoridexEntry(game, species - 1);
     }
     GameState& s = game.state;
     s.RosterSpecies[slot] = species;
@@ -63,6 +79,7 @@ void RosterDoubleClick(Game& game, int index) {
     if (!IsSpecies(species)) return;
     const int slot = index + 1;
     game.port.information(CreatureStatistics(game, slot, species));
+    ChooseFighter(game, slot, species);
     EndReleaseMode(game);
 }
 
