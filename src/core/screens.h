@@ -9,6 +9,7 @@
 
 #include "core/menus.h"
 #include "core/player_port.h"
+#include "core/zoridex_model.h"
 
 namespace zorikan {
 
@@ -118,6 +119,8 @@ struct Screens {
     MainWindowModel main;
     StatisticsModel statistics;
     CollectionModes modes;
+    ZoridexModel zoridex;
+    TypeComparisonModel typeComparisons;
     char decimalSeparator = '.';  // the player's locale, for percentages and multipliers
 };
 

@@ -1,0 +1,52 @@
+#include "core/save_load.h"
+
+#include "core/new_game.h"
+#include "core/opponent_menus.h"
+#include "core/save_game.h"
+#include "core/statistics.h"
+
+namespace zorikan {
+
+bool Save(Game& game) {
+    if (auto error = WriteSaveGameFile(game.state, game.screens.main.saveFileName)) {
+        game.port.error(error->message());
+        return false;
+    }
+    return true;
+}
+
+void RebuildRosterList(Game& game) {
+    StatisticsModel& view = game.screens.statistics;
+    view.rosterList.clear();
+    for (int slot = 1; slot <= kRosterSlots && game.state.RosterSpecies[slot] > 0; ++slot) {
+        const int species = game.state.RosterSpecies[slot];
+        view.rosterList.push_back({game.speciesName(species), species - 1});
+    }
+    ++view.rosterRevision;
+}
+
+bool LoadGame(Game& game, const std::string& path) {
+    // An older file leaves some values as they were, so read over a copy.
+    GameState loaded = game.state;
+    if (auto error = ReadSaveGameFile(path, loaded)) {
+        game.port.error(error->message());
+        return false;
+    }
+    game.state = std::move(loaded);
+    game.state.MinLevel = 2;
+    game.state.MaxLevel = 100;
+    game.screens.main.saveFileName = path;
+
+    RebuildRosterList(game);
+    game.screens.statistics.playerName = game.state.PlayerName;
+    Freshen(game);
+    game.screens.main.caption = GameCaption(game.state.PlayerName, path);
+    MenusEnabledAtLoad(game);
+    Freshen(game);
+    game.setVisible(Window::Statistics, true);
+    game.setVisible(Window::Main, true);
+    game.setVisible(Window::Title, false);
+    return true;
+}
+
+}  // namespace zorikan
