@@ -10,7 +10,11 @@
 #include "app/game_session.h"
 #include "core/menu_layout.h"
 #include "core/new_game.h"
+#include "core/turn.h"
+#include "core/wild_search.h"
 #include "screens/about_box.h"
+#include "screens/battle_arena.h"
+#include "screens/wild_panel.h"
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
 
@@ -33,6 +37,10 @@ TForm4::TForm4(GameSession& session) : QMainWindow(nullptr), session_(session) {
     setCentralWidget(client_);
     buildMenus();
     buildStarterList();
+    arena_ = new BattleArena(session, client_);
+    wildPanel_ = new WildPanel(session, client_);
+    onMenu("FindZRKN1", [this] { FindZRKN1Click(session_.game()); });
+    onMenu("Omnivar1", [this] { Omnivar1Click(session_.game()); });
 
     onMenu("Quit1", [this] { close(); });
     onMenu("About1", [this] { session_.about()->exec(); });
@@ -118,6 +126,8 @@ void TForm4::render() {
     }
     Label1->setVisible(starters);
     ListView1->setVisible(starters);
+    arena_->render();
+    wildPanel_->render();
 }
 
 QString TForm4::chooseSaveFile() {
@@ -140,6 +150,8 @@ void TForm4::ListView1Click(int entry) {
 }
 
 bool TForm4::FormClose() {
+    // Walking out of a tournament costs its penalty before the game is saved.
+    ClosingMainWindow(session_.game());
     return true;
 }
 

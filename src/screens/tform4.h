@@ -13,6 +13,8 @@ class QMenu;
 namespace zorikan {
 
 class GameSession;
+class BattleArena;
+class WildPanel;
 
 class TForm4 : public QMainWindow {
     Q_OBJECT
@@ -27,6 +29,8 @@ public:
     QAction* menuAction(const QString& item) const { return actions_.value(item); }
     QWidget* clientArea() const { return client_; }
     QListWidget* starterList() const { return ListView1; }
+    BattleArena* arena() const { return arena_; }
+    WildPanel* wildPanel() const { return wildPanel_; }
 
     // The save dialog of a new game; empty when cancelled.
     QString chooseSaveFile();
@@ -46,6 +50,8 @@ private:
     QWidget* client_;
     QLabel* Label1;
     QListWidget* ListView1;
+    BattleArena* arena_;
+    WildPanel* wildPanel_;
     QHash<QString, QAction*> actions_;
     QHash<QString, std::function<void()>> commands_;
     bool closing_ = false;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/game_session.h"
+#include "core/battle_items.h"
 #include "core/roster.h"
 #include "screens/tform4.h"
 #include "ui/roster_list_model.h"
@@ -77,6 +78,10 @@ TForm5::TForm5(GameSession& session)
         f.setPixelSize(11);
         button->setFont(f);
         button->hide();
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            UseItem(session_.game(), static_cast<ItemButton>(i));
+            session_.refresh();
+        });
         itemButtons_[i] = button;
     }
 

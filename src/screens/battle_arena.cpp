@@ -1,0 +1,217 @@
+#include "screens/battle_arena.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/game_session.h"
+#include "core/end_battle.h"
+#include "core/turn.h"
+#include "ui/creature_images.h"
+#include "ui/gauge.h"
+
+namespace zorikan {
+
+namespace {
+
+QColor BarColour(GaugeColour colour) {
+    switch (colour) {
+        case GaugeColour::Yellow:
+            return QColor(255, 255, 0);
+        case GaugeColour::Red:
+            return QColor(255, 0, 0);
+        default:
+            return QColor(0, 128, 0);
+    }
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void ShowGauge(ui::Gauge* gauge, const HpGauge& model) {
+    gauge->setMaximum(model.maximum);
+    gauge->setPosition(model.position);
+    gauge->setBarColour(BarColour(model.colour));
+}
+
+}  // namespace
+
+BattleArena::BattleArena(GameSession& session, QWidget* parent)
+    : QGroupBox(tr("Battle Arena"), parent), session_(session) {
+    setObjectName("GroupBox1");
+    setGeometry(120, 16, 297, 241);
+
+    ListView2 = makePicture("ListView2", tr("Your ZORIKAN"), 4, 16);
+    Label2 = makeLabel("Label2", this, 72, 24);
+    Gauge1 = new ui::Gauge(this);
+    Gauge1->setObjectName("Gauge1");
+    Gauge1->setAccessibleName(tr("Your hit points"));
+    Gauge1->setGeometry(208, 24, 81, 12);
+    Label8 = makeLabel("Label8", this, 8, 80);
+    Label8->setFixedWidth(53);
+    Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label8->setText("1000/1000");
+
+    RadioGroup1 = new QGroupBox(tr("'s Attacks:"), this);
+    RadioGroup1->setObjectName("RadioGroup1");
+    RadioGroup1->setGeometry(72, 40, 217, 89);
+    attackGroup_ = new QButtonGroup(this);
+    for (int i = 0; i < 5; ++i) {
+        auto* item = new QRadioButton(RadioGroup1);
+        item->setObjectName(QStringLiteral("RadioItem%1").arg(i));
+        item->setGeometry(8, 14 + i * 15, 201, 15);
+        attackGroup_->addButton(item, i);
+        attackItems_[i] = item;
+    }
+    connect(attackGroup_, &QButtonGroup::idClicked, this,
+            [this](int id) { session_.game().screens.main.arena.selectedAttack = id; });
+
+    Button1 = new QPushButton(tr("Go!"), this);
+    Button1->setObjectName("Button1");
+    Button1->setAccessibleName(tr("Go!"));
+    Button1->setGeometry(248, 8, 43, 15);
+    connect(Button1, &QPushButton::clicked, this, &BattleArena::Button1Click);
+
+    ListView3 = makePicture("ListView3", tr("Enemy ZORIKAN"), 4, 112);
+    Label3 = makeLabel("Label3", this, 72, 136);
+    Gauge2 = new ui::Gauge(this);
+    Gauge2->setObjectName("Gauge2");
+    Gauge2->setAccessibleName(tr("Enemy hit points"));
+    Gauge2->setGeometry(176, 136, 113, 12);
+    Label9 = makeLabel("Label9", this, 8, 176);
+    Label9->setFixedWidth(53);
+    Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label9->setText("1000/1000");
+
+    GroupBox2 = new QGroupBox(tr("Enemy 's Attacks:"), this);
+    GroupBox2->setObjectName("GroupBox2");
+    GroupBox2->setGeometry(72, 152, 217, 81);
+    for (int i = 0; i < 4; ++i) {
+        opponentAttacks_[i] =
+            makeLabel(qPrintable(QStringLiteral("Label%1").arg(4 + i)), GroupBox2, 8, 16 * (i + 1));
+        opponentAttacks_[i]->setText(tr("Opp. Attack #%1").arg(i + 1));
+    }
+
+    EndButton = new QPushButton(tr("End Fight"), this);
+    EndButton->setObjectName("EndButton");
+    EndButton->setAccessibleName(tr("End Fight"));
+    EndButton->setGeometry(8, 208, 57, 25);
+    connect(EndButton, &QPushButton::clicked, this, &BattleArena::EndButtonClick);
+
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{Gauge1, Label8, RadioGroup1, Button1, EndButton, Label2})
+        hidden->hide();
+    // Gauges paint at once: the arena changes inside long handlers and boxes.
+    Gauge1->setImmediate(true);
+    Gauge2->setImmediate(true);
+    hide();
+}
+
+QListWidget* BattleArena::makePicture(const char* name, const QString& accessible, int left,
+                                      int top) {
+    auto* list = new QListWidget(this);
+    list->setObjectName(name);
+    list->setAccessibleName(accessible);
+    list->setGeometry(left, top, 65, 65);
+    list->setFrameShape(QFrame::NoFrame);
+    list->setIconSize(QSize(64, 64));
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setAutoFillBackground(false);
+    list->viewport()->setAutoFillBackground(false);
+    new QListWidgetItem(list);
+    return list;
+}
+
+QLabel* BattleArena::makeLabel(const char* name, QWidget* parent, int left, int top) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->move(left, top);
+    return label;
+}
+
+void BattleArena::setPicture(QListWidget* list, int image) {
+    int& shown = shownImages_[list == ListView2 ? 0 : 1];
+    if (shown == image) return;
+    shown = image;
+    list->item(0)->setIcon(image < 0 ? QIcon() : QIcon(session_.images().large(image)));
+}
+
+void BattleArena::placeGauge(QLabel* label, ui::Gauge* gauge) {
+    label->adjustSize();
+    const int left = label->width() + 80;
+    gauge->setGeometry(left, gauge->y(), 289 - left, gauge->height());
+}
+
+void BattleArena::renderFighter(const ArenaModel& arena) {
+    setPicture(ListView2, arena.fighterImage);
+    if (Label2->text() != Text(arena.fighterLabel)) {
+        Label2->setText(Text(arena.fighterLabel));
+        placeGauge(Label2, Gauge1);
+    }
+    Label2->setVisible(arena.fighterLabelVisible);
+    ShowGauge(Gauge1, arena.fighterGauge);
+    Gauge1->setVisible(arena.fighterGaugeVisible);
+    Label8->setText(Text(arena.fighterHpText));
+    Label8->setVisible(arena.fighterHpVisible);
+    RadioGroup1->setTitle(Text(arena.attackCaption));
+    for (int i = 0; i < 5; ++i) {
+        attackItems_[i]->setText(Text(arena.attackItems[i]));
+        attackItems_[i]->setAccessibleName(Text(arena.attackItems[i]));
+    }
+    if (arena.selectedAttack < 0) {
+        // A button group keeps one item checked; lift that for the next battle.
+        attackGroup_->setExclusive(false);
+        for (QRadioButton* item : attackItems_) item->setChecked(false);
+        attackGroup_->setExclusive(true);
+    } else {
+        attackItems_[arena.selectedAttack]->setChecked(true);
+    }
+    RadioGroup1->setVisible(arena.attacksVisible);
+    Button1->setVisible(arena.goVisible);
+    EndButton->setVisible(arena.endVisible);
+}
+
+void BattleArena::renderOpponent(const ArenaModel& arena) {
+    setPicture(ListView3, arena.opponentImage);
+    if (Label3->text() != Text(arena.opponentLabel)) {
+        Label3->setText(Text(arena.opponentLabel));
+        placeGauge(Label3, Gauge2);
+    }
+    ShowGauge(Gauge2, arena.opponentGauge);
+    Label9->setText(Text(arena.opponentHpText));
+    GroupBox2->setTitle(Text(arena.opponentAttacksCaption));
+    for (int i = 0; i < 4; ++i) {
+        opponentAttacks_[i]->setText(Text(arena.opponentAttacks[i]));
+        opponentAttacks_[i]->adjustSize();
+    }
+}
+
+void BattleArena::render() {
+    const ArenaModel& arena = session_.game().screens.main.arena;
+    renderOpponent(arena);
+    renderFighter(arena);
+    setVisible(arena.visible);
+    // Keyboard players land on the next thing to do.
+    if (arena.goVisible && !goWasVisible_) attackItems_[0]->setFocus();
+    if (arena.endVisible && !endWasVisible_) EndButton->setFocus();
+    goWasVisible_ = arena.goVisible;
+    endWasVisible_ = arena.endVisible;
+}
+
+void BattleArena::Button1Click() {
+    GoClick(session_.game());
+    session_.refresh();
+}
+
+void BattleArena::EndButtonClick() {
+    EndBattle(session_.game());
+    session_.refresh();
+}
+
+}  // namespace zorikan
