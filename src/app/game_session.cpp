@@ -1,4 +1,5 @@
 #include "app/game_session.h"
+#include "app/side_menus.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -13,8 +14,11 @@
 #include "screens/tform4.h"
 #include "screens/tform5.h"
 #include "screens/tform7.h"
+#include "screens/tform8.h"
+#include "screens/tforma.h"
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
+#include "ui/music_player.h"
 
 namespace zorikan {
 
@@ -40,15 +44,24 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     about_ = new TAboutBox(*this);
     main_ = new TForm4(*this);
     battleLog_ = new TForm7();
+    zoridex_ = new TForm8(*this);
     statistics_ = new TForm5(*this);
     nameDialog_ = new TOKRightDlg();
+    typeComparisons_ = new TFormA(*this);
+    music_ = std::make_unique<ui::MusicPlayer>(
+        [this] { return game_.screens.menus.isChecked(kRepeatMusic); },
+        [this](const QString& text) { port_.error(text.toStdString()); });
+    ConnectSideMenus(*this);
     port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
 }
 
 GameSession::~GameSession() {
     delete help_;
+    music_.reset();
+    delete typeComparisons_;
     delete nameDialog_;
     delete statistics_;
+    delete zoridex_;
     delete battleLog_;
     delete main_;
     delete about_;
@@ -66,6 +79,8 @@ void GameSession::refresh() {
     Freshen(game_);
     main_->render();
     statistics_->render();
+    zoridex_->render();
+    typeComparisons_->render();
     refreshing_ = false;
 }
 
@@ -97,6 +112,10 @@ QWidget* GameSession::window(Window which) const {
             return main_;
         case Window::BattleLog:
             return battleLog_;
+        case Window::Zoridex:
+            return zoridex_;
+        case Window::TypeComparisons:
+            return typeComparisons_;
         case Window::Statistics:
             return statistics_;
         default:

@@ -16,6 +16,7 @@ namespace zorikan {
 namespace ui {
 class CreatureImages;
 class HelpWindow;
+class MusicPlayer;
 }  // namespace ui
 
 class TForm1;
@@ -23,6 +24,8 @@ class TForm3;
 class TForm4;
 class TForm5;
 class TForm7;
+class TForm8;
+class TFormA;
 class TAboutBox;
 class TOKRightDlg;
 
@@ -55,6 +58,9 @@ public:
     TAboutBox* about() const { return about_; }
     TForm4* mainWindow() const { return main_; }
     TForm7* battleLog() const { return battleLog_; }
+    TForm8* zoridex() const { return zoridex_; }
+    TFormA* typeComparisons() const { return typeComparisons_; }
+    ui::MusicPlayer& music() { return *music_; }
     TForm5* statistics() const { return statistics_; }
     TOKRightDlg* nameDialog() const { return nameDialog_; }
     ui::HelpWindow* help();
@@ -76,6 +82,9 @@ private:
     TAboutBox* about_ = nullptr;
     TForm4* main_ = nullptr;
     TForm7* battleLog_ = nullptr;
+    TForm8* zoridex_ = nullptr;
+    TFormA* typeComparisons_ = nullptr;
+    std::unique_ptr<ui::MusicPlayer> music_;
     TForm5* statistics_ = nullptr;
     TOKRightDlg* nameDialog_ = nullptr;
     ui::HelpWindow* help_ = nullptr;

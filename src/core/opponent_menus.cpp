@@ -6,10 +6,10 @@ namespace {
 
 // Indexed by badge count 0..24.
 constexpr const char* kOpenedByBadge[kBadgeCount + 1] = {
-    "",          "Nerissa1", "LtHarker1", "Odile1",   "Imara1",    "Tilde1",   "Fenwick1",
-    "Roderic1",  "GrandFour1", "Nils1",   "Posy1",    "Elwin1",    "Grigor1",  "Lunet1",
-    "Haskel1",   "Vesper1",  "Kell1",     "Dunstan1", "Caddock1",  "Ravenna1", "Osric1",
-    "Merle1",    "OrinIsla1", "Marius1",  "Elites1",
+    "",         "Nerissa1",   "LtHarker1", "Odile1",   "Imara1",   "Tilde1",   "Fenwick1",
+    "Roderic1", "GrandFour1", "Nils1",     "Posy1",    "Elwin1",   "Grigor1",  "Lunet1",
+    "Haskel1",  "Vesper1",    "Kell1",     "Dunstan1", "Caddock1", "Ravenna1", "Osric1",
+    "Merle1",   "OrinIsla1",  "Marius1",   "Elites1",
 };
 
 }  // namespace

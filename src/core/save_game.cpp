@@ -61,9 +61,9 @@ std::string SaveGameText(const GameState& s) {
          {s.GrandFourChampionBeaten, s.KellBeaten, s.MeBeaten, s.Gift385Given, s.Gift386Given})
         out.flag(flag);
     out.number(static_cast<unsigned>(s.BadgeCount));
-    for (std::uint32_t value : {s.Money, s.Wins, s.Losses, s.Fights, s.Catches, s.ZoriBalls,
-                                s.GreatBalls, s.UltraBalls, s.MasterBalls, s.Potions,
-                                s.SuperPotions})
+    for (std::uint32_t value :
+         {s.Money, s.Wins, s.Losses, s.Fights, s.Catches, s.ZoriBalls, s.GreatBalls, s.UltraBalls,
+          s.MasterBalls, s.Potions, s.SuperPotions})
         out.number(value);
     for (int species = 1; species <= kSpeciesCount; ++species) out.flag(s.OwnedFlags[species]);
     for (int slot = 1; slot <= kRosterSlots; ++slot) {
@@ -90,9 +90,9 @@ std::optional<FileError> ReadSaveGameText(std::string_view raw, GameState& s) {
         s.Gift386Given = readFlag(in);
     }
     if (auto error = readLow8(in, s.BadgeCount)) return error;
-    for (std::uint32_t* value : {&s.Money, &s.Wins, &s.Losses, &s.Fights, &s.Catches,
-                                 &s.ZoriBalls, &s.GreatBalls, &s.UltraBalls, &s.MasterBalls,
-                                 &s.Potions, &s.SuperPotions})
+    for (std::uint32_t* value :
+         {&s.Money, &s.Wins, &s.Losses, &s.Fights, &s.Catches, &s.ZoriBalls, &s.GreatBalls,
+          &s.UltraBalls, &s.MasterBalls, &s.Potions, &s.SuperPotions})
         if (auto error = readLow32(in, *value)) return error;
 
     const int registered = current ? kSpeciesCount : kSpeciesInV1;

@@ -15,6 +15,10 @@ bool Save(Game& game) {
     return true;
 }
 
+bool SaveAtClose(Game& game) {
+    return game.screens.main.starterListVisible || Save(game);
+}
+
 void RebuildRosterList(Game& game) {
     StatisticsModel& view = game.screens.statistics;
     view.rosterList.clear();

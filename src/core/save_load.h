@@ -12,6 +12,10 @@ namespace zorikan {
 // main window can stay open for another try.
 bool Save(Game& game);
 
+// The save in the main window's close: nothing is written while the starter
+// list still shows. False when the write failed and the window stays open.
+bool SaveAtClose(Game& game);
+
 // Reads the saved game at `path` and brings up play: roster list, name,
 // counters, caption, opened menus, statistics and main window; the title
 // window goes away. The caller places the windows (PlaceWindows(..., true)).

@@ -24,9 +24,9 @@ std::string ZoridexEntry(const GameData& data, int species) {
 }
 
 std::string SpeciesTypeEntry(const GameData& data, int species) {
-    std::string entry = data.SpeciesNames[species] + ", " + TypeName(data, data.SpeciesType1[species]);
-    if (data.SpeciesType2[species] != 0)
-        entry += "/" + TypeName(data, data.SpeciesType2[species]);
+    std::string entry =
+        data.SpeciesNames[species] + ", " + TypeName(data, data.SpeciesType1[species]);
+    if (data.SpeciesType2[species] != 0) entry += "/" + TypeName(data, data.SpeciesType2[species]);
     return entry;
 }
 
@@ -53,8 +53,7 @@ void UpdateDisplay(Game& game) {
     if (view.type2Visible) view.type2 = "/" + TypeName(data, data.SpeciesType2[n]);
     view.picture = n - 1;
     view.name = ZoridexEntry(data, n);
-    const bool shown =
-        game.state.OwnedFlags[n] || game.screens.menus.isChecked(kAlwaysShowAttacks);
+    const bool shown = game.state.OwnedFlags[n] || game.screens.menus.isChecked(kAlwaysShowAttacks);
     for (int k = 0; k < 4; ++k) {
         const int attack = data.SpeciesAttacks[n][k + 1];
         view.attackNames[k] = shown && IsAttack(attack) ? data.AttackNames[attack] : "???";
@@ -104,8 +103,8 @@ std::string GeneralFormat(double value, char decimalSeparator) {
     // to_chars ignores the C locale, which the desktop toolkit sets from the
     // system; the separator is put in below.
     char buffer[40];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                std::chars_format::general, 15);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     for (char& c : text)
         if (c == '.') c = decimalSeparator;

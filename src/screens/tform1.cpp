@@ -2,13 +2,16 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
 #include "app/game_session.h"
+#include "core/command_line.h"
 #include "core/new_game.h"
+#include "core/save_load.h"
 #include "screens/about_box.h"
 #include "screens/okright_dlg.h"
 #include "screens/tform4.h"
@@ -66,7 +69,21 @@ QPushButton* TForm1::addButton(const char* name, const QString& caption, int top
 }
 
 void TForm1::afterLoading() {
-    show();
+    std::vector<std::string> parameters;
+    for (const QString& argument : session_.arguments())
+        parameters.push_back(argument.toStdString());
+    const auto file = SavedGameToLoad(parameters, [](const std::string& path) {
+        return QFileInfo(QString::fromStdString(path)).isFile();
+    });
+    // After a failed load the title window offers a new game or another file.
+    if (!file || !LoadGame(QString::fromStdString(*file))) show();
+}
+
+bool TForm1::LoadGame(const QString& file) {
+    if (!zorikan::LoadGame(session_.game(), file.toStdString())) return false;
+    session_.placeWindows(true);
+    session_.refresh();
+    return true;
 }
 
 void TForm1::NewButtonClick() {
@@ -82,7 +99,16 @@ void TForm1::NewButtonClick() {
     session_.refresh();
 }
 
-void TForm1::LoadButtonClick() {}
+void TForm1::LoadButtonClick() {
+    QFileDialog dialog(this, tr("Open"));
+    dialog.setObjectName("OpenDialog1");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(tr("Saved Games (*.ZGS *.zgs)"));
+    dialog.setDefaultSuffix("zgs");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    LoadGame(dialog.selectedFiles().first());
+}
 
 void TForm1::HelpButtonClick() {
     session_.help()->openTopic("Index");

@@ -24,6 +24,8 @@ public:
     void HelpButtonClick();
     void AboutButtonClick();
     void ExitButtonClick();
+    // Opens a saved game and brings up play; false when it failed to load.
+    bool LoadGame(const QString& file);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -28,10 +28,10 @@ class OpponentMenusTest : public GameTest {};
 
 TEST_F(OpponentMenusTest, EachBadgeOpensExactlyOneItem) {
     const std::vector<std::string> expected{
-        "Nerissa1", "LtHarker1", "Odile1",  "Imara1",   "Tilde1", "Fenwick1",  "Roderic1",
-        "GrandFour1", "Nils1",   "Posy1",   "Elwin1",   "Grigor1", "Lunet1",   "Haskel1",
-        "Vesper1",  "Kell1",     "Dunstan1", "Caddock1", "Ravenna1", "Osric1", "Merle1",
-        "OrinIsla1", "Marius1",  "Elites1"};
+        "Nerissa1", "LtHarker1",  "Odile1",  "Imara1",    "Tilde1",   "Fenwick1",
+        "Roderic1", "GrandFour1", "Nils1",   "Posy1",     "Elwin1",   "Grigor1",
+        "Lunet1",   "Haskel1",    "Vesper1", "Kell1",     "Dunstan1", "Caddock1",
+        "Ravenna1", "Osric1",     "Merle1",  "OrinIsla1", "Marius1",  "Elites1"};
     for (int badges = 1; badges <= 24; ++badges) {
         Game fresh{game.data, port, random};
         fresh.state.BadgeCount = static_cast<std::uint8_t>(badges);
@@ -52,10 +52,10 @@ TEST_F(OpponentMenusTest, LoadOpensEverythingTheProgressAllows) {
     game.state.BadgeCount = 10;
     game.state.GrandFourChampionBeaten = true;
     MenusEnabledAtLoad(game);
-    EXPECT_EQ(Opened(game.screens.menus),
-              (std::set<std::string>{"Nerissa1", "LtHarker1", "Odile1", "Imara1", "Tilde1",
-                                     "Fenwick1", "Roderic1", "GrandFour1", "BrennarGymLeaders1",
-                                     "Nils1", "Posy1"}));
+    EXPECT_EQ(
+        Opened(game.screens.menus),
+        (std::set<std::string>{"Nerissa1", "LtHarker1", "Odile1", "Imara1", "Tilde1", "Fenwick1",
+                               "Roderic1", "GrandFour1", "BrennarGymLeaders1", "Nils1", "Posy1"}));
     EXPECT_TRUE(game.screens.menus.isEnabled("Aubric1"));
 }
 

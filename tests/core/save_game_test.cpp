@@ -206,10 +206,10 @@ TEST(SaveGameText, IdentifierLineDecidesTheLayout) {
 TEST(SaveGameText, FlagIsSetOnlyByTheWholeLineTrue) {
     auto lines = Lines(SaveGameText(GameState{}));
     const std::vector<std::pair<std::string, bool>> cases{
-        {"TRUE", true}, {"True", false}, {"true", false},     {"TRUE ", false},
+        {"TRUE", true}, {"True", false}, {"true", false}, {"TRUE ", false},
         {"", false},    {"1", false},    {" TRUE", false}};
     for (const auto& [line, expected] : cases) {
-        lines[2] = line;  // GrandFourChampionBeaten
+        lines[2] = line;   // GrandFourChampionBeaten
         lines[19] = line;  // species 1
         GameState s;
         ASSERT_EQ(ReadSaveGameText(Join(lines), s), std::nullopt);
@@ -220,9 +220,9 @@ TEST(SaveGameText, FlagIsSetOnlyByTheWholeLineTrue) {
 
 TEST(SaveGameText, NumbersKeepTheirLowBits) {
     auto lines = Lines(SaveGameText(GameState{}));
-    lines[7] = "260";           // badges: low 8 bits
-    lines[8] = "4294967297";    // money: low 32 bits
-    lines[9] = "-1";            // wins
+    lines[7] = "260";         // badges: low 8 bits
+    lines[8] = "4294967297";  // money: low 32 bits
+    lines[9] = "-1";          // wins
     lines[405] = "25";
     lines[406] = "300";         // level
     lines[407] = "8589934594";  // experience
@@ -279,15 +279,21 @@ TEST(SaveGameText, RefusesTextAndSpeciesTheTablesDoNotHold) {
 
 TEST(SaveGameText, NameIsUtf8OrElseWindows1252) {
     auto lines = Lines(SaveGameText(GameState{}));
-    lines[1] = "Ren\xC3\xA9" "e \xE2\x82\xAC";  // UTF-8 "Renée €"
+    lines[1] =
+        "Ren\xC3\xA9"
+        "e \xE2\x82\xAC";  // UTF-8 "Renée €"
     GameState utf8;
     ASSERT_EQ(ReadSaveGameText(Join(lines), utf8), std::nullopt);
     EXPECT_EQ(utf8.PlayerName, lines[1]);
 
-    lines[1] = "Ren\xE9" "e \x80\x8D";  // the same in Windows-1252, and an undefined byte
+    lines[1] =
+        "Ren\xE9"
+        "e \x80\x8D";  // the same in Windows-1252, and an undefined byte
     GameState legacy;
     ASSERT_EQ(ReadSaveGameText(Join(lines), legacy), std::nullopt);
-    EXPECT_EQ(legacy.PlayerName, "Ren\xC3\xA9" "e \xE2\x82\xAC\xC2\x8D");
+    EXPECT_EQ(legacy.PlayerName,
+              "Ren\xC3\xA9"
+              "e \xE2\x82\xAC\xC2\x8D");
 }
 
 }  // namespace

@@ -134,6 +134,20 @@ TEST_F(SaveLoadTest, SaveReplacesTheOldFileWhole) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
+TEST_F(SaveLoadTest, CloseWritesNothingWhileTheStarterListShows) {
+    const std::string path = folder.file("new.zgs");
+    game.screens.main.saveFileName = path;
+    game.screens.main.starterListVisible = true;
+    EXPECT_TRUE(SaveAtClose(game));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    game.screens.main.starterListVisible = false;
+    EXPECT_TRUE(SaveAtClose(game));
+    EXPECT_EQ(ReadBytes(path), SaveGameText(game.state));
+    game.screens.main.saveFileName = folder.path().string();  // a folder: cannot be replaced
+    EXPECT_FALSE(SaveAtClose(game));
+    EXPECT_EQ(port.boxes(Shown::Error), std::vector<std::string>{"File access denied."});
+}
+
 TEST_F(SaveLoadTest, FailedSaveShowsTheErrorAndKeepsNoHalfFile) {
     // The folder part of the name is a file, so nothing can be created there.
     const std::string blocker = folder.file("plain");

@@ -49,8 +49,8 @@ TEST_F(ZoridexTest, UnregisteredSpeciesHidesItsAttacksUntilRegistered) {
     EXPECT_EQ(view().name, ZoridexEntry(game.data, n));
     EXPECT_EQ(view().picture, n - 1);
     EXPECT_EQ(view().type1, game.data.TypeNames[game.data.SpeciesType1[n]]);
-    EXPECT_EQ(view().evolution, "Can evolve at level " +
-                                    std::to_string(game.data.EvolutionLevel[n]) + ".");
+    EXPECT_EQ(view().evolution,
+              "Can evolve at level " + std::to_string(game.data.EvolutionLevel[n]) + ".");
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(view().attackNames[k], "???");
         EXPECT_EQ(view().attackTypes[k], "???");
@@ -75,9 +75,8 @@ TEST_F(ZoridexTest, DebugOptionShowsAttacksOfUnregisteredSpecies) {
 }
 
 TEST_F(ZoridexTest, SecondTypeAndEvolutionLines) {
-    const int single = findSpecies([&](int n) {
-        return game.data.SpeciesType2[n] == 0 && game.data.EvolutionLevel[n] == 0;
-    });
+    const int single = findSpecies(
+        [&](int n) { return game.data.SpeciesType2[n] == 0 && game.data.EvolutionLevel[n] == 0; });
     const int dual = findSpecies([&](int n) { return game.data.SpeciesType2[n] != 0; });
     SelectZoridexEntry(game, dual - 1);
     EXPECT_TRUE(view().type2Visible);

@@ -1,0 +1,48 @@
+#include "app/side_menus.h"
+
+#include <QFileDialog>
+
+#include "app/game_session.h"
+#include "core/music.h"
+#include "core/zoridex.h"
+#include "screens/tform4.h"
+#include "ui/music_player.h"
+
+namespace zorikan {
+
+namespace {
+
+QString chooseMusicFile(QWidget* parent) {
+    QFileDialog dialog(parent, QObject::tr("Open"));
+    dialog.setObjectName("OpenDialog1");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(ui::MusicFileFilters().split(";;"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+void ConnectSideMenus(GameSession& session) {
+    TForm4* main = session.mainWindow();
+    Game& game = session.game();
+    main->onMenu("ViewDEX1", [&game] { ShowZoridex(game); });
+    main->onMenu("TypeComparisons1", [&game] { game.setVisible(Window::TypeComparisons, true); });
+
+    main->onMenu("Openfile1", [&session, main] {
+        const QString file = chooseMusicFile(main);
+        if (!file.isEmpty()) session.music().open(file);
+    });
+    main->onMenu("RepeatMusic1", [&session, &game] {
+        ToggleRepeatMusic(game);
+        session.music().repeatChanged();
+    });
+    main->onMenu("StopMusic1", [&session] { session.music().stop(); });
+
+    main->onMenu("MakeVisible1", [&game] { MakeVisible(game); });
+    main->onMenu("AlwaysshowattacksinZORIDEX1", [&game] { ToggleAlwaysShowAttacks(game); });
+}
+
+}  // namespace zorikan

@@ -1,0 +1,48 @@
+#pragma once
+// "Type Comparisons": the multiplier of any attack against any species.
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace zorikan {
+
+class GameSession;
+
+class TFormA : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFormA(GameSession& session);
+
+    void render();
+    QComboBox* attackList() const { return ComboBox2; }
+    QComboBox* speciesList() const { return ComboBox1; }
+
+    // Either list changed.
+    void ComboBox1Change();
+    void Button1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // Rebuilds both lists, keeping their selections.
+    void FormShow();
+
+    GameSession& session_;
+    QComboBox* ComboBox1;  // species
+    QComboBox* ComboBox2;  // attacks
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QPushButton* Button1;
+};
+
+}  // namespace zorikan

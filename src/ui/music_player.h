@@ -1,0 +1,55 @@
+#pragma once
+// The background music: plays one chosen file, stops and rewinds it, and
+// starts it again at its end while "Repeat Music" is checked. The media
+// player is made only when a file is chosen, so the game runs on machines
+// without sound.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "core/music.h"
+
+class QAudioOutput;
+class QMediaPlayer;
+
+namespace zorikan::ui {
+
+class MusicPlayer : public QObject {
+    Q_OBJECT
+
+public:
+    // `repeatOn` reads the repeat switch; `report` shows an error box.
+    MusicPlayer(std::function<bool()> repeatOn, std::function<void(const QString&)> report);
+    ~MusicPlayer() override;
+
+    void open(const QString& file);  // and play
+    void stop();                     // and rewind
+    // The repeat switch was toggled.
+    void repeatChanged();
+
+    const QString& fileName() const { return fileName_; }
+    const MusicRepeat& repeat() const { return repeat_; }
+    QMediaPlayer* player() const { return player_; }
+
+    // The piece reached its end; the player's signal calls this.
+    void endOfMedia();
+
+private:
+    void ensurePlayer();
+    void failed(const QString& why);
+    void restart();
+
+    std::function<bool()> repeatOn_;
+    std::function<void(const QString&)> report_;
+    QMediaPlayer* player_ = nullptr;
+    QAudioOutput* output_ = nullptr;
+    MusicRepeat repeat_;
+    QString fileName_;
+    bool reported_ = false;  // one box per chosen file
+};
+
+// "All supported formats (...) (*.mp3 ...);;...": the open dialog's filters.
+QString MusicFileFilters();
+
+}  // namespace zorikan::ui

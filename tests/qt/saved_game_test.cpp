@@ -1,0 +1,191 @@
+// Saved games through the real windows: the command line, the title's load
+// button, the save at close, and the reference windows of a loaded game.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/game_session.h"
+#include "core/new_game.h"
+#include "core/save_game.h"
+#include "modal_helper.h"
+#include "screens/tform1.h"
+#include "screens/tform4.h"
+#include "screens/tform5.h"
+#include "screens/tform8.h"
+#include "screens/tforma.h"
+#include "ui/music_player.h"
+
+namespace zorikan {
+namespace {
+
+using testing::ModalAnswerer;
+using testing::WaitFor;
+
+QString DataFolder() {
+    return QFileInfo(ZORIKAN_DATA_FILE).absolutePath();
+}
+
+QString WriteGame(const QTemporaryDir& dir, const QString& name, const std::string& player) {
+    GameState s;
+    s.PlayerName = player;
+    s.BadgeCount = 1;
+    s.Money = 2'500'000'000u;
+    s.RosterSpecies[1] = 7;
+    s.RosterLevel[1] = 12;
+    s.RosterExp[1] = 1728;
+    s.OwnedFlags[7] = true;
+    const QString path = dir.filePath(name);
+    EXPECT_EQ(WriteSaveGameFile(s, path.toStdString()), std::nullopt);
+    return path;
+}
+
+QLabel* Label(QWidget* w, const char* name) {
+    return w->findChild<QLabel*>(name);
+}
+
+TEST(SavedGame, CommandLineLoadsTheLastExistingFile) {
+    QTemporaryDir dir;
+    const QString first = WriteGame(dir, "first.zgs", "Alwen");
+    const QString second = WriteGame(dir, "second.zgs", "Brisk");
+    GameSession session({first, second, dir.filePath("missing.zgs")}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
+    EXPECT_EQ(session.game().state.PlayerName, "Brisk");
+    EXPECT_EQ(session.mainWindow()->windowTitle(), "ZORIKAN Simulator V4.1 - Brisk [second.zgs]");
+    EXPECT_FALSE(session.title()->isVisible());
+    EXPECT_TRUE(session.statistics()->isVisible());
+    EXPECT_EQ(Label(session.statistics(), "MoneyLbl")->text(), "2500000000");
+    EXPECT_TRUE(session.mainWindow()->menuAction("Nerissa1")->isEnabled());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const WindowPlacement p = PlaceWindows(screen.width(), screen.height(), true);
+    EXPECT_EQ(session.mainWindow()->pos(), QPoint(p.mainLeft, p.mainTop));
+    EXPECT_EQ(session.statistics()->pos(), QPoint(p.statisticsLeft, p.statisticsTop));
+}
+
+TEST(SavedGame, CommandLineWithoutAnExistingFileShowsTheTitle) {
+    QTemporaryDir dir;
+    GameSession session({dir.filePath("nothing.zgs"), dir.path()}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.title()->isVisible(); }));
+    EXPECT_FALSE(session.mainWindow()->isVisible());
+}
+
+TEST(SavedGame, LoadButtonOpensTheChosenFile) {
+    QTemporaryDir dir;
+    const QString file = WriteGame(dir, "mine.zgs", "Corra");
+    GameSession session({}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.title()->isVisible(); }));
+    ModalAnswerer answers;
+    answers.then([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        dialog->selectFile(file);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::mouseClick(session.title()->findChild<QPushButton*>("LoadButton"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return answers.done() && session.mainWindow()->isVisible(); }));
+    EXPECT_EQ(session.game().state.PlayerName, "Corra");
+    EXPECT_EQ(session.game().screens.main.saveFileName, file.toStdString());
+    EXPECT_FALSE(session.title()->isVisible());
+}
+
+TEST(SavedGame, CloseSavesAndAFailedSaveKeepsTheWindowOpen) {
+    QTemporaryDir dir;
+    const QString file = WriteGame(dir, "keep.zgs", "Dace");
+    GameSession session({file}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
+    session.game().state.Money = 4'000'000'001u;
+
+    // A folder stands where the file should go: the error box, and no close.
+    session.game().screens.main.saveFileName = dir.path().toStdString();
+    ModalAnswerer answers;
+    answers.answerBox();
+    session.mainWindow()->close();
+    ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
+    EXPECT_EQ(answers.boxTexts, QStringList{"File access denied."});
+    EXPECT_TRUE(session.mainWindow()->isVisible());
+
+    session.game().screens.main.saveFileName = file.toStdString();
+    session.mainWindow()->close();
+    EXPECT_FALSE(session.mainWindow()->isVisible());
+    GameState saved;
+    ASSERT_EQ(ReadSaveGameFile(file.toStdString(), saved), std::nullopt);
+    EXPECT_EQ(saved.Money, 4'000'000'001u);
+    EXPECT_EQ(saved.PlayerName, "Dace");
+}
+
+TEST(SavedGame, ZoridexAndTypeComparisonsOpenFromTheMenu) {
+    QTemporaryDir dir;
+    GameSession session({WriteGame(dir, "dex.zgs", "Eska")}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
+
+    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    TForm8* dex = session.zoridex();
+    ASSERT_TRUE(dex->isVisible());
+    EXPECT_EQ(dex->windowTitle(), "ZORIDEX");
+    ASSERT_EQ(dex->speciesList()->count(), 386);
+    EXPECT_TRUE(dex->speciesList()->itemText(6).endsWith(" (#007)"));
+    EXPECT_FALSE(dex->findChild<QWidget*>("Panel1")->isVisible());
+    dex->speciesList()->setCurrentIndex(6);  // registered in the saved game
+    EXPECT_TRUE(dex->findChild<QWidget*>("Panel1")->isVisible());
+    EXPECT_EQ(Label(dex, "Label1")->text(), dex->speciesList()->itemText(6));
+    EXPECT_NE(Label(dex, "Label6")->text(), "???");
+    dex->speciesList()->setCurrentIndex(7);
+    EXPECT_EQ(Label(dex, "Label6")->text(), "???");
+    QTest::mouseClick(dex->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    EXPECT_FALSE(dex->isVisible());
+    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    EXPECT_EQ(dex->speciesList()->currentIndex(), 7);  // kept between openings
+
+    session.mainWindow()->menuAction("TypeComparisons1")->trigger();
+    TFormA* types = session.typeComparisons();
+    ASSERT_TRUE(types->isVisible());
+    EXPECT_EQ(types->attackList()->count(), 119);
+    types->attackList()->setCurrentIndex(0);
+    EXPECT_FALSE(Label(types, "Label6")->isVisible());
+    types->speciesList()->setCurrentIndex(0);
+    EXPECT_TRUE(Label(types, "Label6")->isVisible());
+    EXPECT_FALSE(Label(types, "Label6")->text().isEmpty());
+}
+
+TEST(SavedGame, MusicAndDebugMenus) {
+    QTemporaryDir dir;
+    GameSession session({WriteGame(dir, "tune.zgs", "Fenn")}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
+    TForm4* main = session.mainWindow();
+    EXPECT_TRUE(main->menuAction("RepeatMusic1")->isChecked());
+    main->menuAction("RepeatMusic1")->trigger();
+    EXPECT_FALSE(main->menuAction("RepeatMusic1")->isChecked());
+    EXPECT_FALSE(session.game().screens.menus.isChecked("RepeatMusic1"));
+    // Nothing chosen yet: stopping is harmless.
+    main->menuAction("StopMusic1")->trigger();
+    EXPECT_EQ(session.music().repeat().state(), MusicRepeat::State::NoFile);
+
+    QTest::keyClick(main, Qt::Key_F2);
+    EXPECT_FALSE(main->menuAction("MakeVisible1")->isEnabled());
+    EXPECT_FALSE(main->menuBar()->actions().contains(main->menuAction("Debug1")));
+    main->menuAction("AlwaysshowattacksinZORIDEX1")->trigger();
+    EXPECT_TRUE(session.game().screens.menus.isChecked("AlwaysshowattacksinZORIDEX1"));
+
+    const QStringList filters = ui::MusicFileFilters().split(";;");
+    ASSERT_EQ(filters.size(), 6);
+    EXPECT_TRUE(filters[4].startsWith("MIDI Files (*.mid;*.midi;*.rmi) (*.mid *.midi *.rmi)"));
+}
+
+}  // namespace
+}  // namespace zorikan
