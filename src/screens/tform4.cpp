@@ -10,6 +10,7 @@
 #include "app/game_session.h"
 #include "core/menu_layout.h"
 #include "core/new_game.h"
+#include "core/save_load.h"
 #include "core/turn.h"
 #include "core/wild_search.h"
 #include "screens/about_box.h"
@@ -152,7 +153,10 @@ void TForm4::ListView1Click(int entry) {
 bool TForm4::FormClose() {
     // Walking out of a tournament costs its penalty before the game is saved.
     ClosingMainWindow(session_.game());
-    return true;
+    // A failed save keeps the window open, so the player can try again.
+    const bool saved = SaveAtClose(session_.game());
+    session_.refresh();
+    return saved;
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {
