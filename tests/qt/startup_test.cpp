@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -66,7 +67,7 @@ TEST(Startup, ANewGameReachesTheStarterAndTheStatisticsWindow) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(dialog, nullptr);
         dialog->selectFile(file);
-        dialog->accept();
+        QMetaObject::invokeMethod(dialog, "accept");
     });
     answers.then([&](QWidget* w) {
         auto* edit = w->findChild<QLineEdit*>("Edit1");
