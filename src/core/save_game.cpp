@@ -75,8 +75,10 @@ std::string SaveGameText(const GameState& s) {
 }
 
 std::optional<FileError> ReadSaveGameText(std::string_view raw, GameState& s) {
-    const std::string text = AsUtf8(raw);
-    TextValueReader in(text);
+    // Only a file that is not UTF-8 needs a converted copy.
+    std::string converted;
+    if (!IsValidUtf8(raw)) converted = Windows1252ToUtf8(raw);
+    TextValueReader in(converted.empty() ? raw : std::string_view(converted));
 
     s.PlayerName = in.readLine();
     const bool current = s.PlayerName == kSaveIdentifier;
