@@ -1,0 +1,330 @@
+// The creature pictures: painted the same every time, every species its own,
+// a clearly visible body coloured by its primary type with two eyes in the
+// upper half, and the picture lists that paint them lazily.
+
+#include "ui/creature_art.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "ui/creature_images.h"
+
+namespace {
+
+using zorikan::ui::CreatureImages;
+using zorikan::ui::paintCreature;
+using zorikan::ui::typeColor;
+
+constexpr int kSpecies = 386;
+
+// Stand-in types covering every primary type and a third of the species
+// with a secondary one; the game reads the real ones from its data file.
+std::pair<int, int> standInTypes(int species) {
+    return {(species * 7) % 17 + 1, species % 3 ? 0 : (species * 11) % 17 + 1};
+}
+
+QImage paintStandIn(int species, int size) {
+    const auto [type1, type2] = standInTypes(species);
+    return paintCreature(species, type1, type2, size);
+}
+
+QByteArray pixelBytes(const QImage& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                      static_cast<qsizetype>(image.sizeInBytes()));
+}
+
+double hueDistance(double a, double b) {
+    const double d = std::fmod(std::abs(a - b), 360.0);
+    return std::min(d, 360.0 - d);
+}
+
+// Number of 8-connected groups of at least minSize pixels among those marked.
+int countGroups(std::vector<char> marked, int width, int height, int minSize) {
+    int groups = 0;
+    std::vector<int> stack;
+    for (int start = 0; start < width * height; ++start) {
+        if (!marked[static_cast<std::size_t>(start)]) continue;
+        int size = 0;
+        stack.assign(1, start);
+        marked[static_cast<std::size_t>(start)] = 0;
+        while (!stack.empty()) {
+            const int at = stack.back();
+            stack.pop_back();
+            ++size;
+            const int x = at % width, y = at / width;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= width || ny >= height) continue;
+                    const auto n = static_cast<std::size_t>(ny * width + nx);
+                    if (!marked[n]) continue;
+                    marked[n] = 0;
+                    stack.push_back(ny * width + nx);
+                }
+        }
+        if (size >= minSize) ++groups;
+    }
+    return groups;
+}
+
+// Every species painted once at both sizes, shared by the checks below.
+class CreatureArtTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        large_ = new std::vector<QImage>;
+        small_ = new std::vector<QImage>;
+        for (int species = 1; species <= kSpecies; ++species) {
+            large_->push_back(paintStandIn(species, 64));
+            small_->push_back(paintStandIn(species, 32));
+        }
+    }
+    static void TearDownTestSuite() {
+        delete large_;
+        delete small_;
+        large_ = small_ = nullptr;
+    }
+    static const std::vector<QImage>& pictures(int size) { return size == 64 ? *large_ : *small_; }
+
+    static std::vector<QImage>* large_;
+    static std::vector<QImage>* small_;
+};
+
+std::vector<QImage>* CreatureArtTest::large_ = nullptr;
+std::vector<QImage>* CreatureArtTest::small_ = nullptr;
+
+TEST(TypeColorTest, SeventeenDistinctColoursAndAGreyForNoType) {
+    const QColor none = typeColor(0);
+    EXPECT_EQ(none.red(), none.green());
+    EXPECT_EQ(none.green(), none.blue());
+    for (int outside : {-1, 18, 1000}) EXPECT_EQ(typeColor(outside), none) << outside;
+
+    std::set<QRgb> seen;
+    for (int type = 1; type <= 17; ++type) {
+        const QColor c = typeColor(type);
+        EXPECT_EQ(c.alpha(), 255) << type;
+        EXPECT_GT(c.hsvSaturationF(), 0.15f) << "type " << type << " is too grey to tell apart";
+        seen.insert(c.rgb());
+    }
+    EXPECT_EQ(seen.size(), 17u);
+}
+
+TEST(PaintCreatureTest, SizeFormatAndTransparentBackground) {
+    for (int size : {64, 32, 48, 100}) {
+        const QImage image = paintCreature(25, 3, 8, size);
+        ASSERT_EQ(image.size(), QSize(size, size));
+        EXPECT_EQ(image.format(), QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    }
+    EXPECT_TRUE(paintCreature(25, 3, 8, 0).isNull());
+}
+
+TEST(PaintCreatureTest, AnyNumberStillPaintsACreature) {
+    for (int species : {0, -7, 387, 5000}) {
+        const QImage image = paintCreature(species, 4, 9, 64);
+        ASSERT_EQ(image.size(), QSize(64, 64)) << species;
+        int opaque = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) opaque += qAlpha(image.pixel(x, y)) == 255;
+        EXPECT_GT(opaque, 400) << species;
+    }
+}
+
+TEST(PaintCreatureTest, SameInputsGiveIdenticalPictures) {
+    for (int species : {1, 2, 57, 150, 386})
+        for (int size : {64, 32}) {
+            const auto [type1, type2] = standInTypes(species);
+            EXPECT_EQ(paintCreature(species, type1, type2, size),
+                      paintCreature(species, type1, type2, size))
+                << "species " << species << " at " << size;
+        }
+}
+
+TEST(PaintCreatureTest, TypesChangeTheColours) {
+    const QImage plain = paintCreature(40, 3, 0, 64);
+    EXPECT_NE(plain, paintCreature(40, 4, 0, 64)) << "primary type ignored";
+    EXPECT_NE(plain, paintCreature(40, 3, 11, 64)) << "secondary type ignored";
+    // Unknown types fall back to the neutral grey rather than failing.
+    const QImage unknown = paintCreature(40, 99, -5, 64);
+    EXPECT_EQ(unknown, paintCreature(40, 0, 0, 64));
+}
+
+TEST_F(CreatureArtTest, EverySpeciesLooksDifferentAtBothSizes) {
+    for (int size : {64, 32}) {
+        std::set<QByteArray> distinct;
+        for (const QImage& image : pictures(size)) distinct.insert(pixelBytes(image));
+        EXPECT_EQ(distinct.size(), static_cast<std::size_t>(kSpecies)) << "at " << size << " px";
+    }
+    // Same species and types, other evolution stage or family: still different
+    // when the types are the same for all of them.
+    std::set<QByteArray> sameTypes;
+    for (int species = 1; species <= kSpecies; ++species)
+        sameTypes.insert(pixelBytes(paintCreature(species, 5, 0, 32)));
+    EXPECT_EQ(sameTypes.size(), static_cast<std::size_t>(kSpecies));
+}
+
+TEST_F(CreatureArtTest, EachPictureHasABodyAndClearEdges) {
+    for (int size : {64, 32}) {
+        const int corner = size / 16;
+        for (int species = 1; species <= kSpecies; ++species) {
+            const QImage& image = pictures(size)[static_cast<std::size_t>(species - 1)];
+            int opaque = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) opaque += qAlpha(image.pixel(x, y)) >= 200;
+            const double fraction = static_cast<double>(opaque) / (size * size);
+            EXPECT_GT(fraction, 0.12) << "species " << species << " at " << size << " has no body";
+            EXPECT_LT(fraction, 0.75)
+                << "species " << species << " at " << size << " fills the picture";
+
+            int cornerAlpha = 0;
+            for (int y = 0; y < corner; ++y)
+                for (int x = 0; x < corner; ++x)
+                    for (auto [cx, cy] : {std::pair{x, y},
+                                          {size - 1 - x, y},
+                                          {x, size - 1 - y},
+                                          {size - 1 - x, size - 1 - y}})
+                        cornerAlpha += qAlpha(image.pixel(cx, cy));
+            EXPECT_EQ(cornerAlpha, 0) << "species " << species << " at " << size;
+
+            // Nothing is cut off: the outermost rows and columns stay clear.
+            int edgeOpaque = 0;
+            for (int i = 0; i < size; ++i)
+                for (auto [x, y] : {std::pair{i, 0}, {i, size - 1}, {0, i}, {size - 1, i}})
+                    edgeOpaque += qAlpha(image.pixel(x, y)) >= 128;
+            EXPECT_EQ(edgeOpaque, 0) << "species " << species << " at " << size << " is cut off";
+        }
+    }
+}
+
+TEST_F(CreatureArtTest, PrimaryTypeColourDominates) {
+    for (int size : {64, 32}) {
+        for (int species = 1; species <= kSpecies; ++species) {
+            const QImage& image = pictures(size)[static_cast<std::size_t>(species - 1)];
+            // Hue histogram of the clearly coloured opaque pixels, 10 degree bins.
+            std::array<int, 36> bins{};
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const QColor c = QColor::fromRgba(image.pixel(x, y));
+                    if (c.alpha() < 250 || c.hsvSaturationF() < 0.12f || c.valueF() < 0.2f)
+                        continue;
+                    ++bins[static_cast<std::size_t>(std::max(0, c.hsvHue()) / 10 % 36)];
+                }
+            std::size_t peak = 0;
+            auto around = [&bins](std::size_t i) {
+                return bins[(i + 35) % 36] + bins[i] + bins[(i + 1) % 36];
+            };
+            for (std::size_t i = 1; i < bins.size(); ++i)
+                if (around(i) > around(peak)) peak = i;
+            const double primaryHue = typeColor(standInTypes(species).first).hsvHueF() * 360.0;
+            EXPECT_LE(hueDistance(peak * 10.0 + 5.0, primaryHue), 20.0)
+                << "species " << species << " at " << size << ": most common hue " << peak * 10 + 5
+                << ", primary type hue " << primaryHue;
+        }
+    }
+}
+
+TEST_F(CreatureArtTest, TwoEyesInTheUpperHalf) {
+    for (int size : {64, 32}) {
+        for (int species = 1; species <= kSpecies; ++species) {
+            const QImage& image = pictures(size)[static_cast<std::size_t>(species - 1)];
+            const int half = size / 2;
+            int white = 0;
+            std::vector<char> dark(static_cast<std::size_t>(size * half), 0);
+            for (int y = 0; y < half; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const QRgb p = image.pixel(x, y);
+                    if (qAlpha(p) < 255) continue;
+                    const int lo = std::min({qRed(p), qGreen(p), qBlue(p)});
+                    const int hi = std::max({qRed(p), qGreen(p), qBlue(p)});
+                    white += lo >= 220;
+                    dark[static_cast<std::size_t>(y * size + x)] = hi <= 60;
+                }
+            EXPECT_GE(white, size / 16)
+                << "species " << species << " at " << size << ": no eye whites";
+            EXPECT_GE(countGroups(dark, size, half, size == 64 ? 2 : 1), 2)
+                << "species " << species << " at " << size << ": fewer than two pupils";
+        }
+    }
+}
+
+// The picture lists need a GUI application for their pixmaps.
+class CreatureImagesTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (QGuiApplication::instance()) return;
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "creature_art_test";
+        static char* argv[] = {name, nullptr};
+        new QGuiApplication(argc, argv);  // kept for the rest of the run
+    }
+
+    std::vector<int> asked_;
+    CreatureImages images_{[this](int species) {
+        asked_.push_back(species);
+        return standInTypes(species);
+    }};
+};
+
+TEST_F(CreatureImagesTest, PaintsNothingUntilAPictureIsWanted) {
+    EXPECT_TRUE(asked_.empty());
+    EXPECT_EQ(images_.count(), kSpecies);
+}
+
+TEST_F(CreatureImagesTest, PicturesHaveTheirSizesAndAreKept) {
+    const QPixmap& large = images_.large(9);
+    const QPixmap& small = images_.small(9);
+    ASSERT_FALSE(large.isNull());
+    ASSERT_FALSE(small.isNull());
+    EXPECT_EQ(large.size(), QSize(64, 64));
+    EXPECT_EQ(small.size(), QSize(32, 32));
+    // Asked again: the same cached pixmap, and the types were looked up once.
+    EXPECT_EQ(&images_.large(9), &large);
+    EXPECT_EQ(images_.small(9).cacheKey(), small.cacheKey());
+    EXPECT_EQ(asked_, std::vector<int>{10});
+}
+
+TEST_F(CreatureImagesTest, PicturesMatchThePainter) {
+    for (int index : {0, 200, kSpecies - 1}) {
+        EXPECT_EQ(
+            images_.large(index).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            paintStandIn(index + 1, 64))
+            << index;
+        EXPECT_EQ(
+            images_.small(index).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            paintStandIn(index + 1, 32))
+            << index;
+    }
+}
+
+TEST_F(CreatureImagesTest, OutOfRangeGivesNullPictures) {
+    for (int index : {-1, kSpecies, 100000}) {
+        EXPECT_TRUE(images_.large(index).isNull()) << index;
+        EXPECT_TRUE(images_.small(index).isNull()) << index;
+        EXPECT_TRUE(images_.icon(index).isNull()) << index;
+    }
+    EXPECT_TRUE(asked_.empty());
+    CreatureImages none([](int) { return std::pair{1, 0}; }, 0);
+    EXPECT_TRUE(none.large(0).isNull());
+}
+
+TEST_F(CreatureImagesTest, IconCarriesBothSizes) {
+    const QIcon icon = images_.icon(41);
+    ASSERT_FALSE(icon.isNull());
+    const QList<QSize> sizes = icon.availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(64, 64)));
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+    EXPECT_EQ(icon.pixmap(QSize(32, 32)).cacheKey(), images_.small(41).cacheKey());
+}
+
+}  // namespace
