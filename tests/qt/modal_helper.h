@@ -3,9 +3,11 @@
 // waits for the next modal widget to appear and acts on it, so the code
 // under test runs its real modal loops.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -31,7 +33,11 @@ public:
             }
             boxTexts.push_back(box->text());
             boxTitles.push_back(box->windowTitle());
-            box->done(button);
+            // The static boxes report the button that was clicked, not the result code.
+            if (QAbstractButton* b = box->button(button))
+                b->click();
+            else
+                box->done(button);
         });
     }
     bool done() const { return steps_.empty(); }
@@ -61,7 +67,8 @@ private:
     }
 
     std::deque<Step> steps_;
-    QWidget* lastHandled_ = nullptr;
+    // Guarded: the next box often lives at the address of the one just closed.
+    QPointer<QWidget> lastHandled_;
     bool armed_ = false;
 };
 
