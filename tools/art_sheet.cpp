@@ -6,7 +6,7 @@
 //
 // Not part of the CMake build. Build and run by hand from the repository root:
 //   g++ -std=c++20 -fPIC -O2 -I src $(pkg-config --cflags Qt6Gui) tools/art_sheet.cpp
-//       src/ui/creature_art.cpp -o /tmp/art_sheet $(pkg-config --libs Qt6Gui)
+//       src/ui/creature_art.cpp src/ui/art_*.cpp -o /tmp/art_sheet $(pkg-config --libs Qt6Gui)
 //   QT_QPA_PLATFORM=offscreen /tmp/art_sheet [out-dir] [first] [last]
 
 #include <QFont>
@@ -24,8 +24,12 @@ namespace {
 
 constexpr int kSpecies = 386;
 
-int standInType1(int species) { return (species * 7) % 17 + 1; }
-int standInType2(int species) { return species % 3 ? 0 : (species * 11) % 17 + 1; }
+int standInType1(int species) {
+    return (species * 7) % 17 + 1;
+}
+int standInType2(int species) {
+    return species % 3 ? 0 : (species * 11) % 17 + 1;
+}
 
 QImage sheet(int size, int first, int last) {
     const int columns = 20;

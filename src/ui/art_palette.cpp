@@ -1,0 +1,72 @@
+#include "ui/art_palette.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "ui/art_look.h"
+#include "ui/creature_art.h"
+
+namespace zorikan::ui {
+
+QColor typeColor(int type) {
+    static constexpr std::array<unsigned, 18> kColors = {
+        0xFF9C9C9C,  // no type: neutral grey
+        0xFFD9B779, 0xFFF0803C, 0xFF3F8FE0, 0xFF5DBB4A, 0xFFF2CC2B, 0xFF6FCFDF,
+        0xFFD64B3F, 0xFFA45BC4, 0xFFA8763E, 0xFF86A6F2, 0xFFF06BA8, 0xFFA6C236,
+        0xFF9C8E64, 0xFF6F5BC8, 0xFF2FA38E, 0xFF4C5573, 0xFF8AA0B8,
+    };
+    if (type < 0 || type >= static_cast<int>(kColors.size())) type = 0;
+    return QColor::fromRgb(kColors[static_cast<std::size_t>(type)]);
+}
+
+namespace art {
+
+QColor fromHsv(double h, double s, double v, int alpha) {
+    h = std::fmod(h + 360.0, 360.0);
+    return QColor::fromHsvF(static_cast<float>(h / 360.0),
+                            static_cast<float>(std::clamp(s, 0.0, 1.0)),
+                            static_cast<float>(std::clamp(v, 0.0, 1.0)), alpha / 255.0f);
+}
+
+QColor mixColor(const QColor& a, const QColor& b, double t) {
+    auto lerp = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
+    return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
+                  lerp(a.alpha(), b.alpha()));
+}
+
+Hsv hsvOf(const QColor& c) {
+    float h = 0, s = 0, v = 0;
+    c.getHsvF(&h, &s, &v);
+    return {h < 0 ? 0.0 : h * 360.0, s, v};
+}
+
+Tones tonesOf(const QColor& c) {
+    const Hsv t = hsvOf(c);
+    return {c, fromHsv(t.h, t.s * 0.72, t.v * 1.2 + 0.05), fromHsv(t.h, t.s * 1.08, t.v * 0.78),
+            fromHsv(t.h, t.s * 1.05 + 0.1, std::max(0.27, t.v * 0.42))};
+}
+
+Palette makePalette(const Look& k, int type1, int type2) {
+    Palette p;
+    const Hsv b = hsvOf(typeColor(type1));
+    p.body = tonesOf(fromHsv(b.h + k.hueShift, b.s, b.v * k.valueScale));
+    if (type2 >= 1 && type2 <= 17 && type2 != type1) {
+        p.accent = tonesOf(typeColor(type2));
+    } else if (k.plainAccent == 0) {
+        p.accent = tonesOf(mixColor(p.body.base, QColor(255, 246, 226), 0.62));
+    } else {
+        p.accent = tonesOf(fromHsv(b.h + k.hueShift, b.s * 1.05, b.v * 0.6));
+    }
+    p.belly = mixColor(p.body.base, QColor(255, 248, 230), 0.6);
+    p.ivory = QColor(246, 238, 218);
+    p.pupil = QColor(24, 20, 32);
+    p.blush = QColor(255, 105, 125, 120);
+    p.mouth = QColor(120, 30, 42);
+    p.tongue = QColor(240, 110, 120);
+    return p;
+}
+
+}  // namespace art
+
+}  // namespace zorikan::ui
