@@ -43,6 +43,10 @@ BattleArena::BattleArena(GameSession& session, QWidget* parent)
     : QGroupBox(tr("Battle Arena"), parent), session_(session) {
     setObjectName("GroupBox1");
     setGeometry(120, 16, 297, 241);
+    // Group titles sit on the frame line, so the rows fit their boxes.
+    setStyleSheet(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
 
     ListView2 = makePicture("ListView2", tr("Your ZORIKAN"), 4, 16);
     Label2 = makeLabel("Label2", this, 72, 24);
@@ -62,7 +66,7 @@ BattleArena::BattleArena(GameSession& session, QWidget* parent)
     for (int i = 0; i < 5; ++i) {
         auto* item = new QRadioButton(RadioGroup1);
         item->setObjectName(QStringLiteral("RadioItem%1").arg(i));
-        item->setGeometry(8, 14 + i * 15, 201, 15);
+        item->setGeometry(8, 11 + i * 15, 201, 15);
         attackGroup_->addButton(item, i);
         attackItems_[i] = item;
     }

@@ -35,9 +35,14 @@ TForm4::TForm4(GameSession& session) : QMainWindow(nullptr), session_(session) {
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
     client_->setFixedSize(422, 270);
+    // The arena is laid out to the pixel for the small dialog font.
+    QFont small = client_->font();
+    small.setPixelSize(11);
+    client_->setFont(small);
     setCentralWidget(client_);
     buildMenus();
     buildStarterList();
+    buildIdleHint();
     arena_ = new BattleArena(session, client_);
     wildPanel_ = new WildPanel(session, client_);
     onMenu("FindZRKN1", [this] { FindZRKN1Click(session_.game()); });
@@ -129,6 +134,25 @@ void TForm4::render() {
     ListView1->setVisible(starters);
     arena_->render();
     wildPanel_->render();
+    const MainWindowModel& main = game.screens.main;
+    idleHint_->setVisible(!starters && !main.arena.visible && !main.wildPanel.visible &&
+                          !game.state.PlayerName.empty());
+}
+
+void TForm4::buildIdleHint() {
+    // Between battles the empty arena tells the player where to go next.
+    idleHint_ = new QLabel(client_);
+    idleHint_->setObjectName("IdleHint");
+    idleHint_->setGeometry(24, 0, client_->width() - 48, client_->height());
+    idleHint_->setAlignment(Qt::AlignCenter);
+    idleHint_->setWordWrap(true);
+    idleHint_->setText(
+        tr("<p style='font-family: Arial; font-size: 26px; color: #c0392b;'>"
+           "ZORIKAN Simulator</p>"
+           "<p style='font-size: 12px; color: #555;'>Choose a battle or "
+           "the ZORIDEX from the <b>Actions</b> menu.<br>Double-click a creature "
+           "in the Statistics window to see how it is doing.</p>"));
+    idleHint_->hide();
 }
 
 QString TForm4::chooseSaveFile() {

@@ -43,6 +43,7 @@ protected:
 private:
     void buildMenus();
     void buildStarterList();
+    void buildIdleHint();
     // The close sequence; false keeps the window open.
     bool FormClose();
 
@@ -50,6 +51,7 @@ private:
     QWidget* client_;
     QLabel* Label1;
     QListWidget* ListView1;
+    QLabel* idleHint_;
     BattleArena* arena_;
     WildPanel* wildPanel_;
     QHash<QString, QAction*> actions_;

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
@@ -19,7 +20,7 @@ namespace {
 
 constexpr int kWidth = 177;
 constexpr int kHeight = 473;
-constexpr int kValueLeft = 92;
+constexpr int kValueLeft = 94;
 
 struct ItemRow {
     const char* caption;
@@ -45,6 +46,10 @@ TForm5::TForm5(GameSession& session)
     setObjectName("Form5");
     setWindowTitle(tr("Statistics"));
     setFixedSize(kWidth, kHeight);
+    // The rows are laid out to the pixel for the small dialog font.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     setFocusPolicy(Qt::ClickFocus);
 
     PlayerNameLbl = addRow(tr("Name:"), "PlayerNameLbl", 8);
@@ -74,9 +79,8 @@ TForm5::TForm5(GameSession& session)
         button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         button->setAccessibleName(tr("Use %1").arg(QString(row.caption).chopped(1)));
         button->setGeometry(0, row.top, 75, 17);
-        QFont f = button->font();
-        f.setPixelSize(11);
-        button->setFont(f);
+        // The caption's trailing blanks would centre it past the button's edge.
+        button->setStyleSheet("text-align: left; padding: 0 1px; font-size: 10px;");
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, i] {
             UseItem(session_.game(), static_cast<ItemButton>(i));
@@ -102,10 +106,20 @@ TForm5::TForm5(GameSession& session)
     ListView1->setModel(rosterModel_);
     connect(ListView1, &QListView::doubleClicked, this,
             [this](const QModelIndex& index) { ListView1Click(index.row()); });
-    connect(ListView1, &QListView::activated, this, [this](const QModelIndex& index) {
-        // Enter on a creature does what a double-click does.
-        if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) ListView1Click(index.row());
-    });
+    // Enter on a creature does what a double-click does.
+    ListView1->installEventFilter(this);
+}
+
+bool TForm5::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListView1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            ListView1->currentIndex().isValid()) {
+            ListView1Click(ListView1->currentIndex().row());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QLabel* TForm5::addRow(const QString& caption, const char* valueName, int top,
@@ -117,16 +131,22 @@ QLabel* TForm5::addRow(const QString& caption, const char* valueName, int top,
     value->setAccessibleName(caption);
     value->setGeometry(kValueLeft, top, 50, 16);
     label->setBuddy(value);
+    value->setFixedWidth(kWidth - kValueLeft - 4);
     if (suffixName) {
         auto* after = new QLabel(suffix, this);
         after->setObjectName(suffixName);
-        after->setGeometry(kValueLeft + 52, top, kWidth - kValueLeft - 54, 16);
-        value->setFixedWidth(50);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    } else {
-        value->setFixedWidth(kWidth - kValueLeft - 4);
+        suffixes_.push_back({value, after});
     }
     return value;
+}
+
+void TForm5::placeSuffixes() {
+    // "¥", "%" and "of 386" follow their number directly, however long it is.
+    for (auto [value, suffix] : suffixes_) {
+        const int textWidth = value->fontMetrics().horizontalAdvance(value->text());
+        suffix->setGeometry(value->x() + textWidth + 3, value->y(),
+                            kWidth - value->x() - textWidth - 3, value->height());
+    }
 }
 
 void TForm5::render() {
@@ -139,6 +159,7 @@ void TForm5::render() {
     LossesLbl->setText(QString::fromStdString(m.losses));
     Percent->setText(QString::fromStdString(m.percent));
     OwnedZRKNLbl->setText(QString::fromStdString(m.registered));
+    placeSuffixes();
     for (int i = 0; i < 6; ++i) {
         itemCountLabels_[i]->setText(QString::fromStdString(m.itemCounts[i]));
         itemButtons_[i]->setVisible(m.itemButtonsVisible);

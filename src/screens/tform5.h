@@ -4,6 +4,8 @@
 
 #include <QWidget>
 #include <array>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QListView;
@@ -31,6 +33,7 @@ public:
     void ListView1Click(int row);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
@@ -38,6 +41,7 @@ private:
     QLabel* addRow(const QString& caption, const char* valueName, int top,
                    const char* suffixName = nullptr, const QString& suffix = {});
     void FormClick();
+    void placeSuffixes();
 
     GameSession& session_;
     QLabel* PlayerNameLbl;
@@ -49,6 +53,7 @@ private:
     QLabel* Percent;
     QLabel* OwnedZRKNLbl;
     std::array<QLabel*, 6> itemCountLabels_{};
+    std::vector<std::pair<QLabel*, QLabel*>> suffixes_;  // a number and the unit after it
     std::array<QPushButton*, 6> itemButtons_{};
     QListView* ListView1;
     ui::RosterListModel* rosterModel_;
