@@ -5,9 +5,16 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+// The help page is compiled into a static library, whose resources must be
+// registered by hand before the first use.
+static void RegisterHelpPage() {
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace zorikan::ui {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+    RegisterHelpPage();
     setObjectName("HelpWindow");
     setWindowTitle(tr("ZORIKAN Simulator Help"));
     browser_->setObjectName("HelpBrowser");

@@ -14,6 +14,7 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
     // Shows the help with `topic` (an anchor of the page) at the top.
     void openTopic(const QString& topic);
+    QTextBrowser* browser() const { return browser_; }
 
 private:
     QTextBrowser* browser_;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "app/game_session.h"
 #include "modal_helper.h"
@@ -20,6 +21,7 @@
 #include "screens/tform3.h"
 #include "screens/tform4.h"
 #include "screens/tform5.h"
+#include "ui/help_window.h"
 
 namespace zorikan {
 namespace {
@@ -27,7 +29,9 @@ namespace {
 using testing::ModalAnswerer;
 using testing::WaitFor;
 
-QString DataFolder() { return QFileInfo(ZORIKAN_DATA_FILE).absolutePath(); }
+QString DataFolder() {
+    return QFileInfo(ZORIKAN_DATA_FILE).absolutePath();
+}
 
 TEST(Startup, WithoutTheDataFileTheGameSaysSoAndOffersAWayOut) {
     QTemporaryDir empty;
@@ -104,6 +108,15 @@ TEST(Startup, ANewGameReachesTheStarterAndTheStatisticsWindow) {
     EXPECT_EQ(session.statistics()->findChild<QLabel*>("PlayerNameLbl")->text(), "Wren");
     EXPECT_EQ(session.statistics()->findChild<QLabel*>("ZoriBallsLbl")->text(), "3");
     EXPECT_EQ(session.statistics()->findChild<QLabel*>("OwnedZRKNLbl")->text(), "1");
+}
+
+TEST(Startup, HelpOpensOurPageAtItsIndex) {
+    GameSession session({}, DataFolder());
+    ui::HelpWindow* help = session.help();
+    help->openTopic("Index");
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->browser()->source().fragment(), "Index");
+    EXPECT_TRUE(help->browser()->toPlainText().contains("Starting a game"));
 }
 
 TEST(Startup, TheAboutBoxNamesTheRealWordSize) {
