@@ -1,7 +1,6 @@
 #include "screens/tform1.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,6 +15,7 @@
 #include "screens/okright_dlg.h"
 #include "screens/tform4.h"
 #include "ui/help_window.h"
+#include "ui/saved_game_dialog.h"
 
 namespace zorikan {
 
@@ -100,14 +100,8 @@ void TForm1::NewButtonClick() {
 }
 
 void TForm1::LoadButtonClick() {
-    QFileDialog dialog(this, tr("Open"));
-    dialog.setObjectName("OpenDialog1");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(tr("Saved Games (*.ZGS *.zgs)"));
-    dialog.setDefaultSuffix("zgs");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    LoadGame(dialog.selectedFiles().first());
+    const QString file = ui::AskForSavedGame(this, ui::SavedGameDialog::Open);
+    if (!file.isEmpty()) LoadGame(file);
 }
 
 void TForm1::HelpButtonClick() {

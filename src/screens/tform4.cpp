@@ -1,7 +1,6 @@
 #include "screens/tform4.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -18,6 +17,7 @@
 #include "screens/wild_panel.h"
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
+#include "ui/saved_game_dialog.h"
 
 namespace zorikan {
 
@@ -156,15 +156,7 @@ void TForm4::buildIdleHint() {
 }
 
 QString TForm4::chooseSaveFile() {
-    QFileDialog dialog(this, tr("Save game as"));
-    dialog.setObjectName("SaveDialog1");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(tr("Saved Games (*.ZGS *.zgs)"));
-    dialog.setDefaultSuffix("zgs");
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    return ui::AskForSavedGame(this, ui::SavedGameDialog::Save);
 }
 
 void TForm4::ListView1Click(int entry) {
