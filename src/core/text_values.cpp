@@ -11,14 +11,26 @@ bool isBlank(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
-// Converts a whole token as a decimal integer with an optional sign.
-template <typename Int>
-bool toInteger(std::string_view token, Int& value) {
-    if (token.empty()) return false;
-    if (token.front() == '+') token.remove_prefix(1);
-    if (token.empty() || token.front() == '+') return false;
-    auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
-    return error == std::errc() && end == token.data() + token.size();
+// Converts a whole token as a decimal integer with an optional sign. Written
+// out by hand: saved games hold thirty thousand numbers, and this is the
+// reader's inner loop.
+bool toInteger(std::string_view token, std::int64_t& value) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) negative = token[i++] == '-';
+    if (i == token.size()) return false;
+    std::uint64_t magnitude = 0;
+    constexpr std::uint64_t kCutoff = (UINT64_MAX - 9) / 10;  // one more digit cannot wrap
+    for (; i < token.size(); ++i) {
+        const unsigned digit = static_cast<unsigned char>(token[i]) - '0';
+        if (digit > 9 || magnitude > kCutoff) return false;
+        magnitude = magnitude * 10 + digit;
+    }
+    if (negative && magnitude > static_cast<std::uint64_t>(INT64_MAX) + 1) return false;
+    if (!negative && magnitude > static_cast<std::uint64_t>(INT64_MAX)) return false;
+    value =
+        negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+    return true;
 }
 
 }  // namespace
