@@ -93,9 +93,9 @@ void TForm1::NewButtonClick() {
     BeginNewGame(game, file.toStdString());
     QString name = session_.nameDialog()->askName();
     TakePlayerName(game, name.toStdString());
+    session_.placeWindows(false);
     game.setVisible(Window::Main, true);
     ShowStarterChoice(game);
-    session_.placeWindows(false);
     session_.refresh();
 }
 
