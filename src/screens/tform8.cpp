@@ -47,6 +47,8 @@ TForm8::TForm8(GameSession& session) : QWidget(nullptr, Qt::Tool), session_(sess
     ListView1->setIconSize(QSize(64, 64));
     ListView1->setFixedSize(76, 76);
     ListView1->setFocusPolicy(Qt::NoFocus);
+    ListView1->setSelectionMode(QAbstractItemView::NoSelection);
+    ListView1->setAccessibleName(tr("Picture"));
     Label1 = namedLabel("Label1", Panel1);
     Label2 = namedLabel("Label2", Panel1);
     Label3 = namedLabel("Label3", Panel1);

@@ -40,8 +40,10 @@ TFormA::TFormA(GameSession& session) : QWidget(nullptr, Qt::Tool), session_(sess
 
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName("ComboBox2");
+    ComboBox2->setAccessibleName(tr("Attack"));
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->setAccessibleName(tr("ZORIKAN"));
     auto* attackCaption = new QLabel(tr("Attack:"), this);
     attackCaption->setBuddy(ComboBox2);
     auto* speciesCaption = new QLabel(tr("ZORIKAN:"), this);
