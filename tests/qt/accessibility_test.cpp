@@ -14,6 +14,7 @@
 
 #include "app/game_session.h"
 #include "core/data_file.h"
+#include "data_folder.h"
 #include "ui/gauge.h"
 
 namespace zorikan {
@@ -43,7 +44,7 @@ bool InsideCompositeControl(const QWidget* w) {
 }
 
 TEST(Accessibility, EveryControlHasANameAndTakesTheKeyboard) {
-    GameSession session({}, QFileInfo(ZORIKAN_DATA_FILE).absolutePath());
+    GameSession session({}, testing::DataFolder());
     ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
     session.refresh();
 

@@ -17,6 +17,7 @@
 #include "app/game_session.h"
 #include "core/new_game.h"
 #include "core/save_game.h"
+#include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/tform1.h"
 #include "screens/tform4.h"
@@ -28,12 +29,9 @@
 namespace zorikan {
 namespace {
 
+using testing::DataFolder;
 using testing::ModalAnswerer;
 using testing::WaitFor;
-
-QString DataFolder() {
-    return QFileInfo(ZORIKAN_DATA_FILE).absolutePath();
-}
 
 QString WriteGame(const QTemporaryDir& dir, const QString& name, const std::string& player) {
     GameState s;

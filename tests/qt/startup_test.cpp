@@ -15,6 +15,7 @@
 #include <QTextBrowser>
 
 #include "app/game_session.h"
+#include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/about_box.h"
 #include "screens/tform1.h"
@@ -26,12 +27,9 @@
 namespace zorikan {
 namespace {
 
+using testing::DataFolder;
 using testing::ModalAnswerer;
 using testing::WaitFor;
-
-QString DataFolder() {
-    return QFileInfo(ZORIKAN_DATA_FILE).absolutePath();
-}
 
 TEST(Startup, WithoutTheDataFileTheGameSaysSoAndOffersAWayOut) {
     QTemporaryDir empty;

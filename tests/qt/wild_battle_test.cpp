@@ -19,6 +19,7 @@
 #include "core/data_file.h"
 #include "core/new_game.h"
 #include "core/roster.h"
+#include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
 #include "screens/tform4.h"
@@ -30,6 +31,7 @@
 namespace zorikan {
 namespace {
 
+using testing::DataFolder;
 using testing::ModalAnswerer;
 using testing::WaitFor;
 
@@ -64,7 +66,7 @@ protected:
         emit roster->doubleClicked(roster->model()->index(row, 0));
     }
 
-    GameSession session{{}, QFileInfo(ZORIKAN_DATA_FILE).absolutePath()};
+    GameSession session{{}, testing::DataFolder()};
     ModalAnswerer answers;
 };
 
