@@ -11,10 +11,24 @@ namespace zorikan::ui {
 
 QColor typeColor(int type) {
     static constexpr std::array<unsigned, 18> kColors = {
-        0xFF9C9C9C,  // no type: neutral grey
-        0xFFD9B779, 0xFFF0803C, 0xFF3F8FE0, 0xFF5DBB4A, 0xFFF2CC2B, 0xFF6FCFDF,
-        0xFFD64B3F, 0xFFA45BC4, 0xFFA8763E, 0xFF86A6F2, 0xFFF06BA8, 0xFFA6C236,
-        0xFF9C8E64, 0xFF6F5BC8, 0xFF2FA38E, 0xFF4C5573, 0xFF8AA0B8,
+        0xFF9C9C9C,  // 0, no type: neutral grey
+        0xFF5DBB4A,  // 1 Verdant, plants: leaf green
+        0xFFEE6B35,  // 2 Kiln, fire: orange-red
+        0xFF3A86DE,  // 3 Fathom, water: blue
+        0xFFF2CC2B,  // 4 Levin, lightning: yellow
+        0xFFF06BA8,  // 5 Mentic, mind: pink
+        0xFFDEC08A,  // 6 Wild, ordinary beasts: warm tan
+        0xFFA8483A,  // 7 Sinew, fighting strength: brownish red
+        0xFF72BCF2,  // 8 Aerie, sky: light sky blue
+        0xFFA451C0,  // 9 Blight, poison: purple
+        0xFFA8763E,  // 10 Loam, earth: ochre brown
+        0xFF948874,  // 11 Crag, rock: grey-brown
+        0xFF8FE3E6,  // 12 Sleet, ice: pale cyan
+        0xFFA6C236,  // 13 Chitin, insects: yellow-green
+        0xFF5E58C6,  // 14 Wraith, spirits: indigo
+        0xFF2A9A8A,  // 15 Wyrm, dragons: deep teal
+        0xFF485280,  // 16 Shroud, darkness: dark slate
+        0xFF8AA0B8,  // 17 Alloy, metal: steel grey-blue
     };
     if (type < 0 || type >= static_cast<int>(kColors.size())) type = 0;
     return QColor::fromRgb(kColors[static_cast<std::size_t>(type)]);

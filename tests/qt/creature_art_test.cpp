@@ -119,6 +119,89 @@ TEST(TypeColorTest, SeventeenDistinctColoursAndAGreyForNoType) {
     EXPECT_EQ(seen.size(), 17u);
 }
 
+// A colour in CIE L*a*b* (D65), where distances roughly follow how different
+// two colours look.
+std::array<double, 3> labOf(const QColor& c) {
+    auto linear = [](double u) {
+        return u <= 0.04045 ? u / 12.92 : std::pow((u + 0.055) / 1.055, 2.4);
+    };
+    const double r = linear(c.redF()), g = linear(c.greenF()), b = linear(c.blueF());
+    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+    auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0; };
+    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+}
+
+double hueOf(int type) {
+    return typeColor(type).hsvHueF() * 360.0;
+}
+
+TEST(TypeColorTest, EachTypeHasTheColourOfWhatItIs) {
+    // Type number, name and the hue its colour must have (degrees, give or take).
+    struct Expected {
+        int type;
+        const char* name;
+        double hue, within;
+    };
+    const Expected expected[] = {
+        {1, "Verdant (plants): green", 110, 25},
+        {2, "Kiln (fire): orange-red", 18, 13},
+        {3, "Fathom (water): blue", 215, 15},
+        {4, "Levin (lightning): yellow", 50, 10},
+        {5, "Mentic (mind): pink", 320, 25},
+        {6, "Wild (beasts): tan", 38, 12},
+        {7, "Sinew (fighting): brownish red", 5, 12},
+        {8, "Aerie (sky): sky blue", 205, 15},
+        {9, "Blight (poison): purple", 285, 15},
+        {10, "Loam (earth): ochre brown", 33, 12},
+        {11, "Crag (rock): grey-brown", 35, 20},
+        {12, "Sleet (ice): pale cyan", 185, 10},
+        {13, "Chitin (insects): yellow-green", 72, 13},
+        {14, "Wraith (spirits): indigo", 250, 15},
+        {16, "Shroud (darkness): slate", 225, 25},
+        {17, "Alloy (metal): steel blue-grey", 210, 20},
+    };
+    for (const Expected& e : expected)
+        EXPECT_LE(hueDistance(hueOf(e.type), e.hue), e.within)
+            << e.name << " has hue " << hueOf(e.type);
+    // Dragons: deep teal or royal blue-violet, well away from the spirits.
+    const double wyrm = hueOf(15);
+    EXPECT_TRUE(hueDistance(wyrm, 172) <= 20 || hueDistance(wyrm, 235) <= 15) << wyrm;
+    EXPECT_GE(hueDistance(wyrm, hueOf(14)), 20.0);
+
+    auto sat = [](int type) { return typeColor(type).hsvSaturationF(); };
+    auto value = [](int type) { return typeColor(type).valueF(); };
+    // Darkness is the darkest type of all.
+    for (int type = 1; type <= 17; ++type) {
+        if (type != 16) {
+            EXPECT_LT(value(16), value(type)) << "type " << type;
+        }
+    }
+    // Light, soft colours for beasts, sky and ice; greyish rock and metal.
+    EXPECT_GE(value(6), 0.8f);
+    EXPECT_LE(sat(6), 0.5f);
+    EXPECT_GT(value(8), value(3)) << "the sky is lighter than the water";
+    EXPECT_LT(sat(8), sat(3));
+    EXPECT_GE(value(12), 0.85f);
+    EXPECT_LE(sat(12), 0.5f);
+    EXPECT_LE(sat(11), 0.35f);
+    EXPECT_LE(sat(17), 0.35f);
+    // Earth is a deeper brown than the beasts' tan; fighting a darker red than fire.
+    EXPECT_LT(value(10), value(6));
+    EXPECT_GT(sat(10), sat(6));
+    EXPECT_LT(value(7), value(2));
+}
+
+TEST(TypeColorTest, EveryTwoTypesAreEasyToTellApart) {
+    for (int a = 1; a <= 17; ++a)
+        for (int b = a + 1; b <= 17; ++b) {
+            const auto la = labOf(typeColor(a)), lb = labOf(typeColor(b));
+            const double distance = std::hypot(la[0] - lb[0], la[1] - lb[1], la[2] - lb[2]);
+            EXPECT_GE(distance, 20.0) << "types " << a << " and " << b << " look alike";
+        }
+}
+
 TEST(PaintCreatureTest, SizeFormatAndTransparentBackground) {
     for (int size : {64, 32, 48, 100}) {
         const QImage image = paintCreature(25, 3, 8, size);
