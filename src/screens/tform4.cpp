@@ -58,7 +58,8 @@ void TForm4::buildMenus() {
     QHash<QString, QMenu*> menus;
     for (const MenuEntry& entry : MainMenuLayout()) {
         const QString name = fromView(entry.name);
-        const QString caption = fromView(entry.caption);
+        // The bar's menus open with Alt and their first letter.
+        const QString caption = (entry.parent.empty() ? "&" : "") + fromView(entry.caption);
         const bool hasChildren = [&] {
             for (const MenuEntry& e : MainMenuLayout())
                 if (e.parent == entry.name) return true;
