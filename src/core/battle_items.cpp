@@ -45,11 +45,8 @@ void ThrowBall(Game& game, const Ball& ball) {
 void ThrowMasterBall(Game& game) {
     game.log("You threw a Master Ball.");
     game.log("You caught " + OpponentName(game) + "!");
-    const int species = game.battle.OppSpecies;
-    AddZRKN(game, species, game.speciesName(species), game.battle.OppLevel);
+    Caught(game);
     --game.state.MasterBalls;
-    game.battle.BattleKind = 1;
-    game.screens.main.arena.endVisible = true;
 }
 
 void DrinkPotion(Game& game, std::uint32_t GameState::*count, int amount) {
