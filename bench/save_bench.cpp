@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "core/save_game.h"
@@ -93,10 +94,28 @@ void BM_PlainRead(benchmark::State& state) {
     std::remove(path.c_str());
 }
 
+// The same file read line by line with the standard library's text streams,
+// the usual plain way to read a line-per-value file.
+void BM_PlainReadLines(benchmark::State& state) {
+    const std::string path = BenchFile("zorikan-bench-lines.bin");
+    const std::string bytes = SaveGameText(FullGame());
+    PlainWrite(path, bytes, false);
+    for (auto _ : state) {
+        std::ifstream in(path);
+        std::string line;
+        std::size_t lines = 0;
+        while (std::getline(in, line)) ++lines;
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+    std::remove(path.c_str());
+}
+
 BENCHMARK(BM_SaveGameWrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainWriteSynced)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveGameRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainReadLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace
