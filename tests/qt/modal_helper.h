@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -40,11 +41,25 @@ public:
                 box->done(button);
         });
     }
+    // Picks `file` in the next file dialog, remembering the dialog's mode.
+    void chooseFile(const QString& file) {
+        then([this, file](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog) {
+                unexpected.push_back(w->metaObject()->className());
+                return;
+            }
+            fileModes.push_back(dialog->fileMode());
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    }
     bool done() const { return steps_.empty(); }
 
     QStringList boxTexts;
     QStringList boxTitles;
     QStringList unexpected;
+    QList<QFileDialog::FileMode> fileModes;
 
 private:
     void arm() {

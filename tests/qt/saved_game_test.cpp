@@ -85,15 +85,11 @@ TEST(SavedGame, LoadButtonOpensTheChosenFile) {
     session.start();
     ASSERT_TRUE(WaitFor([&] { return session.title()->isVisible(); }));
     ModalAnswerer answers;
-    answers.then([&](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
-        dialog->selectFile(file);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    answers.chooseFile(file);
     QTest::mouseClick(session.title()->findChild<QPushButton*>("LoadButton"), Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return answers.done() && session.mainWindow()->isVisible(); }));
+    EXPECT_TRUE(answers.unexpected.isEmpty());
+    EXPECT_EQ(answers.fileModes, QList{QFileDialog::ExistingFile});
     EXPECT_EQ(session.game().state.PlayerName, "Corra");
     EXPECT_EQ(session.game().screens.main.saveFileName, file.toStdString());
     EXPECT_FALSE(session.title()->isVisible());

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,12 +64,7 @@ TEST(Startup, ANewGameReachesTheStarterAndTheStatisticsWindow) {
     ASSERT_TRUE(WaitFor([&] { return session.title()->isVisible(); }));
 
     ModalAnswerer answers;
-    answers.then([&](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        ASSERT_NE(dialog, nullptr);
-        dialog->selectFile(file);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    answers.chooseFile(file);
     answers.then([&](QWidget* w) {
         auto* edit = w->findChild<QLineEdit*>("Edit1");
         ASSERT_NE(edit, nullptr);
@@ -82,6 +76,7 @@ TEST(Startup, ANewGameReachesTheStarterAndTheStatisticsWindow) {
     QTest::mouseClick(session.title()->findChild<QPushButton*>("NewButton"), Qt::LeftButton);
     ASSERT_TRUE(WaitFor([&] { return answers.done() && session.mainWindow()->isVisible(); }));
 
+    EXPECT_TRUE(answers.unexpected.isEmpty());
     EXPECT_FALSE(session.title()->isVisible());
     EXPECT_EQ(session.mainWindow()->windowTitle(), "ZORIKAN Simulator V4.1 - Wren [first.zgs]");
     QListWidget* starters = session.mainWindow()->starterList();
