@@ -1,4 +1,5 @@
 #include "app/game_session.h"
+#include "app/shop_menus.h"
 #include "app/side_menus.h"
 
 #include <QApplication>
@@ -15,7 +16,9 @@
 #include "screens/tform5.h"
 #include "screens/tform7.h"
 #include "screens/tform8.h"
+#include "screens/tform9.h"
 #include "screens/tforma.h"
+#include "screens/tformb.h"
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
 #include "ui/music_player.h"
@@ -45,22 +48,27 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     main_ = new TForm4(*this);
     battleLog_ = new TForm7();
     zoridex_ = new TForm8(*this);
+    mart_ = new TForm9(*this);
     statistics_ = new TForm5(*this);
     nameDialog_ = new TOKRightDlg();
     typeComparisons_ = new TFormA(*this);
+    gameCorner_ = new TFormB(*this);
     music_ = std::make_unique<ui::MusicPlayer>(
         [this] { return game_.screens.menus.isChecked(kRepeatMusic); },
         [this](const QString& text) { port_.error(text.toStdString()); });
     ConnectSideMenus(*this);
+    ConnectShopMenus(*this);
     port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
 }
 
 GameSession::~GameSession() {
     delete help_;
     music_.reset();
+    delete gameCorner_;
     delete typeComparisons_;
     delete nameDialog_;
     delete statistics_;
+    delete mart_;
     delete zoridex_;
     delete battleLog_;
     delete main_;
@@ -81,6 +89,8 @@ void GameSession::refresh() {
     statistics_->render();
     zoridex_->render();
     typeComparisons_->render();
+    mart_->render();
+    gameCorner_->render();
     refreshing_ = false;
 }
 
@@ -118,6 +128,10 @@ QWidget* GameSession::window(Window which) const {
             return typeComparisons_;
         case Window::Statistics:
             return statistics_;
+        case Window::Mart:
+            return mart_;
+        case Window::GameCorner:
+            return gameCorner_;
         default:
             return nullptr;
     }
