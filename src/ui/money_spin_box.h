@@ -27,11 +27,10 @@ public:
     void fixup(QString& input) const override;
     QSize sizeHint() const override;
 
+    StepEnabled stepEnabled() const override;
+
 signals:
     void valueChanged(quint64 value);
-
-protected:
-    StepEnabled stepEnabled() const override;
 
 private:
     void textEdited(const QString& text);
