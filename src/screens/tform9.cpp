@@ -8,11 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "app/game_session.h"
 #include "core/mart.h"
+#include "screens/tform4.h"
+#include "ui/place_window.h"
 
 namespace zorikan {
 
@@ -22,9 +25,6 @@ QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The two description lines keep their width whatever they say.
-constexpr int kDescriptionWidth = 160;
-
 }  // namespace
 
 TForm9::TForm9(GameSession& session)
@@ -32,6 +32,9 @@ TForm9::TForm9(GameSession& session)
       session_(session) {
     setObjectName("Form9");
     setWindowTitle(kMartCaption);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
 
     auto* group = new QGroupBox(tr("Item to buy:"), this);
     group->setObjectName("RadioGroup1");
@@ -63,7 +66,12 @@ TForm9::TForm9(GameSession& session)
     Edit1->setAccessibleName(tr("Total price"));
     Edit1->setReadOnly(true);
     Edit1->setEnabled(false);
-    Edit1->setMinimumWidth(Edit1->fontMetrics().horizontalAdvance("12884901882000¥") + 12);
+    // Greyed like any disabled box, yet dark enough to read.
+    QPalette readable = Edit1->palette();
+    readable.setColor(QPalette::Disabled, QPalette::Text,
+                      readable.color(QPalette::Active, QPalette::WindowText));
+    Edit1->setPalette(readable);
+    Edit1->setMinimumWidth(Edit1->fontMetrics().horizontalAdvance("12884901882000¥") + 24);
     priceCaption->setBuddy(Edit1);
 
     Label2 = new QLabel(this);
@@ -72,10 +80,7 @@ TForm9::TForm9(GameSession& session)
     Label3->setObjectName("Label3");
     Label2->setAccessibleName(tr("Item description"));
     Label3->setAccessibleName(tr("Item description, continued"));
-    for (QLabel* line : {Label2, Label3}) {
-        line->setTextFormat(Qt::PlainText);
-        line->setFixedWidth(kDescriptionWidth);
-    }
+    for (QLabel* line : {Label2, Label3}) line->setTextFormat(Qt::PlainText);
 
     Button1 = new QPushButton(tr("Buy"), this);
     Button1->setObjectName("Button1");
@@ -85,16 +90,15 @@ TForm9::TForm9(GameSession& session)
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setVerticalSpacing(2);
-    layout->addWidget(group, 0, 0, 3, 1);
+    layout->addWidget(group, 0, 0, 4, 1);
     layout->addWidget(buyCaption, 0, 1);
     layout->addWidget(SpinEdit1, 0, 2);
+    layout->addWidget(Button1, 0, 3);
     layout->addWidget(priceCaption, 1, 1);
     layout->addWidget(Edit1, 1, 2);
-    layout->addWidget(Label2, 0, 3);
-    layout->addWidget(Label3, 1, 3);
-    layout->addWidget(Button1, 0, 4);
-    layout->addWidget(Button2, 1, 4);
-    layout->setRowStretch(2, 1);
+    layout->addWidget(Button2, 1, 3);
+    layout->addWidget(Label2, 2, 1, 1, 3);
+    layout->addWidget(Label3, 3, 1, 1, 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(RadioGroup1, &QButtonGroup::idClicked, this, &TForm9::RadioGroup1Click);
@@ -131,6 +135,15 @@ void TForm9::changeEvent(QEvent* event) {
         session_.refresh();
     }
     QWidget::changeEvent(event);
+}
+
+void TForm9::showEvent(QShowEvent* event) {
+    // The first opening stands below the main window; later the player's place is kept.
+    if (!placed_) {
+        placed_ = true;
+        ui::PlaceBelow(this, session_.mainWindow());
+    }
+    QWidget::showEvent(event);
 }
 
 void TForm9::hideEvent(QHideEvent* event) {

@@ -35,6 +35,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -47,6 +48,7 @@ private:
     QLabel* Label3;
     QPushButton* Button1;
     QPushButton* Button2;
+    bool placed_ = false;
 };
 
 }  // namespace zorikan

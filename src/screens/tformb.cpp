@@ -14,7 +14,9 @@
 
 #include "app/game_session.h"
 #include "core/game_corner.h"
+#include "screens/tform4.h"
 #include "ui/money_spin_box.h"
+#include "ui/place_window.h"
 
 namespace zorikan {
 
@@ -158,6 +160,10 @@ void TFormB::showEvent(QShowEvent* event) {
     // One new lucky number per frame the screen shows, and no more.
     const qreal rate = screen() ? screen()->refreshRate() : 60.0;
     flicker_.setInterval(qBound(4, qRound(1000.0 / (rate > 0 ? rate : 60.0)), 50));
+    if (!placed_) {
+        placed_ = true;
+        ui::PlaceBelow(this, session_.mainWindow());
+    }
     QWidget::showEvent(event);
 }
 

@@ -65,6 +65,7 @@ private:
     QTimer flicker_;
     QElapsedTimer clock_;
     bool inputBlocked_ = false;
+    bool placed_ = false;
 };
 
 }  // namespace zorikan
