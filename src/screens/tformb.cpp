@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -165,6 +166,15 @@ void TFormB::showEvent(QShowEvent* event) {
         ui::PlaceBelow(this, session_.mainWindow());
     }
     QWidget::showEvent(event);
+}
+
+void TFormB::closeEvent(QCloseEvent* event) {
+    // Closed from outside (the window manager), it still waits for the reveal.
+    if (CloseGameCorner(session_.game()))
+        event->accept();
+    else
+        event->ignore();
+    session_.refresh();
 }
 
 void TFormB::hideEvent(QHideEvent* event) {

@@ -194,6 +194,8 @@ TEST_F(ShopWindows, AGameCornerWinFlickersThenPaysItsPrize) {
     EXPECT_FALSE(corner->closeButton()->isEnabled());
     EXPECT_FALSE(session.mainWindow()->close());
     EXPECT_TRUE(session.mainWindow()->isVisible());
+    EXPECT_FALSE(corner->close());
+    EXPECT_TRUE(corner->isVisible());
     menu("Buy1");
     EXPECT_FALSE(session.mart()->isVisible());
     click(corner->prizeEntry(0));
