@@ -380,6 +380,37 @@ TEST_F(GameDataContent, EvolutionLinesHaveOneToThreeStagesAndManyBasics) {
     EXPECT_GE(basics, 150);
 }
 
+// Where a species lives, by its number: the region's block of numbers, and
+// within it one of four habitats taken in turn (data/README.md).
+struct Home {
+    int region;
+    int habitat;
+    bool operator==(const Home&) const = default;
+};
+Home HomeOf(int species) {
+    constexpr std::array kRegionStarts = {1, 150, 269};  // Aldmark, Brennar, Cyrelle
+    int region = 0;
+    while (region + 1 < static_cast<int>(kRegionStarts.size()) &&
+           species >= kRegionStarts[static_cast<std::size_t>(region) + 1])
+        ++region;
+    return {region, (species - kRegionStarts[static_cast<std::size_t>(region)]) % 4};
+}
+
+TEST_F(GameDataContent, FamiliesKeepToTheirHabitatAndChangelingsSettleElsewhere) {
+    for (int s = 1; s <= kSpeciesCount; ++s) {
+        SCOPED_TRACE(d.SpeciesNames[s]);
+        if (const auto* split = FindSplitEvolution(s)) {
+            for (int form : split->forms()) EXPECT_FALSE(HomeOf(form) == HomeOf(s)) << form;
+        } else if (d.EvolvesInto[s] != 0 && s != 290) {
+            EXPECT_TRUE(HomeOf(d.EvolvesInto[s]) == HomeOf(s)) << d.EvolvesInto[s];
+        }
+    }
+    // The splitting evolution's two creatures drift to two other shores.
+    EXPECT_FALSE(HomeOf(291) == HomeOf(290));
+    EXPECT_FALSE(HomeOf(292) == HomeOf(290));
+    EXPECT_FALSE(HomeOf(292) == HomeOf(291));
+}
+
 TEST_F(GameDataContent, SplitEvolutionsOfferTheirFormsFirstFormInTheFile) {
     ASSERT_EQ(kSplitEvolutions.size(), kRequiredSplits.size());
     for (std::size_t i = 0; i < kRequiredSplits.size(); ++i) {
