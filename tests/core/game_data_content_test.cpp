@@ -473,6 +473,12 @@ TEST_F(GameDataContent, LegendaryAndGiftCreaturesStandAloneAndHitHard) {
     EXPECT_EQ(d.EvolvesInto[143], 0);
     EXPECT_FALSE(IsEvolutionTarget(143));
     EXPECT_GE(MaxPower(143), 120);
+
+    // The wanderer's forms the wild search never offers are strong final forms.
+    for (int s : {134, 135, 136, 196, 197}) {
+        EXPECT_EQ(d.EvolvesInto[s], 0) << d.SpeciesNames[s];
+        EXPECT_GE(MeanPower(s), 75.0) << d.SpeciesNames[s];
+    }
 }
 
 TEST_F(GameDataContent, OdditiesNoTournamentFieldsAreWeakLoners) {
