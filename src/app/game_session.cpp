@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QScreen>
 
+#include "core/evolution_line.h"
 #include "core/new_game.h"
 #include "core/statistics.h"
 #include "screens/about_box.h"
@@ -31,9 +32,14 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
       game_(data_, port_, random_) {
     const QString point = QLocale().decimalPoint();
     game_.screens.decimalSeparator = point.size() == 1 ? point.at(0).toLatin1() : '.';
-    images_ = std::make_unique<ui::CreatureImages>([this](int species) {
-        return std::pair<int, int>(data_.SpeciesType1[species], data_.SpeciesType2[species]);
-    });
+    images_ = std::make_unique<ui::CreatureImages>(
+        [this](int species) {
+            return std::pair<int, int>(data_.SpeciesType1[species], data_.SpeciesType2[species]);
+        },
+        [this](int species) {
+            const EvolutionLine line = LineOf(data_, species);
+            return ui::CreatureLine{line.root, line.stage, line.stages};
+        });
 
     port_.beforeBox = [this] { refresh(); };
     port_.window = [this](Window which) { return window(which); };
