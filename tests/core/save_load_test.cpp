@@ -180,6 +180,27 @@ TEST_F(SaveLoadTest, MenusAfterLoadFollowBadgesAndVictories) {
     EXPECT_FALSE(other.screens.menus.isEnabled("BrennarGymLeaders1"));
 }
 
+TEST_F(SaveLoadTest, KellBeatenAloneOpensMeAndNothingOfWhatMeOpens) {
+    // Each flag on its own, through a real file, so that neither the reader
+    // nor the menus can mix the two up.
+    for (const bool kell : {true, false}) {
+        GameState s;
+        s.PlayerName = "Quill";
+        s.RosterSpecies[1] = 9;
+        s.KellBeaten = kell;
+        s.MeBeaten = !kell;
+        const std::string path = folder.file(kell ? "kell.zgs" : "me.zgs");
+        ASSERT_EQ(WriteSaveGameFile(s, path), std::nullopt);
+        Game loaded{game.data, port, random};
+        ASSERT_TRUE(LoadGame(loaded, path));
+        const MenuModel& menus = loaded.screens.menus;
+        EXPECT_EQ(menus.isEnabled("Me1"), kell);
+        EXPECT_EQ(menus.isEnabled("Omnivar1"), !kell);
+        EXPECT_EQ(menus.isEnabled("CyrelleGymLeaders1"), !kell);
+        EXPECT_FALSE(menus.isEnabled("Kell1")) << "no badges";
+    }
+}
+
 TEST_F(SaveLoadTest, SaveReplacesTheOldFileWhole) {
     const std::string path = folder.file("game.zgs");
     WriteBytes(path, std::string(200'000, 'x'));  // longer than any saved game
