@@ -3,6 +3,7 @@
 #include "core/atomic_file.h"
 #include "core/new_game.h"
 #include "core/save_game.h"
+#include "core/save_load.h"
 
 namespace zorikan {
 
@@ -29,22 +30,23 @@ std::string ChooseSaveFile(Game& game, const SaveDialog& dialog, std::string sug
 }
 
 AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
-    if (game.screens.main.starterListVisible) return AfterClose::Close;
-    std::string target = game.screens.main.saveFileName;
+    if (game.screens.main.starterListVisible || Save(game)) return AfterClose::Close;
+    std::string failed = game.screens.main.saveFileName;
     for (;;) {
-        const auto error = WriteSaveGameFile(game.state, target);
-        if (!error) {
-            // The game now belongs to the file it was saved to.
-            game.screens.main.saveFileName = target;
-            game.screens.main.caption = GameCaption(game.state.PlayerName, target);
-            return AfterClose::Close;
-        }
-        game.port.error(error->message());
-        if (!game.port.question(SaveElsewhereText(target)))
+        if (!game.port.question(SaveElsewhereText(failed)))
             return game.port.question(kQuitWithoutSavingText) ? AfterClose::Close
                                                               : AfterClose::StayOpen;
-        target = ChooseSaveFile(game, dialog, target);
-        if (target.empty()) return AfterClose::StayOpen;
+        const std::string other = ChooseSaveFile(game, dialog, failed);
+        if (other.empty()) return AfterClose::StayOpen;
+        if (auto error = WriteSaveGameFile(game.state, other)) {
+            game.port.error(error->message());
+            failed = other;
+            continue;
+        }
+        // The game now belongs to the file it was saved to.
+        game.screens.main.saveFileName = other;
+        game.screens.main.caption = GameCaption(game.state.PlayerName, other);
+        return AfterClose::Close;
     }
 }
 
