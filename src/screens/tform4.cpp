@@ -7,10 +7,10 @@
 #include <QMenuBar>
 
 #include "app/game_session.h"
+#include "core/closing_save.h"
 #include "core/game_corner.h"
 #include "core/menu_layout.h"
 #include "core/new_game.h"
-#include "core/save_load.h"
 #include "core/turn.h"
 #include "core/wild_search.h"
 #include "screens/about_box.h"
@@ -159,8 +159,16 @@ void TForm4::buildIdleHint() {
     idleHint_->hide();
 }
 
+SaveDialog TForm4::saveDialog() {
+    return [this](const std::string& suggestion) {
+        return ui::AskForSavedGame(this, ui::SavedGameDialog::Save,
+                                   QString::fromStdString(suggestion))
+            .toStdString();
+    };
+}
+
 QString TForm4::chooseSaveFile() {
-    return ui::AskForSavedGame(this, ui::SavedGameDialog::Save);
+    return QString::fromStdString(ChooseSaveFile(session_.game(), saveDialog()));
 }
 
 void TForm4::ListView1Click(int entry) {
@@ -173,10 +181,10 @@ void TForm4::ListView1Click(int entry) {
 bool TForm4::FormClose() {
     // Walking out of a tournament costs its penalty before the game is saved.
     ClosingMainWindow(session_.game());
-    // A failed save keeps the window open, so the player can try again.
-    const bool saved = SaveAtClose(session_.game());
+    // A failed save offers another file, quitting without saving, or staying.
+    const bool close = SaveAtClose(session_.game(), saveDialog()) == AfterClose::Close;
     session_.refresh();
-    return saved;
+    return close;
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {
