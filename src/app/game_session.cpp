@@ -19,6 +19,7 @@
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
 #include "ui/music_player.h"
+#include "ui/window_roles.h"
 
 namespace zorikan {
 
@@ -38,6 +39,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
         return main_ && main_->isVisible() ? static_cast<QWidget*>(main_) : loader_;
     };
 
+    ui::InstallWindowRoles();
     // The windows in their fixed order of creation.
     loader_ = new TForm3(*this);
     title_ = new TForm1(*this);
@@ -53,6 +55,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
         [this](const QString& text) { port_.error(text.toStdString()); });
     ConnectSideMenus(*this);
     port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
+    port_.clearLog = [this] { battleLog_->clear(); };
 }
 
 GameSession::~GameSession() {
