@@ -111,8 +111,9 @@ TEST(TextValues, TextWhereANumberBelongsIsInvalidNumericInput) {
         EXPECT_EQ(error->text, "Invalid numeric input");
     }
     std::int64_t wide = 0;
-    TextValueReader in("4294967296\n-9223372036854775808\n+0009223372036854775807\n"
-                       "9223372036854775808\n99999999999999999999999\n");
+    TextValueReader in(
+        "4294967296\n-9223372036854775808\n+0009223372036854775807\n"
+        "9223372036854775808\n99999999999999999999999\n");
     EXPECT_FALSE(in.readInt64(wide));
     EXPECT_EQ(wide, 4294967296LL);
     EXPECT_FALSE(in.readInt64(wide));
