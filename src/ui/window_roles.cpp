@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QFrame>
 #include <QMainWindow>
 #include <QWidget>
 
@@ -16,6 +17,11 @@ QAccessibleInterface* TopLevelWindow(const QString& className, QObject* object) 
     if (!object || !object->isWidgetType() || className != object->metaObject()->className())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
+    // A bevel line between rows is a separator, not a frame of its own.
+    if (auto* line = qobject_cast<QFrame*>(widget);
+        line && !widget->isWindow() && QString(line->metaObject()->className()) == "QFrame" &&
+        (line->frameShape() == QFrame::HLine || line->frameShape() == QFrame::VLine))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
     if (!widget->isWindow() || qobject_cast<QDialog*>(widget) || qobject_cast<QMainWindow*>(widget))
         return nullptr;
     if (widget->windowType() == Qt::Popup || widget->windowType() == Qt::ToolTip) return nullptr;

@@ -2,7 +2,7 @@
 // Screen readers announce the game's own top-level windows (statistics,
 // battle log, ZORIDEX, type comparisons, title, loader) as windows. Qt would
 // present a plain top-level widget as a panel, which a reader does not list
-// among the windows.
+// among the windows. Bevel lines between rows are announced as separators.
 
 namespace zorikan::ui {
 

@@ -346,6 +346,15 @@ TEST_F(WholeTexts, AScreenReaderHearsEveryValueAndEveryWindow) {
     EXPECT_EQ(spoken(session.mainWindow()->findChild<QLabel*>("Label9")).toStdString(),
               "Enemy hit points: 300/300");
 
+    // The line under "Items:" is a separator, not a nameless frame.
+    int lines = 0;
+    for (QFrame* frame : stats->findChildren<QFrame*>()) {
+        if (frame->frameShape() != QFrame::HLine) continue;
+        ++lines;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(frame)->role(), QAccessible::Separator);
+    }
+    EXPECT_EQ(lines, 1);
+
     // Top-level windows are announced as windows or dialogs.
     for (QWidget* w :
          {static_cast<QWidget*>(session.loader()), static_cast<QWidget*>(session.title()),
