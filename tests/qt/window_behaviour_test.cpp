@@ -289,6 +289,13 @@ TEST_F(SideWindows, TheZoridexIsBrowsedWithTheKeyboardAndKeepsItsSize) {
         EXPECT_EQ(text("Label4"), FromData(EvolutionLine(data, n)));
     }
 
+    // A minimised ZORIDEX comes back when the menu asks for it.
+    dex->showMinimized();
+    QApplication::processEvents();
+    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    EXPECT_FALSE(dex->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(dex->isVisible());
+
     // "Close ZORIDEX" puts it away; the menu brings back the same species.
     QTest::mouseClick(dex->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(dex->isVisible());
