@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/game_session.h"
 #include "core/battle_items.h"
