@@ -23,6 +23,7 @@
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
 #include "ui/music_player.h"
+#include "ui/window_roles.h"
 
 namespace zorikan {
 
@@ -47,6 +48,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
         return main_ && main_->isVisible() ? static_cast<QWidget*>(main_) : loader_;
     };
 
+    ui::InstallWindowRoles();
     // The windows in their fixed order of creation.
     loader_ = new TForm3(*this);
     title_ = new TForm1(*this);
@@ -65,6 +67,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     ConnectSideMenus(*this);
     ConnectShopMenus(*this);
     port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
+    port_.clearLog = [this] { battleLog_->clear(); };
 }
 
 GameSession::~GameSession() {
