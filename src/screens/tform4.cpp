@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "app/game_session.h"
+#include "core/game_corner.h"
 #include "core/menu_layout.h"
 #include "core/new_game.h"
 #include "core/save_load.h"
@@ -82,6 +83,8 @@ void TForm4::buildMenus() {
             if (!entry.shortcut.empty())
                 action->setShortcut(QKeySequence(fromView(entry.shortcut)));
             connect(action, &QAction::triggered, this, [this, name] {
+                // A Game Corner draw is settled before any command counts.
+                if (DrawInProgress(session_.game())) return;
                 if (auto command = commands_.value(name)) command();
                 session_.refresh();
             });
@@ -184,7 +187,8 @@ void TForm4::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!FormClose()) {
+    // The game on show in the Game Corner is paid before the game is saved.
+    if (DrawInProgress(session_.game()) || !FormClose()) {
         event->ignore();
         return;
     }
