@@ -16,14 +16,17 @@ void BecomeSpecies(Game& game, int slot, int species) {
     game.state.OwnedFlags[species] = true;
 }
 
-void AskToEvolve(Game& game, int slot, int species, const std::string& note) {
+bool AskToEvolve(Game& game, int species, const std::string& note = "") {
+    return game.port.question("Your " + game.speciesName(species) + " can evolve into " +
+                              game.speciesName(game.data.EvolvesInto[species]) +
+                              ". Do you want to evolve it?" + note);
+}
+
+void EvolveIntoNextForm(Game& game, int slot, int species) {
     const int target = game.data.EvolvesInto[species];
-    const std::string& name = game.speciesName(species);
-    if (!game.port.question("Your " + name + " can evolve into " + game.speciesName(target) +
-                            ". Do you want to evolve it?" + note))
-        return;
     BecomeSpecies(game, slot, target);
-    game.port.information(name + " evolved into " + game.speciesName(target) + "!");
+    game.port.information(game.speciesName(species) + " evolved into " + game.speciesName(target) +
+                          "!");
 }
 
 void OfferSplitChoice(Game& game, int slot, const SplitEvolution& split) {
@@ -46,11 +49,9 @@ bool EvolveTwin(Game& game, int slot) {
     const std::string& name = game.speciesName(kTwinEvolver);
     const std::string& first = game.speciesName(kTwinFirstForm);
     const std::string& twin = game.speciesName(kTwinSpecies);
-    const std::string note =
-        " NOTE: " + name + " will evolve into " + first + " AND " + twin + " every 3 of 4 times.";
-    const int target = game.data.EvolvesInto[kTwinEvolver];
-    if (!game.port.question("Your " + name + " can evolve into " + game.speciesName(target) +
-                            ". Do you want to evolve it?" + note))
+    if (!AskToEvolve(game, kTwinEvolver,
+                     " NOTE: " + name + " will evolve into " + first + " AND " + twin +
+                         " every 3 of 4 times."))
         return false;
     BecomeSpecies(game, slot, kTwinFirstForm);
     game.port.information(name + " evolved into " + first + "!");
@@ -82,7 +83,7 @@ void EvolveCreature(Game& game, int slot, int species) {
         OfferSplitChoice(game, slot, *split);
     } else if (species != kTwinEvolver || !EvolveTwin(game, slot)) {
         // After a No the twin evolver is asked again, without the note.
-        AskToEvolve(game, slot, species, "");
+        if (AskToEvolve(game, species)) EvolveIntoNextForm(game, slot, species);
     }
     EndEvolutionMode(game);
 }
