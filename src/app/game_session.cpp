@@ -1,4 +1,5 @@
 #include "app/game_session.h"
+#include "app/collection_menus.h"
 #include "app/shop_menus.h"
 #include "app/side_menus.h"
 
@@ -65,6 +66,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
         [this] { return game_.screens.menus.isChecked(kRepeatMusic); },
         [this](const QString& text) { port_.error(text.toStdString()); });
     ConnectSideMenus(*this);
+    ConnectCollectionMenus(*this);
     ConnectShopMenus(*this);
     port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
     port_.clearLog = [this] { battleLog_->clear(); };

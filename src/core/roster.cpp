@@ -1,6 +1,9 @@
 #include "core/roster.h"
 
 #include "core/battle_start.h"
+#include "core/collection_modes.h"
+#include "core/evolution.h"
+#include "core/release.h"
 #include "core/statistics.h"
 #include "core/zoridex.h"
 
@@ -11,14 +14,6 @@ namespace {
 constexpr const char* kOmnivarNote =
     "NOTE: You can only catch one Omnivar at a time. You must release the one(s) you already "
     "have if you want to catch another.";
-
-void EndReleaseMode(Game& game) {
-    MenuModel& menus = game.screens.menus;
-    menus.setChecked("ReleaseZRKN1", false);
-    game.screens.modes.ReleaseMode = false;
-    for (auto item : {"Tournaments1", "Evolve1", "FightTrainer1", "Buy1", "FightWild1"})
-        menus.enable(item);
-}
 
 // In an opened battle the creature may become the fighter; a trainer battle
 // takes only creatures within the level band, and says nothing of the others.
@@ -80,6 +75,8 @@ void RosterDoubleClick(Game& game, int index) {
     const int slot = index + 1;
     game.port.information(CreatureStatistics(game, slot, species));
     ChooseFighter(game, slot, species);
+    if (game.screens.modes.EvolutionMode) EvolveCreature(game, slot, species);
+    if (game.screens.modes.ReleaseMode) ReleaseCreature(game, slot, species);
     EndReleaseMode(game);
 }
 

@@ -99,12 +99,21 @@ struct WildPanelModel {
     int level = 100;           // SpinEdit1, 2..100
 };
 
+// The split evolution's choice over the idle main window: the radio group
+// "Evolve to:" (EvolveChoice) and its "Evolve" button (EvolveButton).
+struct EvolveChoiceModel {
+    bool visible = false;              // while a split evolution waits for "Evolve"
+    std::vector<std::string> entries;  // "Don't evolve", then the alternative forms
+    int selected = -1;
+};
+
 struct MainWindowModel {
     std::string caption = kGameTitle;
     bool starterListVisible = false;
     std::string saveFileName;  // the file the game in progress is saved to
     ArenaModel arena;
     WildPanelModel wildPanel;
+    EvolveChoiceModel evolveChoice;
 };
 
 // The roster list's double-click evolves or releases a creature while one of

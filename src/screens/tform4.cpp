@@ -15,6 +15,7 @@
 #include "core/wild_search.h"
 #include "screens/about_box.h"
 #include "screens/battle_arena.h"
+#include "screens/evolve_panel.h"
 #include "screens/wild_panel.h"
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
@@ -46,6 +47,7 @@ TForm4::TForm4(GameSession& session) : QMainWindow(nullptr), session_(session) {
     buildIdleHint();
     arena_ = new BattleArena(session, client_);
     wildPanel_ = new WildPanel(session, client_);
+    evolvePanel_ = new EvolvePanel(session, client_);
     onMenu("FindZRKN1", [this] { FindZRKN1Click(session_.game()); });
     onMenu("Omnivar1", [this] { Omnivar1Click(session_.game()); });
 
@@ -138,9 +140,10 @@ void TForm4::render() {
     ListView1->setVisible(starters);
     arena_->render();
     wildPanel_->render();
+    evolvePanel_->render();
     const MainWindowModel& main = game.screens.main;
     idleHint_->setVisible(!starters && !main.arena.visible && !main.wildPanel.visible &&
-                          !game.state.PlayerName.empty());
+                          !main.evolveChoice.visible && !game.state.PlayerName.empty());
 }
 
 void TForm4::buildIdleHint() {

@@ -16,6 +16,7 @@ namespace zorikan {
 
 class GameSession;
 class BattleArena;
+class EvolvePanel;
 class WildPanel;
 
 class TForm4 : public QMainWindow {
@@ -33,6 +34,7 @@ public:
     QListWidget* starterList() const { return ListView1; }
     BattleArena* arena() const { return arena_; }
     WildPanel* wildPanel() const { return wildPanel_; }
+    EvolvePanel* evolvePanel() const { return evolvePanel_; }
 
     // The save dialog of a new game, asked again until the file chosen can be
     // written; empty when cancelled.
@@ -59,6 +61,7 @@ private:
     QLabel* idleHint_;
     BattleArena* arena_;
     WildPanel* wildPanel_;
+    EvolvePanel* evolvePanel_;
     QHash<QString, QAction*> actions_;
     QHash<QString, std::function<void()>> commands_;
     bool closing_ = false;

@@ -74,6 +74,9 @@ private:
             lastHandled_ = modal;
             Step step = std::move(steps_.front());
             steps_.pop_front();
+            // A step may open the next box itself (a file dialog asking
+            // before it replaces a file) and wait inside it.
+            if (!steps_.empty()) arm();
             step(modal);
         } else if (!modal) {
             lastHandled_ = nullptr;

@@ -1,0 +1,58 @@
+#include "app/collection_menus.h"
+
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLocale>
+#include <QTime>
+#include <QUrl>
+
+#include "app/game_session.h"
+#include "core/collection_modes.h"
+#include "core/html_export.h"
+#include "screens/tform4.h"
+
+namespace zorikan {
+
+namespace {
+
+// The save dialog of the export; empty when cancelled. It asks before
+// replacing a file.
+QString chooseExportFile(QWidget* parent) {
+    QFileDialog dialog(parent, QObject::tr("Export ZORIKAN information"));
+    dialog.setObjectName("HTMLExport");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QObject::tr("HTML Files (*.htm)"));
+    dialog.setDefaultSuffix("htm");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+void ExportZORIKANinformation1Click(GameSession& session) {
+    const QString file = chooseExportFile(session.mainWindow());
+    if (file.isEmpty()) return;
+    const QLocale locale;
+    const std::string date =
+        locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    const std::string time =
+        locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString();
+    Game& game = session.game();
+    if (!ExportCollection(game, file.toStdString(), date, time)) return;
+    // A file URL keeps blanks, '#' and '%' in the path as they are.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        ExportedPageNotOpened(game, file.toStdString());
+}
+
+}  // namespace
+
+void ConnectCollectionMenus(GameSession& session) {
+    TForm4* main = session.mainWindow();
+    Game& game = session.game();
+    main->onMenu("Evolve1", [&game] { Evolve1Click(game); });
+    main->onMenu("ReleaseZRKN1", [&game] { ReleaseZRKN1Click(game); });
+    main->onMenu("ExportZORIKANinformation1",
+                 [&session] { ExportZORIKANinformation1Click(session); });
+}
+
+}  // namespace zorikan
