@@ -1,4 +1,5 @@
 #include "app/game_session.h"
+#include "app/progress_menus.h"
 #include "app/side_menus.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
         [this] { return game_.screens.menus.isChecked(kRepeatMusic); },
         [this](const QString& text) { port_.error(text.toStdString()); });
     ConnectSideMenus(*this);
+    ConnectProgressMenus(*this);
     port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
 }
 
