@@ -2,14 +2,18 @@
 // once: /tmp/sheet64.png (64 px pictures) and /tmp/sheet32.png (32 px), or
 // into the folder given as the first argument. Each cell is labelled with
 // the species number and sits on a checkerboard so transparency shows.
-// With --data=FILE the species' types are read from the game's data file
-// (build/ZORIGAME.dat), so the sheet shows the game's own creatures; without
-// it stand-in types are used.
+// With --data=FILE the species' types and evolution lines are read from the
+// game's data file (build/ZORIGAME.dat), so the sheet shows the game's own
+// creatures, each family drawn alike; without it stand-in types are used and
+// the painter guesses the lines from the numbers. With --families (and
+// --data) the pictures are laid out family by family, first stage first, so
+// each line can be seen side by side.
 //
 // Not part of the CMake build. Build and run by hand from the repository root:
 //   g++ -std=c++20 -fPIC -O2 -I src $(pkg-config --cflags Qt6Gui) tools/art_sheet.cpp
-//       src/ui/creature_art.cpp src/ui/art_*.cpp -o /tmp/art_sheet $(pkg-config --libs Qt6Gui)
-//   QT_QPA_PLATFORM=offscreen /tmp/art_sheet [--data=FILE] [out-dir] [first] [last]
+//       src/ui/creature_art.cpp src/ui/art_*.cpp src/core/evolution_line.cpp
+//       -o /tmp/art_sheet $(pkg-config --libs Qt6Gui)
+//   QT_QPA_PLATFORM=offscreen /tmp/art_sheet [--data=FILE [--families]] [out-dir] [first] [last]
 
 #include <QFont>
 #include <QGuiApplication>
@@ -20,11 +24,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "core/evolution_line.h"
 #include "ui/creature_art.h"
 
 namespace {
@@ -35,18 +42,34 @@ constexpr int kBadges = 24;
 
 using Types = std::vector<std::pair<int, int>>;  // (type1, type2) of species 1..386
 
-Types standInTypes() {
+// What the painter is told of each species 1..386; no lines for stand-ins.
+struct Creatures {
     Types types;
+    std::vector<zorikan::ui::CreatureLine> lines;
+};
+
+Creatures standInTypes() {
+    Creatures creatures;
     for (int species = 1; species <= kSpecies; ++species)
-        types.emplace_back((species * 7) % kTypes + 1,
-                           species % 3 ? 0 : (species * 11) % kTypes + 1);
-    return types;
+        creatures.types.emplace_back((species * 7) % kTypes + 1,
+                                     species % 3 ? 0 : (species * 11) % kTypes + 1);
+    return creatures;
 }
 
-// The species' types from the data file: after the type chart (17 x 17
-// lines), the species names and the badge names come two lines per species,
-// type 1 then type 2 (0 = none).
-std::optional<Types> typesFromDataFile(const std::string& path) {
+// A whole number on one line of the data file, or `fallback`.
+long numberLine(std::istream& in, long fallback) {
+    std::string line;
+    if (!std::getline(in, line)) return fallback;
+    char* end = nullptr;
+    const long value = std::strtol(line.c_str(), &end, 10);
+    return end != line.c_str() && *end == '\0' ? value : fallback;
+}
+
+// The species' types and lines from the data file: after the type chart
+// (17 x 17 lines), the species names and the badge names come two lines per
+// species, type 1 then type 2 (0 = none); then the evolution levels and the
+// species each one evolves into.
+std::optional<Creatures> creaturesFromDataFile(const std::string& path) {
     std::ifstream in(path);
     if (!in) {
         std::fprintf(stderr, "could not read %s\n", path.c_str());
@@ -57,25 +80,42 @@ std::optional<Types> typesFromDataFile(const std::string& path) {
         if (!std::getline(in, line)) break;
     Types types;
     for (int species = 1; species <= kSpecies; ++species) {
-        int pair[2] = {-1, -1};
-        for (int& type : pair) {
-            if (!std::getline(in, line)) break;
-            char* end = nullptr;
-            const long value = std::strtol(line.c_str(), &end, 10);
-            if (end != line.c_str() && *end == '\0') type = static_cast<int>(value);
-        }
+        const long pair[2] = {numberLine(in, -1), numberLine(in, -1)};
         if (pair[0] < 1 || pair[0] > kTypes || pair[1] < 0 || pair[1] > kTypes) {
             std::fprintf(stderr, "%s: no valid types for species %d\n", path.c_str(), species);
             return std::nullopt;
         }
-        types.emplace_back(pair[0], pair[1]);
+        types.emplace_back(static_cast<int>(pair[0]), static_cast<int>(pair[1]));
     }
-    return types;
+    for (int species = 1; species <= kSpecies; ++species) numberLine(in, 0);  // levels
+    auto data = std::make_unique<zorikan::GameData>();
+    for (int species = 1; species <= kSpecies; ++species)
+        data->EvolvesInto[species] = static_cast<std::int32_t>(numberLine(in, 0));
+    Creatures creatures{std::move(types), {}};
+    for (int species = 1; species <= kSpecies; ++species) {
+        const zorikan::EvolutionLine line = zorikan::LineOf(*data, species);
+        creatures.lines.push_back({line.root, line.stage, line.stages});
+    }
+    return creatures;
 }
 
-QImage sheet(int size, int first, int last, const Types& types) {
+// The species first..last in sheet order: by number, or family by family.
+std::vector<int> sheetOrder(int first, int last, const Creatures& creatures, bool byFamily) {
+    std::vector<int> order;
+    for (int species = first; species <= last; ++species) order.push_back(species);
+    if (byFamily && !creatures.lines.empty()) {
+        auto key = [&](int species) {
+            const auto& line = creatures.lines[static_cast<std::size_t>(species - 1)];
+            return std::tuple(line.root, line.stage, species);
+        };
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+    }
+    return order;
+}
+
+QImage sheet(int size, const std::vector<int>& order, const Creatures& creatures) {
     const int columns = 20;
-    const int count = last - first + 1;
+    const int count = static_cast<int>(order.size());
     const int rows = (count + columns - 1) / columns;
     const int label = 11;
     const int cellW = size + 6, cellH = size + label + 4;
@@ -86,14 +126,17 @@ QImage sheet(int size, int first, int last, const Types& types) {
     font.setPixelSize(9);
     p.setFont(font);
     for (int i = 0; i < count; ++i) {
-        const int species = first + i;
-        const auto [type1, type2] = types[static_cast<std::size_t>(species - 1)];
+        const int species = order[static_cast<std::size_t>(i)];
+        const auto at = static_cast<std::size_t>(species - 1);
+        const auto [type1, type2] = creatures.types[at];
+        const zorikan::ui::CreatureLine line =
+            creatures.lines.empty() ? zorikan::ui::CreatureLine{} : creatures.lines[at];
         const int x = (i % columns) * cellW + 3, y = (i / columns) * cellH + 2;
         for (int cy = 0; cy < size; cy += 8)
             for (int cx = 0; cx < size; cx += 8)
                 p.fillRect(x + cx, y + cy, std::min(8, size - cx), std::min(8, size - cy),
                            ((cx + cy) / 8) % 2 ? QColor(225, 228, 235) : QColor(242, 244, 248));
-        p.drawImage(x, y, zorikan::ui::paintCreature(species, type1, type2, size));
+        p.drawImage(x, y, zorikan::ui::paintCreature(species, type1, type2, size, line));
         p.setPen(QColor(90, 90, 100));
         p.drawText(QRect(x, y + size, size, label), Qt::AlignCenter, QString::number(species));
     }
@@ -108,23 +151,28 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const std::string dataFlag = "--data=";
     std::string dataFile;
+    bool byFamily = false;
     std::vector<char*> args;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.rfind(dataFlag, 0) == 0)
             dataFile = arg.substr(dataFlag.size());
+        else if (arg == "--families")
+            byFamily = true;
         else
             args.push_back(argv[i]);
     }
-    std::optional<Types> types = dataFile.empty() ? standInTypes() : typesFromDataFile(dataFile);
-    if (!types) return 1;
+    std::optional<Creatures> creatures =
+        dataFile.empty() ? standInTypes() : creaturesFromDataFile(dataFile);
+    if (!creatures) return 1;
     const QString dir = !args.empty() ? QString::fromLocal8Bit(args[0]) : QStringLiteral("/tmp");
     const int first = args.size() > 1 ? std::clamp(std::atoi(args[1]), 1, kSpecies) : 1;
     const int last = args.size() > 2 ? std::clamp(std::atoi(args[2]), first, kSpecies) : kSpecies;
+    const std::vector<int> order = sheetOrder(first, last, *creatures, byFamily);
     bool ok = true;
     for (int size : {64, 32}) {
         const QString path = QStringLiteral("%1/sheet%2.png").arg(dir).arg(size);
-        if (!sheet(size, first, last, *types).save(path)) {
+        if (!sheet(size, order, *creatures).save(path)) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(path));
             ok = false;
         } else {

@@ -1,11 +1,13 @@
 #include "app/game_session.h"
 #include "app/progress_menus.h"
+#include "app/shop_menus.h"
 #include "app/side_menus.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QScreen>
 
+#include "core/evolution_line.h"
 #include "core/new_game.h"
 #include "core/statistics.h"
 #include "screens/about_box.h"
@@ -16,10 +18,13 @@
 #include "screens/tform5.h"
 #include "screens/tform7.h"
 #include "screens/tform8.h"
+#include "screens/tform9.h"
 #include "screens/tforma.h"
+#include "screens/tformb.h"
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
 #include "ui/music_player.h"
+#include "ui/window_roles.h"
 
 namespace zorikan {
 
@@ -29,9 +34,14 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
       game_(data_, port_, random_) {
     const QString point = QLocale().decimalPoint();
     game_.screens.decimalSeparator = point.size() == 1 ? point.at(0).toLatin1() : '.';
-    images_ = std::make_unique<ui::CreatureImages>([this](int species) {
-        return std::pair<int, int>(data_.SpeciesType1[species], data_.SpeciesType2[species]);
-    });
+    images_ = std::make_unique<ui::CreatureImages>(
+        [this](int species) {
+            return std::pair<int, int>(data_.SpeciesType1[species], data_.SpeciesType2[species]);
+        },
+        [this](int species) {
+            const EvolutionLine line = LineOf(data_, species);
+            return ui::CreatureLine{line.root, line.stage, line.stages};
+        });
 
     port_.beforeBox = [this] { refresh(); };
     port_.window = [this](Window which) { return window(which); };
@@ -39,6 +49,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
         return main_ && main_->isVisible() ? static_cast<QWidget*>(main_) : loader_;
     };
 
+    ui::InstallWindowRoles();
     // The windows in their fixed order of creation.
     loader_ = new TForm3(*this);
     title_ = new TForm1(*this);
@@ -46,23 +57,29 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     main_ = new TForm4(*this);
     battleLog_ = new TForm7();
     zoridex_ = new TForm8(*this);
+    mart_ = new TForm9(*this);
     statistics_ = new TForm5(*this);
     nameDialog_ = new TOKRightDlg();
     typeComparisons_ = new TFormA(*this);
+    gameCorner_ = new TFormB(*this);
     music_ = std::make_unique<ui::MusicPlayer>(
         [this] { return game_.screens.menus.isChecked(kRepeatMusic); },
         [this](const QString& text) { port_.error(text.toStdString()); });
     ConnectSideMenus(*this);
+    ConnectShopMenus(*this);
     ConnectProgressMenus(*this);
     port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
+    port_.clearLog = [this] { battleLog_->clear(); };
 }
 
 GameSession::~GameSession() {
     delete help_;
     music_.reset();
+    delete gameCorner_;
     delete typeComparisons_;
     delete nameDialog_;
     delete statistics_;
+    delete mart_;
     delete zoridex_;
     delete battleLog_;
     delete main_;
@@ -83,6 +100,8 @@ void GameSession::refresh() {
     statistics_->render();
     zoridex_->render();
     typeComparisons_->render();
+    mart_->render();
+    gameCorner_->render();
     refreshing_ = false;
 }
 
@@ -120,6 +139,10 @@ QWidget* GameSession::window(Window which) const {
             return typeComparisons_;
         case Window::Statistics:
             return statistics_;
+        case Window::Mart:
+            return mart_;
+        case Window::GameCorner:
+            return gameCorner_;
         default:
             return nullptr;
     }

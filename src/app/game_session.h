@@ -25,7 +25,9 @@ class TForm4;
 class TForm5;
 class TForm7;
 class TForm8;
+class TForm9;
 class TFormA;
+class TFormB;
 class TAboutBox;
 class TOKRightDlg;
 
@@ -60,6 +62,8 @@ public:
     TForm7* battleLog() const { return battleLog_; }
     TForm8* zoridex() const { return zoridex_; }
     TFormA* typeComparisons() const { return typeComparisons_; }
+    TForm9* mart() const { return mart_; }
+    TFormB* gameCorner() const { return gameCorner_; }
     ui::MusicPlayer& music() { return *music_; }
     TForm5* statistics() const { return statistics_; }
     TOKRightDlg* nameDialog() const { return nameDialog_; }
@@ -84,6 +88,8 @@ private:
     TForm7* battleLog_ = nullptr;
     TForm8* zoridex_ = nullptr;
     TFormA* typeComparisons_ = nullptr;
+    TForm9* mart_ = nullptr;
+    TFormB* gameCorner_ = nullptr;
     std::unique_ptr<ui::MusicPlayer> music_;
     TForm5* statistics_ = nullptr;
     TOKRightDlg* nameDialog_ = nullptr;

@@ -13,4 +13,8 @@ struct FileError {
     bool operator==(const FileError&) const = default;
 };
 
+// The player-facing text of a system error code: "Disk full", "File access
+// denied", "File not found" or "I/O error <code>".
+FileError FileErrorFromErrno(int code);
+
 }  // namespace zorikan

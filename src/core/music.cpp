@@ -36,4 +36,12 @@ void ToggleAlwaysShowAttacks(Game& game) {
     menus.setChecked(kAlwaysShowAttacks, !menus.isChecked(kAlwaysShowAttacks));
 }
 
+std::string MusicErrorText(const std::string& fileName, const std::string& reason) {
+    const std::size_t slash = fileName.find_last_of("/\\");
+    std::string text = (slash == std::string::npos ? fileName : fileName.substr(slash + 1)) + ": ";
+    text += reason.empty() ? "This file cannot be played" : reason;
+    if (text.back() != '.') text += '.';
+    return text;
+}
+
 }  // namespace zorikan

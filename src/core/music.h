@@ -4,6 +4,8 @@
 // finished piece restarts at once with repeat on, or later when repeat is
 // turned on; a stopped piece stands rewound and is never restarted by it.
 
+#include <string>
+
 #include "core/game.h"
 
 namespace zorikan {
@@ -28,6 +30,11 @@ public:
 private:
     State state_ = State::NoFile;
 };
+
+// The error box for a music file that cannot be played: the file's name
+// without its folder, the player's reason (or a plain one when it gives
+// none) and one full stop, also when the reason already ends in one.
+std::string MusicErrorText(const std::string& fileName, const std::string& reason);
 
 inline constexpr const char* kRepeatMusic = "RepeatMusic1";
 

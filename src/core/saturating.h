@@ -1,18 +1,20 @@
 #pragma once
-// Money, item counts and battle counters are unsigned 32-bit numbers. A rich
-// player near the limit keeps the limit instead of wrapping round to nothing.
+// Money and item counts are 32-bit: a credit that would carry them past their
+// maximum stops there instead of wrapping round to a small number.
 
 #include <cstdint>
 #include <limits>
 
 namespace zorikan {
 
-inline constexpr std::uint32_t kCountLimit = std::numeric_limits<std::uint32_t>::max();
-
-// Adds `amount` to `count`, stopping at the 32-bit maximum.
-constexpr void AddCapped(std::uint32_t& count, std::uint64_t amount) {
-    const std::uint64_t sum = std::uint64_t{count} + amount;
-    count = sum > kCountLimit ? kCountLimit : static_cast<std::uint32_t>(sum);
+// Adds `amount` to `value`, stopping at the 32-bit maximum, and returns what
+// was actually credited.
+constexpr std::uint32_t AddCapped(std::uint32_t& value, std::uint64_t amount) {
+    constexpr std::uint32_t kMax = std::numeric_limits<std::uint32_t>::max();
+    const std::uint32_t room = kMax - value;
+    const std::uint32_t credited = amount < room ? static_cast<std::uint32_t>(amount) : room;
+    value += credited;
+    return credited;
 }
 
 }  // namespace zorikan

@@ -51,6 +51,13 @@ std::optional<FileError> readLow32(TextValueReader& in, std::uint32_t& value) {
     return std::nullopt;
 }
 
+// The number of the text's last line.
+int LineCount(std::string_view text) {
+    int lines = 0;
+    for (char c : text) lines += c == '\n';
+    return lines + (!text.empty() && text.back() != '\n');
+}
+
 }  // namespace
 
 std::string SaveGameText(const GameState& s) {
@@ -74,7 +81,8 @@ std::string SaveGameText(const GameState& s) {
     return out.take();
 }
 
-std::optional<FileError> ReadSaveGameText(std::string_view raw, GameState& s) {
+std::optional<FileError> ReadSaveGameText(std::string_view raw, GameState& s,
+                                          int* endedEarlyAtLine) {
     // Only a file that is not UTF-8 needs a converted copy.
     std::string converted;
     if (!IsValidUtf8(raw)) converted = Windows1252ToUtf8(raw);
@@ -108,6 +116,7 @@ std::optional<FileError> ReadSaveGameText(std::string_view raw, GameState& s) {
         if (auto error = readLow8(in, s.RosterLevel[slot])) return error;
         if (auto error = readLow32(in, s.RosterExp[slot])) return error;
     }
+    if (endedEarlyAtLine) *endedEarlyAtLine = in.readPastEnd() ? LineCount(raw) : 0;
     return std::nullopt;
 }
 
@@ -115,10 +124,11 @@ std::optional<FileError> WriteSaveGameFile(const GameState& state, const std::st
     return WriteFileAtomically(path, SaveGameText(state));
 }
 
-std::optional<FileError> ReadSaveGameFile(const std::string& path, GameState& state) {
+std::optional<FileError> ReadSaveGameFile(const std::string& path, GameState& state,
+                                          int* endedEarlyAtLine) {
     std::string text;
     if (auto error = ReadTextFile(path, text)) return error;
-    return ReadSaveGameText(text, state);
+    return ReadSaveGameText(text, state, endedEarlyAtLine);
 }
 
 }  // namespace zorikan

@@ -25,10 +25,13 @@ std::string SaveGameText(const GameState& state);
 // Missing lines at the end read as 0, empty or false. A species outside
 // 0..386 is refused with "Invalid species at line N", since the game would
 // look it up in its tables. On an error `state` may be partly overwritten:
-// read into a copy.
-std::optional<FileError> ReadSaveGameText(std::string_view text, GameState& state);
+// read into a copy. When `endedEarlyAtLine` is given it receives the number
+// of the file's last line if the file ended before its last value, else 0.
+std::optional<FileError> ReadSaveGameText(std::string_view text, GameState& state,
+                                          int* endedEarlyAtLine = nullptr);
 
 std::optional<FileError> WriteSaveGameFile(const GameState& state, const std::string& path);
-std::optional<FileError> ReadSaveGameFile(const std::string& path, GameState& state);
+std::optional<FileError> ReadSaveGameFile(const std::string& path, GameState& state,
+                                          int* endedEarlyAtLine = nullptr);
 
 }  // namespace zorikan

@@ -15,10 +15,6 @@ bool Save(Game& game) {
     return true;
 }
 
-bool SaveAtClose(Game& game) {
-    return game.screens.main.starterListVisible || Save(game);
-}
-
 void RebuildRosterList(Game& game) {
     StatisticsModel& view = game.screens.statistics;
     view.rosterList.clear();
@@ -29,11 +25,28 @@ void RebuildRosterList(Game& game) {
     ++view.rosterRevision;
 }
 
+std::string NoCreatureText(const std::string& path) {
+    return FileNameWithoutFolder(path) +
+           " holds no ZORIKAN. It is not a saved game, or it was cut off.";
+}
+
+std::string EndedEarlyText(int line) {
+    return "The saved game ended early, at line " + std::to_string(line) +
+           ".\nWhat was missing starts empty.";
+}
+
 bool LoadGame(Game& game, const std::string& path) {
     // An older file leaves some values as they were, so read over a copy.
     GameState loaded = game.state;
-    if (auto error = ReadSaveGameFile(path, loaded)) {
+    int endedEarlyAtLine = 0;
+    if (auto error = ReadSaveGameFile(path, loaded, &endedEarlyAtLine)) {
         game.port.error(error->message());
+        return false;
+    }
+    // Without a single creature no battle could be fought, and saving at
+    // close would write that empty game over the file.
+    if (loaded.RosterSpecies[1] <= 0) {
+        game.port.error(NoCreatureText(path));
         return false;
     }
     game.state = std::move(loaded);
@@ -50,6 +63,7 @@ bool LoadGame(Game& game, const std::string& path) {
     game.setVisible(Window::Statistics, true);
     game.setVisible(Window::Main, true);
     game.setVisible(Window::Title, false);
+    if (endedEarlyAtLine > 0) game.port.warning(EndedEarlyText(endedEarlyAtLine));
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/game_corner_model.h"
+#include "core/mart_model.h"
 #include "core/menus.h"
 #include "core/player_port.h"
 #include "core/zoridex_model.h"
@@ -121,6 +123,8 @@ struct Screens {
     CollectionModes modes;
     ZoridexModel zoridex;
     TypeComparisonModel typeComparisons;
+    MartModel mart;
+    GameCornerModel gameCorner;
     char decimalSeparator = '.';  // the player's locale, for percentages and multipliers
 };
 

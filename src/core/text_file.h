@@ -9,6 +9,7 @@
 
 namespace zorikan {
 
+// A folder, device or pipe in the file's place is "File access denied".
 std::optional<FileError> ReadTextFile(const std::string& path, std::string& text);
 
 }  // namespace zorikan

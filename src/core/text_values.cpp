@@ -1,6 +1,8 @@
 #include "core/text_values.h"
 
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace zorikan {
@@ -33,6 +35,15 @@ bool toInteger(std::string_view token, std::int64_t& value) {
     return true;
 }
 
+// Digits with an optional sign, point and exponent: no words such as
+// "nan" or "inf", which the converter would also take.
+bool isDecimalReal(std::string_view token) {
+    for (char c : token)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-'))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 std::string_view TextValueReader::nextToken(std::size_t maxLength) {
@@ -58,6 +69,7 @@ std::optional<FileError> TextValueReader::readInt32(std::int32_t& value) {
     std::string_view token = nextToken(32);
     skipRestOfLine();
     if (token.empty()) {
+        pastEnd_ = true;
         value = 0;
         return std::nullopt;
     }
@@ -71,6 +83,7 @@ std::optional<FileError> TextValueReader::readInt64(std::int64_t& value) {
     std::string_view token = nextToken(32);
     skipRestOfLine();
     if (token.empty()) {
+        pastEnd_ = true;
         value = 0;
         return std::nullopt;
     }
@@ -82,19 +95,24 @@ std::optional<FileError> TextValueReader::readReal(float& value) {
     std::string_view token = nextToken(64);
     skipRestOfLine();
     if (token.empty()) {
+        pastEnd_ = true;
         value = 0;
         return std::nullopt;
     }
+    if (!isDecimalReal(token)) return kInvalidNumericInput;
     if (token.front() == '+') token.remove_prefix(1);
     double wide = 0;
     // from_chars always takes "." as the decimal separator, whatever the locale.
     auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), wide);
     if (error != std::errc() || end != token.data() + token.size()) return kInvalidNumericInput;
+    // A multiplier must be a real number the single-precision table can hold.
+    if (!(std::fabs(wide) <= std::numeric_limits<float>::max())) return kInvalidNumericInput;
     value = static_cast<float>(wide);
     return std::nullopt;
 }
 
 std::string TextValueReader::readLine() {
+    if (pos_ >= text_.size()) pastEnd_ = true;
     std::size_t start = pos_;
     while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
     std::size_t end = pos_;

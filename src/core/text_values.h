@@ -27,6 +27,8 @@ public:
     // 1-based number of the line the next value starts on.
     int lineNumber() const { return line_; }
     bool atEnd() const { return pos_ >= text_.size(); }
+    // Whether a value was asked for after the end of the text.
+    bool readPastEnd() const { return pastEnd_; }
 
 private:
     std::string_view nextToken(std::size_t maxLength);
@@ -35,6 +37,7 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
     int line_ = 1;
+    bool pastEnd_ = false;
 };
 
 inline const FileError kInvalidNumericInput{"Invalid numeric input"};

@@ -34,6 +34,12 @@ std::string AttackTypeEntry(const GameData& data, int attack) {
     return data.AttackNames[attack] + ", " + TypeName(data, data.AttackType[attack]);
 }
 
+std::string EvolutionLine(const GameData& data, int species) {
+    return data.EvolutionLevel[species] != 0
+               ? "Can evolve at level " + std::to_string(data.EvolutionLevel[species]) + "."
+               : "Does not evolve.";
+}
+
 void ShowZoridex(Game& game) {
     game.setVisible(Window::Zoridex, true);
 }
@@ -61,9 +67,7 @@ void UpdateDisplay(Game& game) {
             shown && IsAttack(attack) ? TypeName(data, data.AttackType[attack]) : "???";
         if (shown && !IsAttack(attack)) view.attackNames[k] = view.attackTypes[k] = "";
     }
-    view.evolution = data.EvolutionLevel[n] != 0
-                         ? "Can evolve at level " + std::to_string(data.EvolutionLevel[n]) + "."
-                         : "Does not evolve.";
+    view.evolution = EvolutionLine(data, n);
     view.panelVisible = true;
 }
 

@@ -14,6 +14,8 @@ std::string ZoridexEntry(const GameData& data, int species);
 std::string SpeciesTypeEntry(const GameData& data, int species);
 // "Attack, Type": type comparisons attack entry.
 std::string AttackTypeEntry(const GameData& data, int attack);
+// "Can evolve at level 16." or "Does not evolve.": the viewer's evolution line.
+std::string EvolutionLine(const GameData& data, int species);
 
 // Opens the viewer (View ZORIDEX).
 void ShowZoridex(Game& game);

@@ -54,10 +54,7 @@ BattleArena::BattleArena(GameSession& session, QWidget* parent)
     Gauge1->setObjectName("Gauge1");
     Gauge1->setAccessibleName(tr("Your hit points"));
     Gauge1->setGeometry(208, 24, 81, 12);
-    Label8 = makeLabel("Label8", this, 8, 80);
-    Label8->setFixedWidth(53);
-    Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label8->setText("1000/1000");
+    Label8 = makeHpLabel("Label8", 80);
 
     RadioGroup1 = new QGroupBox(tr("'s Attacks:"), this);
     RadioGroup1->setObjectName("RadioGroup1");
@@ -85,10 +82,7 @@ BattleArena::BattleArena(GameSession& session, QWidget* parent)
     Gauge2->setObjectName("Gauge2");
     Gauge2->setAccessibleName(tr("Enemy hit points"));
     Gauge2->setGeometry(176, 136, 113, 12);
-    Label9 = makeLabel("Label9", this, 8, 176);
-    Label9->setFixedWidth(53);
-    Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label9->setText("1000/1000");
+    Label9 = makeHpLabel("Label9", 176);
 
     GroupBox2 = new QGroupBox(tr("Enemy 's Attacks:"), this);
     GroupBox2->setObjectName("GroupBox2");
@@ -135,7 +129,19 @@ QListWidget* BattleArena::makePicture(const char* name, const QString& accessibl
 QLabel* BattleArena::makeLabel(const char* name, QWidget* parent, int left, int top) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    // Names come from the data file: shown as written, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->move(left, top);
+    return label;
+}
+
+QLabel* BattleArena::makeHpLabel(const char* name, int top) {
+    // Right-aligned under the picture, and wide enough for "1000/1000" and
+    // more: the text ends where the picture ends.
+    QLabel* label = makeLabel(name, this, 0, top);
+    label->setFixedWidth(69);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setText("1000/1000");
     return label;
 }
 
@@ -162,6 +168,7 @@ void BattleArena::renderFighter(const ArenaModel& arena) {
     ShowGauge(Gauge1, arena.fighterGauge);
     Gauge1->setVisible(arena.fighterGaugeVisible);
     Label8->setText(Text(arena.fighterHpText));
+    Label8->setAccessibleName(tr("Your hit points: %1").arg(Label8->text()));
     Label8->setVisible(arena.fighterHpVisible);
     RadioGroup1->setTitle(Text(arena.attackCaption));
     for (int i = 0; i < 5; ++i) {
@@ -189,6 +196,7 @@ void BattleArena::renderOpponent(const ArenaModel& arena) {
     }
     ShowGauge(Gauge2, arena.opponentGauge);
     Label9->setText(Text(arena.opponentHpText));
+    Label9->setAccessibleName(tr("Enemy hit points: %1").arg(Label9->text()));
     GroupBox2->setTitle(Text(arena.opponentAttacksCaption));
     for (int i = 0; i < 4; ++i) {
         opponentAttacks_[i]->setText(Text(arena.opponentAttacks[i]));

@@ -38,6 +38,7 @@ public:
 private:
     QListWidget* makePicture(const char* name, const QString& accessible, int left, int top);
     QLabel* makeLabel(const char* name, QWidget* parent, int left, int top);
+    QLabel* makeHpLabel(const char* name, int top);
     void setPicture(QListWidget* list, int image);
     void renderFighter(const ArenaModel& arena);
     void renderOpponent(const ArenaModel& arena);

@@ -7,9 +7,10 @@
 #include <QMenuBar>
 
 #include "app/game_session.h"
+#include "core/closing_save.h"
+#include "core/game_corner.h"
 #include "core/menu_layout.h"
 #include "core/new_game.h"
-#include "core/save_load.h"
 #include "core/turn.h"
 #include "core/wild_search.h"
 #include "screens/about_box.h"
@@ -80,6 +81,8 @@ void TForm4::buildMenus() {
             if (!entry.shortcut.empty())
                 action->setShortcut(QKeySequence(fromView(entry.shortcut)));
             connect(action, &QAction::triggered, this, [this, name] {
+                // A Game Corner draw is settled before any command counts.
+                if (DrawInProgress(session_.game())) return;
                 if (auto command = commands_.value(name)) command();
                 session_.refresh();
             });
@@ -156,8 +159,16 @@ void TForm4::buildIdleHint() {
     idleHint_->hide();
 }
 
+SaveDialog TForm4::saveDialog() {
+    return [this](const std::string& suggestion) {
+        return ui::AskForSavedGame(this, ui::SavedGameDialog::Save,
+                                   QString::fromStdString(suggestion))
+            .toStdString();
+    };
+}
+
 QString TForm4::chooseSaveFile() {
-    return ui::AskForSavedGame(this, ui::SavedGameDialog::Save);
+    return QString::fromStdString(ChooseSaveFile(session_.game(), saveDialog()));
 }
 
 void TForm4::ListView1Click(int entry) {
@@ -170,10 +181,10 @@ void TForm4::ListView1Click(int entry) {
 bool TForm4::FormClose() {
     // Walking out of a tournament costs its penalty before the game is saved.
     ClosingMainWindow(session_.game());
-    // A failed save keeps the window open, so the player can try again.
-    const bool saved = SaveAtClose(session_.game());
+    // A failed save offers another file, quitting without saving, or staying.
+    const bool close = SaveAtClose(session_.game(), saveDialog()) == AfterClose::Close;
     session_.refresh();
-    return saved;
+    return close;
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {
@@ -181,7 +192,8 @@ void TForm4::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!FormClose()) {
+    // The game on show in the Game Corner is paid before the game is saved.
+    if (DrawInProgress(session_.game()) || !FormClose()) {
         event->ignore();
         return;
     }

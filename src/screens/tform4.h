@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "core/closing_save.h"
+
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -33,7 +35,8 @@ public:
     BattleArena* arena() const { return arena_; }
     WildPanel* wildPanel() const { return wildPanel_; }
 
-    // The save dialog of a new game; empty when cancelled.
+    // The save dialog of a new game, asked again until the file chosen can be
+    // written; empty when cancelled.
     QString chooseSaveFile();
 
     void ListView1Click(int entry);
@@ -47,6 +50,8 @@ private:
     void buildIdleHint();
     // The close sequence; false keeps the window open.
     bool FormClose();
+    // The save dialog as the close and the new game's choice open it.
+    SaveDialog saveDialog();
 
     GameSession& session_;
     QWidget* client_;

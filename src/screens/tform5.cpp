@@ -1,5 +1,6 @@
 #include "screens/tform5.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -7,6 +8,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/game_session.h"
 #include "core/battle_items.h"
@@ -20,7 +22,11 @@ namespace {
 
 constexpr int kWidth = 177;
 constexpr int kHeight = 473;
-constexpr int kValueLeft = 94;
+constexpr int kMargin = 4;
+constexpr int kGap = 8;        // between a caption and its value
+constexpr int kSuffixGap = 3;  // between a number and its unit
+constexpr int kFontPixels = 11;
+constexpr int kSmallestFontPixels = 7;
 
 struct ItemRow {
     const char* caption;
@@ -48,10 +54,20 @@ TForm5::TForm5(GameSession& session)
     setFixedSize(kWidth, kHeight);
     // The rows are laid out to the pixel for the small dialog font.
     QFont small = font();
-    small.setPixelSize(11);
+    small.setPixelSize(kFontPixels);
     setFont(small);
     setFocusPolicy(Qt::ClickFocus);
 
+    // The numbers stand in one column, clear of the widest caption.
+    int widest = 0;
+    for (const char* caption : {"Money:", "Fights:", "Wins:", "Catches:", "Losses/Flees:",
+                                "Win Percentage:", "In ZORIDEX:"})
+        widest = std::max(widest, fontMetrics().horizontalAdvance(tr(caption)));
+    for (const ItemRow& row : kItemRows)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(tr(row.caption)));
+    valueLeft_ = kMargin + widest + kGap;
+
+    // A name is long and its caption short: it starts right after "Name:".
     PlayerNameLbl = addRow(tr("Name:"), "PlayerNameLbl", 8);
     PlayerNameLbl->setText(QString());
     MoneyLbl = addRow(tr("Money:"), "MoneyLbl", 24, "Yen", QStringLiteral("¥"));
@@ -63,14 +79,16 @@ TForm5::TForm5(GameSession& session)
     OwnedZRKNLbl = addRow(tr("In ZORIDEX:"), "OwnedZRKNLbl", 120, "OfAll", tr("of 386"));
 
     auto* items = new QLabel(tr("Items:"), this);
-    items->setGeometry(4, 136, 60, 16);
+    items->setGeometry(kMargin, 136, 60, 16);
     QFont bold = items->font();
     bold.setBold(true);
     items->setFont(bold);
     auto* bevel = new QFrame(this);
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
-    bevel->setGeometry(48, 143, kWidth - 52, 2);
+    bevel->setGeometry(
+        kMargin + QFontMetrics(bold).horizontalAdvance(items->text()) + kGap, 143,
+        kWidth - 2 * kMargin - QFontMetrics(bold).horizontalAdvance(items->text()) - kGap, 2);
 
     for (int i = 0; i < 6; ++i) {
         const ItemRow& row = kItemRows[i];
@@ -78,9 +96,13 @@ TForm5::TForm5(GameSession& session)
         auto* button = new QPushButton(row.buttonCaption, this);
         button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         button->setAccessibleName(tr("Use %1").arg(QString(row.caption).chopped(1)));
-        button->setGeometry(0, row.top, 75, 17);
+        // The button covers its caption whole, so no end of the caption
+        // peeks out beside it.
+        button->setGeometry(0, row.top, valueLeft_ - kGap / 2, 16);
         // The caption's trailing blanks would centre it past the button's edge.
-        button->setStyleSheet("text-align: left; padding: 0 1px; font-size: 10px;");
+        button->setStyleSheet(QStringLiteral("text-align: left; padding: 0 %1px; font-size: %2px;")
+                                  .arg(kMargin - 2)
+                                  .arg(kFontPixels));
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, i] {
             UseItem(session_.game(), static_cast<ItemButton>(i));
@@ -108,6 +130,7 @@ TForm5::TForm5(GameSession& session)
             [this](const QModelIndex& index) { ListView1Click(index.row()); });
     // Enter on a creature does what a double-click does.
     ListView1->installEventFilter(this);
+    for (Row& row : rows_) placeRow(row);
 }
 
 bool TForm5::eventFilter(QObject* watched, QEvent* event) {
@@ -124,29 +147,50 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
 
 QLabel* TForm5::addRow(const QString& caption, const char* valueName, int top,
                        const char* suffixName, const QString& suffix) {
-    auto* label = new QLabel(caption, this);
-    label->setGeometry(4, top, kValueLeft - 4, 16);
-    auto* value = new QLabel("0", this);
-    value->setObjectName(valueName);
-    value->setAccessibleName(caption);
-    value->setGeometry(kValueLeft, top, 50, 16);
-    label->setBuddy(value);
-    value->setFixedWidth(kWidth - kValueLeft - 4);
+    Row row;
+    row.caption = new QLabel(caption, this);
+    const int captionWidth = fontMetrics().horizontalAdvance(caption);
+    row.caption->setGeometry(kMargin, top, captionWidth, 16);
+    row.value = new QLabel("0", this);
+    row.value->setObjectName(valueName);
+    // The player's name and the numbers show as written, never as markup.
+    row.value->setTextFormat(Qt::PlainText);
+    const int left = rows_.empty() ? kMargin + captionWidth + kGap : valueLeft_;
+    row.value->setGeometry(left, top, kWidth - kMargin - left, 16);
+    row.caption->setBuddy(row.value);
+    row.spoken = caption;
     if (suffixName) {
-        auto* after = new QLabel(suffix, this);
-        after->setObjectName(suffixName);
-        suffixes_.push_back({value, after});
+        row.suffix = new QLabel(suffix, this);
+        row.suffix->setObjectName(suffixName);
     }
-    return value;
+    rows_.push_back(row);
+    return row.value;
 }
 
-void TForm5::placeSuffixes() {
-    // "¥", "%" and "of 386" follow their number directly, however long it is.
-    for (auto [value, suffix] : suffixes_) {
-        const int textWidth = value->fontMetrics().horizontalAdvance(value->text());
-        suffix->setGeometry(value->x() + textWidth + 3, value->y(),
-                            kWidth - value->x() - textWidth - 3, value->height());
+void TForm5::placeRow(Row& row) {
+    QLabel* value = row.value;
+    const int right = kWidth - kMargin;
+    const int suffixWidth =
+        row.suffix ? fontMetrics().horizontalAdvance(row.suffix->text()) + kSuffixGap : 0;
+    const int room = right - value->x() - suffixWidth;
+    // Every text shows whole: only a value too long for its row (a name of
+    // wide letters, billions of yen) is drawn a little smaller.
+    QFont f = font();
+    while (f.pixelSize() > kSmallestFontPixels &&
+           QFontMetrics(f).horizontalAdvance(value->text()) > room)
+        f.setPixelSize(f.pixelSize() - 1);
+    value->setFont(f);
+    value->setFixedWidth(room);
+    QString spoken = row.spoken + " " + value->text();
+    if (row.suffix) {
+        // "¥", "%" and "of 386" follow their number directly.
+        const int textWidth = QFontMetrics(f).horizontalAdvance(value->text());
+        row.suffix->setGeometry(value->x() + textWidth + kSuffixGap, value->y(),
+                                suffixWidth - kSuffixGap, value->height());
+        spoken += " " + row.suffix->text();
     }
+    // A screen reader hears the caption and the value together.
+    value->setAccessibleName(spoken);
 }
 
 void TForm5::render() {
@@ -159,18 +203,24 @@ void TForm5::render() {
     LossesLbl->setText(QString::fromStdString(m.losses));
     Percent->setText(QString::fromStdString(m.percent));
     OwnedZRKNLbl->setText(QString::fromStdString(m.registered));
-    placeSuffixes();
     for (int i = 0; i < 6; ++i) {
         itemCountLabels_[i]->setText(QString::fromStdString(m.itemCounts[i]));
         itemButtons_[i]->setVisible(m.itemButtonsVisible);
         itemButtons_[i]->setEnabled(m.itemButtonEnabled[i]);
+        // In battle the button stands for the caption.
+        itemCaption(i)->setVisible(!m.itemButtonsVisible);
     }
+    for (Row& row : rows_) placeRow(row);
     rosterModel_->sync();
     ListView1->setEnabled(m.rosterListEnabled);
     QPalette p = ListView1->palette();
     p.setColor(QPalette::Base,
                palette().color(m.rosterListGreyed ? QPalette::Button : QPalette::Base));
     ListView1->setPalette(p);
+}
+
+QLabel* TForm5::itemCaption(int index) const {
+    return rows_[rows_.size() - 6 + static_cast<std::size_t>(index)].caption;
 }
 
 void TForm5::ListView1Click(int row) {
@@ -180,6 +230,10 @@ void TForm5::ListView1Click(int row) {
 
 void TForm5::FormClick() {
     if (session_.mainWindow()->isVisible()) session_.mainWindow()->activateWindow();
+}
+
+void TForm5::closeEvent(QCloseEvent* event) {
+    event->ignore();
 }
 
 void TForm5::mousePressEvent(QMouseEvent* event) {

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 #include <array>
-#include <utility>
 #include <vector>
 
 class QLabel;
@@ -34,14 +33,26 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window has no close box and stays for the whole game, also against
+    // the window manager's close request (Alt+F4): a battle needs its roster.
+    void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // One row: a caption, its value and the unit after the value.
+    struct Row {
+        QLabel* caption = nullptr;
+        QLabel* value = nullptr;
+        QLabel* suffix = nullptr;
+        QString spoken;  // what a screen reader says before the value
+    };
+
     QLabel* addRow(const QString& caption, const char* valueName, int top,
                    const char* suffixName = nullptr, const QString& suffix = {});
+    void placeRow(Row& row);
+    QLabel* itemCaption(int index) const;
     void FormClick();
-    void placeSuffixes();
 
     GameSession& session_;
     QLabel* PlayerNameLbl;
@@ -53,7 +64,8 @@ private:
     QLabel* Percent;
     QLabel* OwnedZRKNLbl;
     std::array<QLabel*, 6> itemCountLabels_{};
-    std::vector<std::pair<QLabel*, QLabel*>> suffixes_;  // a number and the unit after it
+    std::vector<Row> rows_;
+    int valueLeft_ = 0;
     std::array<QPushButton*, 6> itemButtons_{};
     QListView* ListView1;
     ui::RosterListModel* rosterModel_;

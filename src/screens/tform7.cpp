@@ -1,5 +1,6 @@
 #include "screens/tform7.h"
 
+#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -34,9 +35,12 @@ QStringList TForm7::lines() const {
     return text.isEmpty() ? QStringList() : text.split('\n');
 }
 
-void TForm7::showEvent(QShowEvent* event) {
+void TForm7::clear() {
     Memo1->clear();
-    QWidget::showEvent(event);
+}
+
+void TForm7::closeEvent(QCloseEvent* event) {
+    event->ignore();
 }
 
 }  // namespace zorikan

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/game_session.h"
 #include "core/zoridex.h"
@@ -19,6 +20,8 @@ namespace {
 QLabel* namedLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    // Names from the data file show as written, never as markup.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
@@ -106,6 +109,36 @@ void TForm8::FormShow() {
     for (int n = 1; n <= kSpeciesCount; ++n)
         ComboBox1->addItem(fromUtf8(ZoridexEntry(session_.game().data, n)));
     ComboBox1->setCurrentIndex(session_.game().screens.zoridex.selected);
+    if (!sizedForData_) sizeForData();
+}
+
+void TForm8::sizeForData() {
+    // Each column is as wide as its widest text in the whole ZORIDEX, so the
+    // window keeps its size and its controls their places while the player
+    // browses.
+    sizedForData_ = true;
+    const GameData& data = session_.game().data;
+    const QFontMetrics fm = Label1->fontMetrics();
+    auto width = [&](const std::string& text) { return fm.horizontalAdvance(fromUtf8(text)); };
+    const int hidden = fm.horizontalAdvance(QStringLiteral("???"));
+    int entry = 0, types = 0, evolution = 0, attack = hidden, attackType = hidden;
+    for (int n = 1; n <= kSpeciesCount; ++n) {
+        entry = std::max(entry, width(ZoridexEntry(data, n)));
+        int pair = width(data.TypeNames[data.SpeciesType1[n]]);
+        if (data.SpeciesType2[n] != 0) pair += width("/" + data.TypeNames[data.SpeciesType2[n]]);
+        types = std::max(types, pair);
+        evolution = std::max(evolution, width(EvolutionLine(data, n)));
+    }
+    for (int a = 1; a <= kAttackCount; ++a) {
+        attack = std::max(attack, width(data.AttackNames[a]));
+        attackType = std::max(attackType, width(data.TypeNames[data.AttackType[a]]));
+    }
+    Label1->setMinimumWidth(std::max(entry, types));
+    Label4->setMinimumWidth(evolution);
+    for (int k = 0; k < 4; ++k) {
+        attackNames_[k]->setMinimumWidth(attack);
+        attackTypes_[k]->setMinimumWidth(attackType);
+    }
 }
 
 void TForm8::ComboBox1Change(int index) {

@@ -33,6 +33,7 @@ protected:
 private:
     // Rebuilds the species list, keeping its selection.
     void FormShow();
+    void sizeForData();
 
     GameSession& session_;
     QComboBox* ComboBox1;
@@ -46,6 +47,7 @@ private:
     std::array<QLabel*, 4> attackNames_{};  // Label6, Label10, Label11, Label12
     std::array<QLabel*, 4> attackTypes_{};  // Label13..Label16
     bool rebuilding_ = false;
+    bool sizedForData_ = false;
 };
 
 }  // namespace zorikan

@@ -131,9 +131,10 @@ void drawBeak(Ctx& c, QPointF m, double w) {
 
 }  // namespace
 
-// Beaks and bird feet: the accent colour warmed towards gold.
+// Beaks and bird feet: the body colour warmed towards gold, so that on a
+// greyish creature a bright second type colours only its accents.
 Tones beakTones(const Ctx& c) {
-    return tonesOf(mixColor(c.pal.accent.base, QColor(250, 180, 60), 0.5));
+    return tonesOf(mixColor(c.pal.body.base, QColor(250, 180, 60), 0.5));
 }
 
 // Eyes, mouth, cheeks and face markings on a head.

@@ -10,8 +10,8 @@ namespace {
 
 constexpr int kSpeciesTotal = 386;
 
-// Evolution lines: the species run in consecutive groups of one to three
-// stages. The grouping is fixed by a hash, walked from species 1.
+// A stand-in for an unknown evolution line: consecutive groups of one to
+// three stages, fixed by a hash walked from species 1.
 struct LineInfo {
     int start;
     int length;
@@ -31,10 +31,18 @@ LineInfo lineOf(int species) {
     }
 }
 
+// The known line, clamped to the one to three stages the looks are made for.
+LineInfo knownLine(int species, const CreatureLine& line) {
+    const int length = std::clamp(line.stages, 1, 3);
+    const int stage = std::clamp(line.stage, 0, 2);
+    // A longer line keeps its last look for every stage past the third.
+    return {line.root > 0 ? line.root : species, length, std::min(stage, length - 1)};
+}
+
 }  // namespace
 
-Look makeLook(int species) {
-    const LineInfo line = lineOf(species);
+Look makeLook(int species, const CreatureLine& known) {
+    const LineInfo line = known.stages > 0 ? knownLine(species, known) : lineOf(species);
     Rng L(0xC0FFEE00ULL ^ (static_cast<std::uint64_t>(line.start) * 0x2545F4914F6CDD1DULL));
     Rng S(0xABCDEF12ULL ^ (static_cast<std::uint64_t>(species) * 0x9E3779B97F4A7C15ULL));
     Look k;

@@ -1,10 +1,13 @@
 #pragma once
-// How a species looks, chosen from nothing but its number: the body family,
-// the parts it carries, its proportions, face and markings. All stages of an
-// evolution line share one look; the later stages are bigger and fancier.
+// How a species looks, chosen from its number and its evolution line: the
+// body family, the parts it carries, its proportions, face and markings. All
+// stages of an evolution line share one look; the later stages are bigger and
+// fancier.
 // Part of the creature painter (creature_art.h); not for other code.
 
 #include <cstdint>
+
+#include "ui/creature_art.h"
 
 namespace zorikan::ui::art {
 
@@ -50,7 +53,8 @@ struct Look {
     std::uint64_t detailSeed = 0;
 };
 
-// The look of a species; numbers outside 1..386 still get a look.
-Look makeLook(int species);
+// The look of a species in `line`; without a known line (stages 0) one is
+// guessed from the number. Numbers outside 1..386 still get a look.
+Look makeLook(int species, const CreatureLine& line);
 
 }  // namespace zorikan::ui::art

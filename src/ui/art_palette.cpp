@@ -12,23 +12,23 @@ namespace zorikan::ui {
 QColor typeColor(int type) {
     static constexpr std::array<unsigned, 18> kColors = {
         0xFF9C9C9C,  // 0, no type: neutral grey
-        0xFF5DBB4A,  // 1 Verdant, plants: leaf green
-        0xFFEE6B35,  // 2 Kiln, fire: orange-red
-        0xFF3A86DE,  // 3 Fathom, water: blue
-        0xFFF2CC2B,  // 4 Levin, lightning: yellow
-        0xFFF06BA8,  // 5 Mentic, mind: pink
-        0xFFDEC08A,  // 6 Wild, ordinary beasts: warm tan
-        0xFFA8483A,  // 7 Sinew, fighting strength: brownish red
-        0xFF72BCF2,  // 8 Aerie, sky: light sky blue
-        0xFFA451C0,  // 9 Blight, poison: purple
-        0xFFA8763E,  // 10 Loam, earth: ochre brown
-        0xFF948874,  // 11 Crag, rock: grey-brown
-        0xFF8FE3E6,  // 12 Sleet, ice: pale cyan
-        0xFFA6C236,  // 13 Chitin, insects: yellow-green
-        0xFF5E58C6,  // 14 Wraith, spirits: indigo
-        0xFF2A9A8A,  // 15 Wyrm, dragons: deep teal
-        0xFF485280,  // 16 Shroud, darkness: dark slate
-        0xFF8AA0B8,  // 17 Alloy, metal: steel grey-blue
+        0xFF5DBB4A,  // 1 Moss, roots and lichen: leaf green
+        0xFFEE6B35,  // 2 Ember, hearth fire: orange-red
+        0xFF948874,  // 3 Stone, standing stones: grey-brown
+        0xFF3A86DE,  // 4 Tide, the sea: blue
+        0xFF72BCF2,  // 5 Gale, wind and sky: light sky blue
+        0xFF8FE3E6,  // 6 Frost, rime and snow: pale cyan
+        0xFFA8763E,  // 7 Bog, peat and mire: ochre brown
+        0xFF2A9A8A,  // 8 Glass, crystal: deep teal
+        0xFF485280,  // 9 Dusk, twilight: dark slate
+        0xFFF2CC2B,  // 10 Lumen, daylight: yellow
+        0xFFDEC08A,  // 11 Salt, the salt flats: pale sand
+        0xFF5E58C6,  // 12 Echo, sound and song: indigo
+        0xFF8AA0B8,  // 13 Ore, metal: steel grey-blue
+        0xFFA6C236,  // 14 Silk, thread and web: yellow-green
+        0xFFA8483A,  // 15 Herd, hoof and hide: brownish red
+        0xFFA451C0,  // 16 Spore, fungus and mould: purple
+        0xFFF06BA8,  // 17 Dream, sleep and mind: pink
     };
     if (type < 0 || type >= static_cast<int>(kColors.size())) type = 0;
     return QColor::fromRgb(kColors[static_cast<std::size_t>(type)]);

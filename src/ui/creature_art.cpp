@@ -101,9 +101,9 @@ double fitFactor(const QImage& image, int size, int pad, double pivotShift) {
 
 }  // namespace
 
-QImage paintCreature(int species, int type1, int type2, int size) {
+QImage paintCreature(int species, int type1, int type2, int size, CreatureLine line) {
     if (size < 1) return {};
-    const Look look = makeLook(species);
+    const Look look = makeLook(species, line);
     const Palette palette = makePalette(look, type1, type2);
     const bool compact = size < 48;
     // List pictures shrink first stages less, so they stay readable.

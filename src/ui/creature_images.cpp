@@ -1,15 +1,20 @@
 #include "ui/creature_images.h"
 
-#include "ui/creature_art.h"
-
 namespace zorikan::ui {
 
 CreatureImages::CreatureImages(TypeLookup types, int count)
-    : types_(std::move(types)), count_(count < 0 ? 0 : count) {}
+    : CreatureImages(std::move(types), LineLookup{}, count) {}
 
-const QPixmap& CreatureImages::large(int index) const { return picture(large_, index, kLargeSize); }
+CreatureImages::CreatureImages(TypeLookup types, LineLookup lines, int count)
+    : types_(std::move(types)), lines_(std::move(lines)), count_(count < 0 ? 0 : count) {}
 
-const QPixmap& CreatureImages::small(int index) const { return picture(small_, index, kSmallSize); }
+const QPixmap& CreatureImages::large(int index) const {
+    return picture(large_, index, kLargeSize);
+}
+
+const QPixmap& CreatureImages::small(int index) const {
+    return picture(small_, index, kSmallSize);
+}
 
 QIcon CreatureImages::icon(int index) const {
     if (index < 0 || index >= count_) return {};
@@ -26,13 +31,17 @@ const QPixmap& CreatureImages::picture(std::vector<QPixmap>& cache, int index, i
     }
     if (cache.empty()) cache.resize(static_cast<std::size_t>(count_));
     if (typeCache_.empty()) typeCache_.resize(static_cast<std::size_t>(count_));
+    if (lineCache_.empty()) lineCache_.resize(static_cast<std::size_t>(count_));
     const auto slot = static_cast<std::size_t>(index);
     QPixmap& pixmap = cache[slot];
     if (pixmap.isNull()) {
-        // The types are asked for once per species, whichever size comes first.
+        // The types and the line are asked for once per species, whichever
+        // size comes first.
         if (!typeCache_[slot] && types_) typeCache_[slot] = types_(index + 1);
+        if (!lineCache_[slot] && lines_) lineCache_[slot] = lines_(index + 1);
         const auto [type1, type2] = typeCache_[slot].value_or(std::pair<int, int>{0, 0});
-        pixmap = QPixmap::fromImage(paintCreature(index + 1, type1, type2, size));
+        pixmap = QPixmap::fromImage(paintCreature(index + 1, type1, type2, size,
+                                                  lineCache_[slot].value_or(CreatureLine{})));
     }
     return pixmap;
 }

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "ui/creature_art.h"
+
 namespace zorikan::ui {
 
 class CreatureImages {
@@ -23,7 +25,11 @@ public:
     static constexpr int kSmallSize = 32;
     static constexpr int kDefaultCount = 386;
 
+    // Gives a species' evolution line, so the stages of a family look alike.
+    using LineLookup = std::function<CreatureLine(int species)>;
+
     explicit CreatureImages(TypeLookup types, int count = kDefaultCount);
+    CreatureImages(TypeLookup types, LineLookup lines, int count = kDefaultCount);
 
     int count() const { return count_; }
 
@@ -39,12 +45,14 @@ private:
     const QPixmap& picture(std::vector<QPixmap>& cache, int index, int size) const;
 
     TypeLookup types_;
+    LineLookup lines_;
     int count_;
     // Filled on first use: even empty pixmaps need the GUI application, and
     // making the list must not depend on one existing yet.
     mutable std::vector<QPixmap> large_;
     mutable std::vector<QPixmap> small_;
     mutable std::vector<std::optional<std::pair<int, int>>> typeCache_;
+    mutable std::vector<std::optional<CreatureLine>> lineCache_;
     mutable std::optional<QPixmap> none_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "core/loader.h"
 
@@ -11,6 +13,33 @@ Gauge::Gauge(QWidget* parent) : QWidget(parent) {
     setAccessibleName(tr("Gauge"));
     setAccessibleDescription("0%");
     setMinimumHeight(10);
+}
+
+namespace {
+
+// The relative luminance of a colour, 0 for black to 1 for white.
+double Luminance(const QColor& colour) {
+    auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
+           0.0722 * channel(colour.blue());
+}
+
+}  // namespace
+
+QColor ReadableTextColour(const QColor& background) {
+    // Black against the background's luminance L gives (L + 0.05) / 0.05,
+    // white gives 1.05 / (L + 0.05); pick the larger.
+    const double l = Luminance(background);
+    return (l + 0.05) * (l + 0.05) >= 1.05 * 0.05 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+QFont Gauge::textFont() const {
+    QFont f = font();
+    f.setPixelSize(std::max(8, height() - 3));
+    return f;
 }
 
 int Gauge::percent() const {
@@ -54,17 +83,17 @@ void Gauge::paintEvent(QPaintEvent*) {
     p.setPen(palette().color(QPalette::Mid));
     p.drawRect(frame);
 
-    // The percentage reads in the bar's colour over the empty part and in the
-    // background's colour over the filled part.
+    // The percentage is drawn in black or white, whichever stands out more
+    // from what lies under it: the bar over the filled part, the background
+    // over the rest. Yellow on grey or green on grey would not be readable.
     const QString text = QString::number(percent()) + "%";
-    QFont f = font();
-    f.setPixelSize(std::max(8, height() - 3));
-    p.setFont(f);
+    p.setFont(textFont());
+    const QColor background = palette().color(QPalette::Button);
     p.setClipRect(QRect(filled, 0, width() - filled, height()));
-    p.setPen(colour_.lightness() > 200 ? Qt::black : colour_);
+    p.setPen(ReadableTextColour(background));
     p.drawText(rect(), Qt::AlignCenter, text);
     p.setClipRect(QRect(0, 0, filled, height()));
-    p.setPen(colour_.lightness() > 140 ? Qt::black : Qt::white);
+    p.setPen(ReadableTextColour(colour_));
     p.drawText(rect(), Qt::AlignCenter, text);
 }
 

@@ -7,6 +7,9 @@
 
 namespace zorikan::ui {
 
+// Black or white, whichever contrasts more with `background`.
+QColor ReadableTextColour(const QColor& background);
+
 class Gauge : public QWidget {
     Q_OBJECT
 
@@ -24,6 +27,8 @@ public:
     int position() const { return position_; }
     int percent() const;
     QColor barColour() const { return colour_; }
+    // The font of the percentage inside the bar.
+    QFont textFont() const;
 
     QSize sizeHint() const override { return {100, 14}; }
 

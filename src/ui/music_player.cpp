@@ -1,7 +1,6 @@
 #include "ui/music_player.h"
 
 #include <QAudioOutput>
-#include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
 
@@ -64,8 +63,8 @@ void MusicPlayer::failed(const QString& why) {
     repeat_.failed();
     if (reported_ || wasBroken) return;
     reported_ = true;
-    const QString text = why.isEmpty() ? QStringLiteral("This file cannot be played") : why;
-    if (report_) report_(QFileInfo(fileName_).fileName() + ": " + text + ".");
+    if (report_)
+        report_(QString::fromStdString(MusicErrorText(fileName_.toStdString(), why.toStdString())));
 }
 
 QString MusicFileFilters() {

@@ -24,28 +24,37 @@ void QtPlayerPort::logLine(const std::string& line) {
     if (appendLog) appendLog(fromUtf8(line));
 }
 
+int QtPlayerPort::box(int icon, const std::string& text, int buttons) {
+    QMessageBox box(static_cast<QMessageBox::Icon>(icon), kBoxCaption, fromUtf8(text),
+                    static_cast<QMessageBox::StandardButtons>(buttons), parentForBox());
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+
 void QtPlayerPort::information(const std::string& text) {
-    QMessageBox::information(parentForBox(), kBoxCaption, fromUtf8(text));
+    box(QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 void QtPlayerPort::warning(const std::string& text) {
-    QMessageBox::warning(parentForBox(), kBoxCaption, fromUtf8(text));
+    box(QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
 void QtPlayerPort::error(const std::string& text) {
-    QMessageBox::critical(parentForBox(), kBoxCaption, fromUtf8(text));
+    box(QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
 bool QtPlayerPort::question(const std::string& text) {
-    return QMessageBox::question(parentForBox(), kBoxCaption, fromUtf8(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return box(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtPlayerPort::setWindowVisible(Window which, bool visible) {
     QWidget* w = window ? window(which) : nullptr;
     if (!w) return;
     if (visible) {
+        if (which == Window::BattleLog && clearLog) clearLog();
         if (beforeBox) beforeBox();
+        // A window the player minimised comes back when the game shows it.
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
         w->show();
         w->raise();
     } else {

@@ -18,6 +18,8 @@ class QtPlayerPort final : public PlayerPort {
 public:
     std::function<void()> beforeBox;
     std::function<void(const QString&)> appendLog;
+    // Empties the battle log; a battle that shows the log starts it afresh.
+    std::function<void()> clearLog;
     std::function<QWidget*(Window)> window;
     std::function<QWidget*()> boxParent;
 
@@ -30,6 +32,9 @@ public:
 
 private:
     QWidget* parentForBox();
+    // A box whose text, names of the player and the data included, shows as
+    // written, never as markup.
+    int box(int icon, const std::string& text, int buttons);
 };
 
 }  // namespace zorikan::ui

@@ -4,7 +4,7 @@
 
 namespace zorikan::ui {
 
-QString AskForSavedGame(QWidget* parent, SavedGameDialog kind) {
+QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion) {
     const bool saving = kind == SavedGameDialog::Save;
     QFileDialog dialog(parent, saving ? QObject::tr("Save game as") : QObject::tr("Open"));
     dialog.setObjectName(saving ? "SaveDialog1" : "OpenDialog1");
@@ -13,6 +13,7 @@ QString AskForSavedGame(QWidget* parent, SavedGameDialog kind) {
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QObject::tr("Saved Games (*.ZGS *.zgs)"));
     dialog.setDefaultSuffix("zgs");
+    if (!suggestion.isEmpty()) dialog.selectFile(suggestion);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

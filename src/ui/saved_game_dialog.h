@@ -10,7 +10,8 @@ namespace zorikan::ui {
 
 enum class SavedGameDialog { Open, Save };
 
-// The chosen file, or an empty string when the player cancels.
-QString AskForSavedGame(QWidget* parent, SavedGameDialog kind);
+// The chosen file, or an empty string when the player cancels. The dialog
+// starts at `suggestion` when one is given.
+QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion = {});
 
 }  // namespace zorikan::ui

@@ -44,6 +44,23 @@ TEST_F(AttackTest, SuperEffectiveHitOnASingleTypeDoublesTheBase) {
     EXPECT_EQ(game.screens.main.arena.opponentHpText, "978/1000");
 }
 
+TEST_F(AttackTest, TheSpreadRunsFromMinusTenToNine) {
+    // Level x power = 2000 on a plain hit: a base of 20 before the spread.
+    auto m = FindMatchup(game.data, [](int p, Multipliers x) {
+        return 2000 % p == 0 && 2000 / p >= 2 && 2000 / p <= 100 && x.m1 == 1 && x.m2 == 1;
+    });
+    ASSERT_TRUE(m);
+    const std::pair<int, int> spreads[] = {{0, 10}, {10, 20}, {19, 29}};
+    for (auto [draw, damage] : spreads) {
+        port.clear();
+        random.ranges.clear();
+        const auto log = ownAttack(*m, 2000 / m->power, kNoCritical, draw);
+        EXPECT_EQ(log, (std::vector<std::string>{usedLine(*m), damageLine(*m, damage)}));
+        // Twenty outcomes: the draw's range itself is part of the rule.
+        EXPECT_EQ(random.ranges, (std::vector<int>{10, 20})) << draw;
+    }
+}
+
 TEST_F(AttackTest, AWeakHalvedHitStillDoesOnePoint) {
     // Level x power = 350, spread 0: 3.5 halved is 1.75, truncated to 1.
     auto m = FindMatchup(game.data, [](int p, Multipliers x) {

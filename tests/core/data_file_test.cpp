@@ -1,6 +1,7 @@
 // The data file reader: value rules, sections, progress and errors.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <clocale>
 #include <locale>
@@ -9,6 +10,7 @@
 #include "core/data_file.h"
 #include "core/loader.h"
 #include "core/text_values.h"
+#include "temp_folder.h"
 
 namespace zorikan {
 namespace {
@@ -102,6 +104,25 @@ TEST(TextValues, RealsTakeThePointInEveryLocale) {
     EXPECT_EQ(bad->message(), "Invalid numeric input.");
 }
 
+TEST(TextValues, RealsAreFiniteDecimalNumbersThatFitSinglePrecision) {
+    for (const char* token : {"nan", "NaN", "-nan", "inf", "+inf", "-Infinity", "infinity", "1e39",
+                              "-1e39", "3.5e38", "1e400", "0x1p3", "1.5f", "e5", "."}) {
+        TextValueReader in(token);
+        float value = 7;
+        const auto error = in.readReal(value);
+        ASSERT_TRUE(error) << token;
+        EXPECT_EQ(error->message(), "Invalid numeric input.") << token;
+    }
+    TextValueReader in("3.4e38\n-0.25\n1E1\n1e-50\n.5\n");
+    float values[5] = {};
+    for (float& v : values) EXPECT_FALSE(in.readReal(v));
+    EXPECT_EQ(values[0], 3.4e38f);
+    EXPECT_EQ(values[1], -0.25f);
+    EXPECT_EQ(values[2], 10.0f);
+    EXPECT_EQ(values[3], 0.0f);  // smaller than single precision holds: zero
+    EXPECT_EQ(values[4], 0.5f);
+}
+
 TEST(TextValues, TextWhereANumberBelongsIsInvalidNumericInput) {
     std::int32_t n = 0;
     for (const char* text : {"Omnivar\n", "12abc\n", "--3\n", "99999999999\n"}) {
@@ -111,8 +132,9 @@ TEST(TextValues, TextWhereANumberBelongsIsInvalidNumericInput) {
         EXPECT_EQ(error->text, "Invalid numeric input");
     }
     std::int64_t wide = 0;
-    TextValueReader in("4294967296\n-9223372036854775808\n+0009223372036854775807\n"
-                       "9223372036854775808\n99999999999999999999999\n");
+    TextValueReader in(
+        "4294967296\n-9223372036854775808\n+0009223372036854775807\n"
+        "9223372036854775808\n99999999999999999999999\n");
     EXPECT_FALSE(in.readInt64(wide));
     EXPECT_EQ(wide, 4294967296LL);
     EXPECT_FALSE(in.readInt64(wide));
@@ -223,6 +245,22 @@ TEST(DataFile, MissingFileIsFileNotFound) {
     auto error = LoadGameDataFile("/nonexistent/folder/ZORIGAME.dat", d);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message(), "File not found.");
+}
+
+TEST(DataFile, AFolderOrPipeInTheFilesPlaceIsAccessDenied) {
+    // A folder opens for reading on this system but holds no text: read as
+    // an empty file it would start the game with empty tables.
+    testing::TempFolder folder;
+    const std::string dat = folder.file("ZORIGAME.dat");
+    std::filesystem::create_directory(dat);
+    GameData d;
+    EXPECT_EQ(LoadGameDataFile(dat, d), FileError{"File access denied"});
+    EXPECT_EQ(d.TypeChart[1][0], 0.0f) << "no table was touched";
+
+    // A pipe would wait for a writer forever; it is refused at once.
+    const std::string pipe = folder.file("pipe.dat");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(LoadGameDataFile(pipe, d), FileError{"File access denied"});
 }
 
 TEST(DataFile, StagesAndGaugeSteps) {

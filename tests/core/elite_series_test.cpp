@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/opponents.h"
 #include "core/saturating.h"
 #include "progress_fixture.h"
 
 namespace zorikan::testing {
 namespace {
+
+constexpr std::uint32_t kMax32 = std::numeric_limits<std::uint32_t>::max();
 
 struct Member {
     std::string trainer;
@@ -169,9 +173,9 @@ TEST_F(EliteSeriesTest, TheOtherElitesPayTheirChampionBonusEveryTimeAndTheGiftOn
 TEST_F(EliteSeriesTest, TheChampionBonusStopsAtTheMoneyLimit) {
     game.battle.BattleKind = kLowlandChampion;
     game.state.Gift385Given = true;
-    game.state.Money = kCountLimit - 7000;
+    game.state.Money = kMax32 - 7000;
     EndBattle(game);
-    EXPECT_EQ(game.state.Money, kCountLimit);
+    EXPECT_EQ(game.state.Money, kMax32);
 }
 
 TEST_F(EliteSeriesTest, StepsAreCheckedFromTheHighestKindDown) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <numeric>
@@ -32,13 +33,31 @@ const std::vector<RequiredSplit> kRequiredSplits = {
     {236, {106, 107, 237}}, {265, {266, 268}}, {366, {367, 368}},
 };
 
-const std::array kStarterLines = {1, 4, 7, 152, 155, 158, 252, 255, 258};
+const std::array kStarters = {1, 4, 7};
 const std::array kLegendary = {144, 145, 146, 243, 244, 245, 249, 250, 380, 381, 382, 383, 384};
 const std::array kGifts = {151, 251, 385, 386};
 const std::array kWeakOddities = {129, 132, 201, 235, 349};
-// Elite and special opponents fought at high levels.
-const std::array kHighLevelOpponents = {150, 151, 178, 205, 95,  94,  149, 131,
-                                        65,  262, 354, 365, 330, 376, 350};
+// Every trainer's creature: species and level, as the trainer menus field them.
+struct Opponent {
+    int species;
+    int level;
+};
+// The beginners fought from the start.
+const std::array<Opponent, 7> kBeginners = {
+    {{4, 5}, {7, 5}, {1, 5}, {25, 5}, {152, 10}, {155, 10}, {158, 10}}};
+const std::array<Opponent, 3> kNovices = {{{256, 25}, {259, 25}, {253, 25}}};
+// The eight Aldmark leaders in badge order.
+const std::array<Opponent, 8> kAldmarkLeaders = {
+    {{74, 12}, {120, 18}, {26, 22}, {45, 25}, {49, 28}, {89, 32}, {126, 35}, {34, 40}}};
+// Everyone fought at level 40 or above: professors, advanced and expert
+// trainers, the Brennar and Cyrelle leaders, Kell, "Me" and the three Grand Fours.
+const std::array<Opponent, 40> kStrongOpponents = {
+    {{99, 50},   {172, 50},  {350, 50},  {24, 75},   {110, 75},  {150, 100}, {34, 40},
+     {178, 40},  {205, 43},  {95, 43},   {94, 45},   {149, 50},  {17, 50},   {123, 53},
+     {241, 57},  {94, 61},   {62, 64},   {208, 70},  {87, 75},   {230, 82},  {25, 95},
+     {151, 100}, {299, 100}, {296, 100}, {82, 100},  {324, 100}, {289, 100}, {334, 100},
+     {337, 100}, {350, 100}, {131, 100}, {95, 100},  {94, 100},  {149, 100}, {65, 100},
+     {262, 100}, {354, 100}, {365, 100}, {330, 100}, {376, 100}}};
 
 const GameData& Data() {
     static const GameData data = [] {
@@ -219,16 +238,30 @@ TEST_F(GameDataContent, StarterTypesBeatEachOtherInACircle) {
 }
 
 TEST_F(GameDataContent, StarterLinesHaveThreeStagesOfTheirStarterType) {
-    const std::array<int, 3> starterType = {d.SpeciesType1[1], d.SpeciesType1[4],
-                                            d.SpeciesType1[7]};
-    for (std::size_t i = 0; i < kStarterLines.size(); ++i) {
-        const int s = kStarterLines[i];
-        SCOPED_TRACE(s);
-        EXPECT_EQ(d.EvolvesInto[s], s + 1);
-        EXPECT_EQ(d.EvolvesInto[s + 1], s + 2);
-        EXPECT_EQ(d.EvolvesInto[s + 2], 0);
-        EXPECT_FALSE(IsEvolutionTarget(s));
-        for (int stage = 0; stage < 3; ++stage) EXPECT_TRUE(HasType(s + stage, starterType[i % 3]));
+    for (int starter : kStarters) {
+        SCOPED_TRACE(d.SpeciesNames[starter]);
+        EXPECT_FALSE(IsEvolutionTarget(starter));
+        EXPECT_EQ(FindSplitEvolution(starter), nullptr);
+        const int type = d.SpeciesType1[starter];
+        std::vector<int> line = {starter};
+        while (d.EvolvesInto[line.back()] != 0 && line.size() < 4)
+            line.push_back(d.EvolvesInto[line.back()]);
+        ASSERT_EQ(line.size(), 3u);
+        for (int stage : line) EXPECT_TRUE(HasType(stage, type)) << d.SpeciesNames[stage];
+    }
+}
+
+TEST_F(GameDataContent, TypeChartIsBalanced) {
+    for (int type = 1; type <= kTypeCount; ++type) {
+        SCOPED_TRACE(d.TypeNames[type]);
+        int hits = 0, hitBy = 0;
+        for (int other = 1; other <= kTypeCount; ++other) {
+            hits += d.TypeChart[type][other] == 2.0f;
+            hitBy += d.TypeChart[other][type] == 2.0f;
+        }
+        EXPECT_GE(hits, 1) << "no strength";
+        EXPECT_GE(hitBy, 1) << "no weakness";
+        EXPECT_LE(std::abs(hits - hitBy), 2) << hits << " strengths, " << hitBy << " weaknesses";
     }
 }
 
@@ -347,6 +380,37 @@ TEST_F(GameDataContent, EvolutionLinesHaveOneToThreeStagesAndManyBasics) {
     EXPECT_GE(basics, 150);
 }
 
+// Where a species lives, by its number: the region's block of numbers, and
+// within it one of four habitats taken in turn (data/README.md).
+struct Home {
+    int region;
+    int habitat;
+    bool operator==(const Home&) const = default;
+};
+Home HomeOf(int species) {
+    constexpr std::array kRegionStarts = {1, 150, 269};  // Aldmark, Brennar, Cyrelle
+    int region = 0;
+    while (region + 1 < static_cast<int>(kRegionStarts.size()) &&
+           species >= kRegionStarts[static_cast<std::size_t>(region) + 1])
+        ++region;
+    return {region, (species - kRegionStarts[static_cast<std::size_t>(region)]) % 4};
+}
+
+TEST_F(GameDataContent, FamiliesKeepToTheirHabitatAndChangelingsSettleElsewhere) {
+    for (int s = 1; s <= kSpeciesCount; ++s) {
+        SCOPED_TRACE(d.SpeciesNames[s]);
+        if (const auto* split = FindSplitEvolution(s)) {
+            for (int form : split->forms()) EXPECT_FALSE(HomeOf(form) == HomeOf(s)) << form;
+        } else if (d.EvolvesInto[s] != 0 && s != 290) {
+            EXPECT_TRUE(HomeOf(d.EvolvesInto[s]) == HomeOf(s)) << d.EvolvesInto[s];
+        }
+    }
+    // The splitting evolution's two creatures drift to two other shores.
+    EXPECT_FALSE(HomeOf(291) == HomeOf(290));
+    EXPECT_FALSE(HomeOf(292) == HomeOf(290));
+    EXPECT_FALSE(HomeOf(292) == HomeOf(291));
+}
+
 TEST_F(GameDataContent, SplitEvolutionsOfferTheirFormsFirstFormInTheFile) {
     ASSERT_EQ(kSplitEvolutions.size(), kRequiredSplits.size());
     for (std::size_t i = 0; i < kRequiredSplits.size(); ++i) {
@@ -409,27 +473,56 @@ TEST_F(GameDataContent, LegendaryAndGiftCreaturesStandAloneAndHitHard) {
     EXPECT_EQ(d.EvolvesInto[143], 0);
     EXPECT_FALSE(IsEvolutionTarget(143));
     EXPECT_GE(MaxPower(143), 120);
-}
 
-TEST_F(GameDataContent, OdditiesAreWeakAndTwoGrowIntoPowerhouses) {
-    for (int s : kWeakOddities) EXPECT_LE(MaxPower(s), 35) << d.SpeciesNames[s];
-    for (int weak : {129, 349}) {
-        const int strong = weak + 1;
-        EXPECT_EQ(d.EvolvesInto[weak], strong);
-        EXPECT_EQ(d.EvolvesInto[strong], 0);
-        EXPECT_GE(MeanPower(strong), 90.0) << d.SpeciesNames[strong];
+    // The wanderer's forms the wild search never offers are strong final forms.
+    for (int s : {134, 135, 136, 196, 197}) {
+        EXPECT_EQ(d.EvolvesInto[s], 0) << d.SpeciesNames[s];
+        EXPECT_GE(MeanPower(s), 75.0) << d.SpeciesNames[s];
     }
 }
 
-TEST_F(GameDataContent, OpponentsFitTheirRoles) {
-    // The small spark creature some trainers carry is a basic whose type beats
-    // the water starters.
-    EXPECT_FALSE(IsEvolutionTarget(25));
-    EXPECT_EQ(d.TypeChart[d.SpeciesType1[25]][d.SpeciesType1[7]], 2.0f);
-    for (int first : {1, 4, 7}) EXPECT_FALSE(HasType(25, d.SpeciesType1[first]));
-    for (int s : kHighLevelOpponents) {
-        EXPECT_EQ(d.EvolvesInto[s], 0) << d.SpeciesNames[s] << " is not a final form";
-        EXPECT_GE(MeanPower(s), 75.0) << d.SpeciesNames[s];
+TEST_F(GameDataContent, OdditiesNoTournamentFieldsAreWeakLoners) {
+    for (int s : kWeakOddities) {
+        SCOPED_TRACE(d.SpeciesNames[s]);
+        EXPECT_LE(MaxPower(s), 35);
+        EXPECT_EQ(d.EvolvesInto[s], 0);
+        EXPECT_FALSE(IsEvolutionTarget(s));
+    }
+}
+
+double Strength(const Opponent& o) {
+    return MeanPower(o.species) * o.level;
+}
+
+TEST_F(GameDataContent, OpponentsFitTheirLevels) {
+    // The first trainers field first stages with weak attacks.
+    for (const auto& o : kBeginners) {
+        SCOPED_TRACE(d.SpeciesNames[o.species]);
+        if (o.species != 25) {
+            EXPECT_FALSE(IsEvolutionTarget(o.species));
+            EXPECT_NE(d.EvolvesInto[o.species], 0);
+            EXPECT_LE(MeanPower(o.species), 50.0);
+        }
+        EXPECT_LE(MaxPower(o.species), 100);
+    }
+    // Novices bring a creature that has grown once and will grow again.
+    for (const auto& o : kNovices) {
+        SCOPED_TRACE(d.SpeciesNames[o.species]);
+        EXPECT_TRUE(IsEvolutionTarget(o.species));
+        EXPECT_NE(d.EvolvesInto[o.species], 0);
+        EXPECT_LE(d.EvolutionLevel[o.species], 40);
+    }
+    // Each Aldmark leader is harder than the one before; the first is a first stage.
+    EXPECT_FALSE(IsEvolutionTarget(kAldmarkLeaders[0].species));
+    for (std::size_t i = 1; i < kAldmarkLeaders.size(); ++i) {
+        EXPECT_GT(Strength(kAldmarkLeaders[i]), Strength(kAldmarkLeaders[i - 1]))
+            << "leader " << i + 1 << ": " << d.SpeciesNames[kAldmarkLeaders[i].species];
+    }
+    // From level 40 on, every opponent is a final form with strong attacks.
+    for (const auto& o : kStrongOpponents) {
+        SCOPED_TRACE(d.SpeciesNames[o.species]);
+        EXPECT_EQ(d.EvolvesInto[o.species], 0) << "not a final form";
+        EXPECT_GE(MeanPower(o.species), o.level >= 95 ? 80.0 : 75.0);
     }
 }
 

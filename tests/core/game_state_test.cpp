@@ -17,6 +17,20 @@ TEST(LevelRule, LevelsFollowTheCubeOfTheirNumber) {
     EXPECT_EQ(exp, 286u);
 }
 
+TEST(LevelRule, ExperienceExactlyOnTheNextThresholdIsThatLevel) {
+    for (std::uint32_t level = 1; level < 100; ++level) {
+        const std::uint32_t next = (level + 1) * (level + 1) * (level + 1);
+        std::uint8_t reached = static_cast<std::uint8_t>(level);
+        std::uint32_t exp = next;
+        CatchUpLevel(reached, exp);
+        EXPECT_EQ(reached, level + 1) << "experience " << next;
+        std::uint8_t short_of = static_cast<std::uint8_t>(level);
+        exp = next - 1;
+        CatchUpLevel(short_of, exp);
+        EXPECT_EQ(short_of, level) << "experience " << next - 1;
+    }
+}
+
 TEST(LevelRule, CatchUpNeverLowersAndCapsAtOneHundred) {
     std::uint8_t level = 50;
     std::uint32_t exp = 8;  // far below 50^3: the level stays

@@ -91,5 +91,14 @@ TEST(MusicFilters, ListTheKindsInOrder) {
     }
 }
 
+TEST(MusicError, EndsInOneFullStop) {
+    // The player's own reason may already end in a full stop.
+    EXPECT_EQ(MusicErrorText("/home/bo/tunes/empty.mp3", "Stream contains no data."),
+              "empty.mp3: Stream contains no data.");
+    EXPECT_EQ(MusicErrorText("C:\\tunes\\noise.wav", "Could not open file"),
+              "noise.wav: Could not open file.");
+    EXPECT_EQ(MusicErrorText("song.mid", ""), "song.mid: This file cannot be played.");
+}
+
 }  // namespace
 }  // namespace zorikan::testing

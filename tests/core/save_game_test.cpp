@@ -248,6 +248,20 @@ TEST(SaveGameText, ShortFileReadsTheRestAsEmpty) {
     EXPECT_EQ(s.RosterExp[2], 0u);
     EXPECT_EQ(s.RosterSpecies[40], 0);
 
+    // Where the file ended: its last line, or 0 when every value was there.
+    int endedAt = -1;
+    GameState again;
+    ASSERT_EQ(ReadSaveGameText(Join(cut), again, &endedAt), std::nullopt);
+    EXPECT_EQ(endedAt, 409);
+    ASSERT_EQ(ReadSaveGameText(Join(cut, "\n") + "\n\n", again, &endedAt), std::nullopt);
+    EXPECT_EQ(endedAt, 411) << "blank lines at the end count";
+    const std::string whole = SaveGameText(FilledState());
+    ASSERT_EQ(ReadSaveGameText(whole.substr(0, whole.size() - 2), again, &endedAt), std::nullopt);
+    EXPECT_EQ(endedAt, 0);
+    const auto v1 = Version1Lines("Old");
+    ASSERT_EQ(ReadSaveGameText(Join({v1.begin(), v1.end() - 1}), again, &endedAt), std::nullopt);
+    EXPECT_EQ(endedAt, kSaveLinesV1 - 1);
+
     GameState empty = FilledState();
     ASSERT_EQ(ReadSaveGameText("", empty), std::nullopt);
     EXPECT_EQ(empty.PlayerName, "");

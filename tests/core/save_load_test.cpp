@@ -106,6 +106,64 @@ TEST_F(SaveLoadTest, LoadReportsTheInvalidNumberAndSpecies) {
     EXPECT_EQ(game.state.PlayerName, "");
 }
 
+TEST_F(SaveLoadTest, AFileWithoutACreatureIsRefusedAndChangesNothing) {
+    game.setVisible(Window::Title, true);
+    game.state.PlayerName = "before";
+    game.screens.main.saveFileName = "/somewhere/new.zgs";
+    const GameState stateBefore = game.state;
+    const Screens screensBefore = game.screens;
+
+    // An empty file, a text file of another kind whose lines happen to read
+    // as values, and a saved game cut off before its first creature.
+    const std::string full = ReadBytes(writeSavedGame("whole.zgs", 2, false));
+    std::size_t header = 0;
+    for (int line = 0; line < 405; ++line) header = full.find('\n', header) + 1;
+    const std::vector<std::pair<std::string, std::string>> files{
+        {"empty.zgs", ""},
+        {"notes.zgs", "Shopping list\n2 apples\n3 pears\n\n"},
+        {"header.zgs", full.substr(0, header)}};
+    for (const auto& [name, content] : files) {
+        WriteBytes(folder.file(name), content);
+        port.clear();
+        EXPECT_FALSE(LoadGame(game, folder.file(name))) << name;
+        EXPECT_EQ(
+            port.boxes(Shown::Error),
+            std::vector<std::string>{name + " holds no ZORIKAN. It is not a saved game, or it "
+                                            "was cut off."});
+        EXPECT_EQ(game.state, stateBefore) << name;
+        EXPECT_EQ(game.screens.main.saveFileName, "/somewhere/new.zgs");
+        EXPECT_EQ(game.screens.main.caption, screensBefore.main.caption);
+        EXPECT_EQ(game.screens.statistics.rosterList, screensBefore.statistics.rosterList);
+        EXPECT_TRUE(visible(Window::Title));
+        EXPECT_FALSE(visible(Window::Main));
+    }
+}
+
+TEST_F(SaveLoadTest, AFileCutOffAfterItsFirstCreatureLoadsAndSaysWhereItEnded) {
+    const std::string full = ReadBytes(writeSavedGame("whole.zgs", 2, false));
+    // 405 lines before the roster, then slots 1 and 2: 411 lines.
+    std::size_t cut = 0;
+    for (int line = 0; line < 411; ++line) cut = full.find('\n', cut) + 1;
+    const std::string path = folder.file("cut.zgs");
+    WriteBytes(path, full.substr(0, cut));
+    ASSERT_TRUE(LoadGame(game, path));
+    EXPECT_EQ(port.boxes(Shown::Warning),
+              std::vector<std::string>{
+                  "The saved game ended early, at line 411.\nWhat was missing starts empty."});
+    EXPECT_EQ(game.screens.statistics.rosterList.size(), 2u);
+    EXPECT_EQ(game.state.RosterSpecies[3], 0);
+    EXPECT_TRUE(visible(Window::Main));
+    // The box comes once the game is on screen.
+    EXPECT_EQ(port.shown.back().kind, Shown::Warning);
+
+    // A whole file, with or without the last line's end, says nothing.
+    Game whole{game.data, port, random};
+    port.clear();
+    WriteBytes(path, full.substr(0, full.size() - 2));
+    ASSERT_TRUE(LoadGame(whole, path));
+    EXPECT_TRUE(port.boxes(Shown::Warning).empty());
+}
+
 TEST_F(SaveLoadTest, MenusAfterLoadFollowBadgesAndVictories) {
     // Nine badges with the Highland champion beaten: Brennar opens with Nils.
     ASSERT_TRUE(LoadGame(game, writeSavedGame("nine.zgs", 9, true)));
@@ -122,6 +180,27 @@ TEST_F(SaveLoadTest, MenusAfterLoadFollowBadgesAndVictories) {
     EXPECT_FALSE(other.screens.menus.isEnabled("BrennarGymLeaders1"));
 }
 
+TEST_F(SaveLoadTest, KellBeatenAloneOpensMeAndNothingOfWhatMeOpens) {
+    // Each flag on its own, through a real file, so that neither the reader
+    // nor the menus can mix the two up.
+    for (const bool kell : {true, false}) {
+        GameState s;
+        s.PlayerName = "Quill";
+        s.RosterSpecies[1] = 9;
+        s.KellBeaten = kell;
+        s.MeBeaten = !kell;
+        const std::string path = folder.file(kell ? "kell.zgs" : "me.zgs");
+        ASSERT_EQ(WriteSaveGameFile(s, path), std::nullopt);
+        Game loaded{game.data, port, random};
+        ASSERT_TRUE(LoadGame(loaded, path));
+        const MenuModel& menus = loaded.screens.menus;
+        EXPECT_EQ(menus.isEnabled("Me1"), kell);
+        EXPECT_EQ(menus.isEnabled("Omnivar1"), !kell);
+        EXPECT_EQ(menus.isEnabled("CyrelleGymLeaders1"), !kell);
+        EXPECT_FALSE(menus.isEnabled("Kell1")) << "no badges";
+    }
+}
+
 TEST_F(SaveLoadTest, SaveReplacesTheOldFileWhole) {
     const std::string path = folder.file("game.zgs");
     WriteBytes(path, std::string(200'000, 'x'));  // longer than any saved game
@@ -132,20 +211,6 @@ TEST_F(SaveLoadTest, SaveReplacesTheOldFileWhole) {
     EXPECT_EQ(ReadBytes(path), SaveGameText(game.state));
     // Only the saved game is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
-}
-
-TEST_F(SaveLoadTest, CloseWritesNothingWhileTheStarterListShows) {
-    const std::string path = folder.file("new.zgs");
-    game.screens.main.saveFileName = path;
-    game.screens.main.starterListVisible = true;
-    EXPECT_TRUE(SaveAtClose(game));
-    EXPECT_FALSE(std::filesystem::exists(path));
-    game.screens.main.starterListVisible = false;
-    EXPECT_TRUE(SaveAtClose(game));
-    EXPECT_EQ(ReadBytes(path), SaveGameText(game.state));
-    game.screens.main.saveFileName = folder.path().string();  // a folder: cannot be replaced
-    EXPECT_FALSE(SaveAtClose(game));
-    EXPECT_EQ(port.boxes(Shown::Error), std::vector<std::string>{"File access denied."});
 }
 
 TEST_F(SaveLoadTest, FailedSaveShowsTheErrorAndKeepsNoHalfFile) {

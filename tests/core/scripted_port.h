@@ -74,8 +74,10 @@ public:
 class ScriptedRandom final : public RandomSource {
 public:
     std::deque<int> draws;
+    std::vector<int> ranges;  // the n of every draw, in order
 
     int Random(int n) override {
+        ranges.push_back(n);
         if (draws.empty()) {
             ADD_FAILURE() << "unexpected draw Random(" << n << ")";
             return 0;

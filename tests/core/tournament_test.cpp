@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <algorithm>
 
 #include "core/battle_items.h"
@@ -15,6 +17,8 @@
 
 namespace zorikan::testing {
 namespace {
+
+constexpr std::uint32_t kMax32 = std::numeric_limits<std::uint32_t>::max();
 
 class TournamentTest : public ProgressTest {
 protected:
@@ -330,13 +334,13 @@ TEST_F(TournamentTest, AFullRosterNeverGetsTheCreaturePrize) {
 
 TEST_F(TournamentTest, PrizesStopAtTheirLimit) {
     startPlaying({{4, 100}});
-    game.state.Money = kCountLimit - 5;
-    game.state.GreatBalls = kCountLimit;
+    game.state.Money = kMax32 - 5;
+    game.state.GreatBalls = kMax32;
     random.draws = {1, 2};
     AwardTournamentPrize(game, 6);
     AwardTournamentPrize(game, 5);
-    EXPECT_EQ(game.state.Money, kCountLimit);
-    EXPECT_EQ(game.state.GreatBalls, kCountLimit);
+    EXPECT_EQ(game.state.Money, kMax32);
+    EXPECT_EQ(game.state.GreatBalls, kMax32);
 }
 
 }  // namespace

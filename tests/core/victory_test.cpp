@@ -61,6 +61,18 @@ TEST_F(VictoryTest, ALevelTwoOpponentGivesSevenPointsAndNoLevel) {
     for (const auto& line : port.log) EXPECT_EQ(line.find("grew to level"), std::string::npos);
 }
 
+TEST_F(VictoryTest, ExperienceLandingExactlyOnTheNextLevelRaisesIt) {
+    // 209 + 7 = 216 = 6^3.
+    win(5, 216 - ExperienceFor(2), 2, 2);
+    EXPECT_EQ(game.state.RosterExp[1], 216u);
+    EXPECT_EQ(game.state.RosterLevel[1], 6);
+    EXPECT_EQ(afterDamage()[2], name(matchup.attacker) + " grew to level 6!");
+
+    port.clear();
+    win(5, 215 - ExperienceFor(2), 2, 2);
+    EXPECT_EQ(game.state.RosterLevel[1], 5);
+}
+
 TEST_F(VictoryTest, TheCapStopsAtLevelOneHundredEvenWithoutLevelUps) {
     for (std::uint8_t kind : {2, 13}) {
         port.clear();

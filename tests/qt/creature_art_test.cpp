@@ -14,15 +14,20 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
 
+#include "core/data_file.h"
+#include "core/evolution_line.h"
+#include "ui/art_look.h"
 #include "ui/creature_images.h"
 
 namespace {
 
 using zorikan::ui::CreatureImages;
+using zorikan::ui::CreatureLine;
 using zorikan::ui::paintCreature;
 using zorikan::ui::typeColor;
 
@@ -145,52 +150,51 @@ TEST(TypeColorTest, EachTypeHasTheColourOfWhatItIs) {
         double hue, within;
     };
     const Expected expected[] = {
-        {1, "Verdant (plants): green", 110, 25},
-        {2, "Kiln (fire): orange-red", 18, 13},
-        {3, "Fathom (water): blue", 215, 15},
-        {4, "Levin (lightning): yellow", 50, 10},
-        {5, "Mentic (mind): pink", 320, 25},
-        {6, "Wild (beasts): tan", 38, 12},
-        {7, "Sinew (fighting): brownish red", 5, 12},
-        {8, "Aerie (sky): sky blue", 205, 15},
-        {9, "Blight (poison): purple", 285, 15},
-        {10, "Loam (earth): ochre brown", 33, 12},
-        {11, "Crag (rock): grey-brown", 35, 20},
-        {12, "Sleet (ice): pale cyan", 185, 10},
-        {13, "Chitin (insects): yellow-green", 72, 13},
-        {14, "Wraith (spirits): indigo", 250, 15},
-        {16, "Shroud (darkness): slate", 225, 25},
-        {17, "Alloy (metal): steel blue-grey", 210, 20},
+        {1, "Moss: green", 110, 25},
+        {2, "Ember: orange-red", 18, 13},
+        {3, "Stone: grey-brown", 35, 20},
+        {4, "Tide (the sea): blue", 215, 15},
+        {5, "Gale (wind and sky): sky blue", 205, 15},
+        {6, "Frost: pale cyan", 185, 10},
+        {7, "Bog (peat): ochre brown", 33, 12},
+        {8, "Glass (crystal): deep teal", 172, 20},
+        {9, "Dusk (twilight): slate", 225, 25},
+        {10, "Lumen (daylight): yellow", 50, 10},
+        {11, "Salt (the flats): sand", 38, 12},
+        {12, "Echo (sound): indigo", 250, 15},
+        {13, "Ore (metal): steel blue-grey", 210, 20},
+        {14, "Silk (thread): yellow-green", 72, 13},
+        {15, "Herd (hoof and hide): brownish red", 5, 12},
+        {16, "Spore (fungus): purple", 285, 15},
+        {17, "Dream (sleep and mind): pink", 320, 25},
     };
     for (const Expected& e : expected)
         EXPECT_LE(hueDistance(hueOf(e.type), e.hue), e.within)
             << e.name << " has hue " << hueOf(e.type);
-    // Dragons: deep teal or royal blue-violet, well away from the spirits.
-    const double wyrm = hueOf(15);
-    EXPECT_TRUE(hueDistance(wyrm, 172) <= 20 || hueDistance(wyrm, 235) <= 15) << wyrm;
-    EXPECT_GE(hueDistance(wyrm, hueOf(14)), 20.0);
+    // Crystal and sound stay well apart, though both are cool colours.
+    EXPECT_GE(hueDistance(hueOf(8), hueOf(12)), 20.0);
 
     auto sat = [](int type) { return typeColor(type).hsvSaturationF(); };
     auto value = [](int type) { return typeColor(type).valueF(); };
-    // Darkness is the darkest type of all.
+    // Twilight is the darkest type of all.
     for (int type = 1; type <= 17; ++type) {
-        if (type != 16) {
-            EXPECT_LT(value(16), value(type)) << "type " << type;
+        if (type != 9) {
+            EXPECT_LT(value(9), value(type)) << "type " << type;
         }
     }
-    // Light, soft colours for beasts, sky and ice; greyish rock and metal.
-    EXPECT_GE(value(6), 0.8f);
+    // Light, soft colours for salt, sky and frost; greyish stone and metal.
+    EXPECT_GE(value(11), 0.8f);
+    EXPECT_LE(sat(11), 0.5f);
+    EXPECT_GT(value(5), value(4)) << "the sky is lighter than the sea";
+    EXPECT_LT(sat(5), sat(4));
+    EXPECT_GE(value(6), 0.85f);
     EXPECT_LE(sat(6), 0.5f);
-    EXPECT_GT(value(8), value(3)) << "the sky is lighter than the water";
-    EXPECT_LT(sat(8), sat(3));
-    EXPECT_GE(value(12), 0.85f);
-    EXPECT_LE(sat(12), 0.5f);
-    EXPECT_LE(sat(11), 0.35f);
-    EXPECT_LE(sat(17), 0.35f);
-    // Earth is a deeper brown than the beasts' tan; fighting a darker red than fire.
-    EXPECT_LT(value(10), value(6));
-    EXPECT_GT(sat(10), sat(6));
-    EXPECT_LT(value(7), value(2));
+    EXPECT_LE(sat(3), 0.35f);
+    EXPECT_LE(sat(13), 0.35f);
+    // Peat is a deeper brown than the salt's sand; hide a darker red than fire.
+    EXPECT_LT(value(7), value(11));
+    EXPECT_GT(sat(7), sat(11));
+    EXPECT_LT(value(15), value(2));
 }
 
 TEST(TypeColorTest, EveryTwoTypesAreEasyToTellApart) {
@@ -242,6 +246,32 @@ TEST(PaintCreatureTest, TypesChangeTheColours) {
     EXPECT_EQ(unknown, paintCreature(40, 0, 0, 64));
 }
 
+TEST(CreatureLookTest, AKnownLineSharesOneLookWhereverItsStagesAreNumbered) {
+    using zorikan::ui::art::makeLook;
+    // A line 3 -> 200 -> 17, numbered out of order on purpose.
+    const auto first = makeLook(3, CreatureLine{3, 0, 3});
+    const auto second = makeLook(200, CreatureLine{3, 1, 3});
+    const auto third = makeLook(17, CreatureLine{3, 2, 3});
+    for (const auto& later : {second, third}) {
+        EXPECT_EQ(later.family, first.family);
+        EXPECT_EQ(later.ears, first.ears);
+        EXPECT_EQ(later.tail, first.tail);
+        EXPECT_EQ(later.pattern, first.pattern);
+        EXPECT_EQ(later.hueShift, first.hueShift);
+    }
+    EXPECT_LT(first.fancy, second.fancy);
+    EXPECT_LT(second.fancy, third.fancy);
+    EXPECT_LT(first.scale, third.scale);
+    // Two lines of their own that start at neighbouring numbers look unlike.
+    int differences = 0;
+    for (int root = 20; root < 40; ++root) {
+        const auto a = makeLook(root, CreatureLine{root, 0, 2});
+        const auto b = makeLook(root + 1, CreatureLine{root + 1, 0, 2});
+        differences += a.family != b.family || a.ears != b.ears || a.tail != b.tail;
+    }
+    EXPECT_GE(differences, 15);
+}
+
 TEST_F(CreatureArtTest, EverySpeciesLooksDifferentAtBothSizes) {
     for (int size : {64, 32}) {
         std::set<QByteArray> distinct;
@@ -289,29 +319,53 @@ TEST_F(CreatureArtTest, EachPictureHasABodyAndClearEdges) {
     }
 }
 
+// The hue (centre of a 10 degree bin) shared by most of the clearly
+// coloured opaque pixels, counting each bin with its two neighbours.
+double mostCommonHue(const QImage& image) {
+    std::array<int, 36> bins{};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = QColor::fromRgba(image.pixel(x, y));
+            if (c.alpha() < 250 || c.hsvSaturationF() < 0.12f || c.valueF() < 0.2f) continue;
+            ++bins[static_cast<std::size_t>(std::max(0, c.hsvHue()) / 10 % 36)];
+        }
+    std::size_t peak = 0;
+    auto around = [&bins](std::size_t i) {
+        return bins[(i + 35) % 36] + bins[i] + bins[(i + 1) % 36];
+    };
+    for (std::size_t i = 1; i < bins.size(); ++i)
+        if (around(i) > around(peak)) peak = i;
+    return peak * 10.0 + 5.0;
+}
+
 TEST_F(CreatureArtTest, PrimaryTypeColourDominates) {
     for (int size : {64, 32}) {
         for (int species = 1; species <= kSpecies; ++species) {
             const QImage& image = pictures(size)[static_cast<std::size_t>(species - 1)];
-            // Hue histogram of the clearly coloured opaque pixels, 10 degree bins.
-            std::array<int, 36> bins{};
-            for (int y = 0; y < size; ++y)
-                for (int x = 0; x < size; ++x) {
-                    const QColor c = QColor::fromRgba(image.pixel(x, y));
-                    if (c.alpha() < 250 || c.hsvSaturationF() < 0.12f || c.valueF() < 0.2f)
-                        continue;
-                    ++bins[static_cast<std::size_t>(std::max(0, c.hsvHue()) / 10 % 36)];
-                }
-            std::size_t peak = 0;
-            auto around = [&bins](std::size_t i) {
-                return bins[(i + 35) % 36] + bins[i] + bins[(i + 1) % 36];
-            };
-            for (std::size_t i = 1; i < bins.size(); ++i)
-                if (around(i) > around(peak)) peak = i;
+            const double hue = mostCommonHue(image);
             const double primaryHue = typeColor(standInTypes(species).first).hsvHueF() * 360.0;
-            EXPECT_LE(hueDistance(peak * 10.0 + 5.0, primaryHue), 20.0)
-                << "species " << species << " at " << size << ": most common hue " << peak * 10 + 5
+            EXPECT_LE(hueDistance(hue, primaryHue), 20.0)
+                << "species " << species << " at " << size << ": most common hue " << hue
                 << ", primary type hue " << primaryHue;
+        }
+    }
+}
+
+// The game's own creatures, with their real types and evolution lines.
+TEST(GameCreatureArtTest, EachCreatureShowsItsFirstTypeMost) {
+    zorikan::GameData data;
+    ASSERT_EQ(zorikan::LoadGameDataFile(ZORIKAN_DATA_FILE, data), std::nullopt);
+    for (int size : {64, 32}) {
+        for (int species = 1; species <= kSpecies; ++species) {
+            const zorikan::EvolutionLine line = zorikan::LineOf(data, species);
+            const int type1 = data.SpeciesType1[static_cast<std::size_t>(species)];
+            const QImage image =
+                paintCreature(species, type1, data.SpeciesType2[static_cast<std::size_t>(species)],
+                              size, CreatureLine{line.root, line.stage, line.stages});
+            const double hue = mostCommonHue(image);
+            EXPECT_LE(hueDistance(hue, typeColor(type1).hsvHueF() * 360.0), 20.0)
+                << data.SpeciesNames[static_cast<std::size_t>(species)] << " at " << size
+                << ": most common hue " << hue;
         }
     }
 }
@@ -388,6 +442,23 @@ TEST_F(CreatureImagesTest, PicturesMatchThePainter) {
             paintStandIn(index + 1, 32))
             << index;
     }
+}
+
+TEST_F(CreatureImagesTest, ALineLookupPaintsEachSpeciesInItsFamily) {
+    // Species 300 as the second stage of a line that starts at 12.
+    const CreatureLine line{12, 1, 3};
+    std::vector<int> lineAsked;
+    CreatureImages images(standInTypes, [&](int species) {
+        lineAsked.push_back(species);
+        return line;
+    });
+    const auto [type1, type2] = standInTypes(300);
+    EXPECT_EQ(images.large(299).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              paintCreature(300, type1, type2, 64, line));
+    EXPECT_NE(images.large(299).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              paintStandIn(300, 64));
+    images.small(299);
+    EXPECT_EQ(lineAsked, std::vector<int>{300});
 }
 
 TEST_F(CreatureImagesTest, OutOfRangeGivesNullPictures) {

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -95,7 +97,7 @@ TEST(SavedGame, LoadButtonOpensTheChosenFile) {
     EXPECT_FALSE(session.title()->isVisible());
 }
 
-TEST(SavedGame, CloseSavesAndAFailedSaveKeepsTheWindowOpen) {
+TEST(SavedGame, AFailedSaveAtCloseLetsThePlayerStayQuitOrSaveElsewhere) {
     QTemporaryDir dir;
     const QString file = WriteGame(dir, "keep.zgs", "Dace");
     GameSession session({file}, DataFolder());
@@ -103,22 +105,60 @@ TEST(SavedGame, CloseSavesAndAFailedSaveKeepsTheWindowOpen) {
     ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
     session.game().state.Money = 4'000'000'001u;
 
-    // A folder stands where the file should go: the error box, and no close.
-    session.game().screens.main.saveFileName = dir.path().toStdString();
-    ModalAnswerer answers;
-    answers.answerBox();
+    // A folder stands where the file should go: the error box, then No to
+    // another file and No to quitting: the game stays open.
+    const QString blocked = dir.filePath("blocked.zgs");
+    QDir(dir.path()).mkdir("blocked.zgs");
+    session.game().screens.main.saveFileName = blocked.toStdString();
+    ModalAnswerer stay;
+    stay.answerBox();
+    stay.answerBox(QMessageBox::No);
+    stay.answerBox(QMessageBox::No);
     session.mainWindow()->close();
-    ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
-    EXPECT_EQ(answers.boxTexts, QStringList{"File access denied."});
+    ASSERT_TRUE(WaitFor([&] { return stay.done(); }));
+    EXPECT_EQ(stay.boxTexts,
+              (QStringList{"File access denied.",
+                           "The game was not saved to blocked.zgs.\nSave it to another file?",
+                           "Quit without saving?\nAll progress since the game was started or "
+                           "loaded will be lost."}));
     EXPECT_TRUE(session.mainWindow()->isVisible());
 
-    session.game().screens.main.saveFileName = file.toStdString();
+    // Yes to another file: the save dialog, and the game closes saved there.
+    const QString other = dir.filePath("other.zgs");
+    ModalAnswerer elsewhere;
+    elsewhere.answerBox();
+    elsewhere.answerBox(QMessageBox::Yes);
+    elsewhere.chooseFile(other);
     session.mainWindow()->close();
-    EXPECT_FALSE(session.mainWindow()->isVisible());
+    ASSERT_TRUE(WaitFor([&] { return elsewhere.done() && !session.mainWindow()->isVisible(); }));
+    EXPECT_TRUE(elsewhere.unexpected.isEmpty());
+    EXPECT_EQ(elsewhere.fileModes, QList{QFileDialog::AnyFile});
     GameState saved;
-    ASSERT_EQ(ReadSaveGameFile(file.toStdString(), saved), std::nullopt);
+    ASSERT_EQ(ReadSaveGameFile(other.toStdString(), saved), std::nullopt);
     EXPECT_EQ(saved.Money, 4'000'000'001u);
     EXPECT_EQ(saved.PlayerName, "Dace");
+}
+
+TEST(SavedGame, QuittingWithoutSavingLeavesTheFileAsItWas) {
+    QTemporaryDir dir;
+    const QString file = WriteGame(dir, "old.zgs", "Ebba");
+    GameSession session({file}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
+    QDir(dir.path()).mkdir("blocked.zgs");
+    session.game().screens.main.saveFileName = dir.filePath("blocked.zgs").toStdString();
+    session.game().state.Money = 1;
+
+    ModalAnswerer quit;
+    quit.answerBox();
+    quit.answerBox(QMessageBox::No);
+    quit.answerBox(QMessageBox::Yes);
+    session.mainWindow()->close();
+    ASSERT_TRUE(WaitFor([&] { return quit.done() && !session.mainWindow()->isVisible(); }));
+    EXPECT_EQ(quit.boxTexts.size(), 3);
+    GameState kept;
+    ASSERT_EQ(ReadSaveGameFile(file.toStdString(), kept), std::nullopt);
+    EXPECT_EQ(kept.Money, 2'500'000'000u);
 }
 
 TEST(SavedGame, ZoridexAndTypeComparisonsOpenFromTheMenu) {

@@ -112,8 +112,30 @@ TEST(Startup, HelpOpensOurPageAtItsIndex) {
     EXPECT_TRUE(help->browser()->toPlainText().contains("Starting a game"));
 }
 
-TEST(Startup, TheAboutBoxNamesTheRealWordSize) {
-    EXPECT_EQ(VersionText(), sizeof(void*) == 8 ? "Version 4.1 (64-bit)" : "Version 4.1 (32-bit)");
+TEST(Startup, TheAboutBoxShowsTheGameAndItsRealWordSize) {
+    GameSession session({}, DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.title()->isVisible(); }));
+    ModalAnswerer answers;
+    QStringList texts;
+    bool picture = false;
+    answers.then([&](QWidget* w) {
+        EXPECT_EQ(w->windowTitle(), "ZORIKAN Simulator V4.1");
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            if (!label->text().isEmpty()) texts << label->text();
+            picture |= !label->pixmap().isNull();
+        }
+        QTest::mouseClick(w->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(session.title()->findChild<QPushButton*>("AboutButton"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return answers.done() && !session.about()->isVisible(); }));
+    EXPECT_TRUE(picture);
+    // This game is built for 64-bit machines; a 32-bit build says so instead.
+#if defined(__x86_64__) || defined(__aarch64__) || defined(_M_X64) || defined(_M_ARM64)
+    EXPECT_EQ(texts, (QStringList{"ZORIKAN Simulator", "Version 4.1 (64-bit)"}));
+#else
+    EXPECT_EQ(texts, (QStringList{"ZORIKAN Simulator", "Version 4.1 (32-bit)"}));
+#endif
 }
 
 }  // namespace

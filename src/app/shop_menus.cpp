@@ -1,0 +1,17 @@
+#include "app/shop_menus.h"
+
+#include "app/game_session.h"
+#include "core/game_corner.h"
+#include "core/mart.h"
+#include "screens/tform4.h"
+
+namespace zorikan {
+
+void ConnectShopMenus(GameSession& session) {
+    TForm4* main = session.mainWindow();
+    Game& game = session.game();
+    main->onMenu("Buy1", [&game] { ShowMart(game); });
+    main->onMenu("GameCorner1", [&game] { ShowGameCorner(game); });
+}
+
+}  // namespace zorikan

@@ -1,0 +1,37 @@
+#pragma once
+// The save when the main window closes, and the choice of the file a game is
+// saved to. A save that fails never traps the player: another file, quitting
+// without saving, or staying in the game are all offered.
+
+#include <functional>
+#include <string>
+
+#include "core/file_error.h"
+#include "core/game.h"
+
+namespace zorikan {
+
+// Shows the save dialog starting at `suggestion`; the chosen file, or an
+// empty string when the player cancels.
+using SaveDialog = std::function<std::string(const std::string& suggestion)>;
+
+// Asks with `dialog` until the player picks a file the game can be written
+// to, or cancels (an empty string). A file that cannot be written is
+// explained in an error box and the dialog opens again at that file.
+std::string ChooseSaveFile(Game& game, const SaveDialog& dialog, std::string suggestion = {});
+
+enum class AfterClose { Close, StayOpen };
+
+// The save in the main window's close; nothing is written while the starter
+// list still shows. When the write fails, the error box is followed by the
+// questions: save to another file (chosen with `dialog`, which the game then
+// belongs to), else quit without saving (Yes) or stay (No).
+AfterClose SaveAtClose(Game& game, const SaveDialog& dialog);
+
+// The texts of those boxes.
+std::string CannotSaveToText(const std::string& path, const FileError& error);
+std::string SaveElsewhereText(const std::string& path);
+inline constexpr const char* kQuitWithoutSavingText =
+    "Quit without saving?\nAll progress since the game was started or loaded will be lost.";
+
+}  // namespace zorikan

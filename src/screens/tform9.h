@@ -1,0 +1,54 @@
+#pragma once
+// The Mart: buy balls and potions for money.
+
+#include <QWidget>
+#include <array>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace zorikan {
+
+class GameSession;
+
+class TForm9 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm9(GameSession& session);
+
+    void render();
+    QRadioButton* itemEntry(int index) const { return items_[index]; }
+    QSpinBox* quantityBox() const { return SpinEdit1; }
+    QLineEdit* priceBox() const { return Edit1; }
+    QPushButton* buyButton() const { return Button1; }
+    QPushButton* leaveButton() const { return Button2; }
+
+    void RadioGroup1Click(int item);
+    void SpinEdit1Change(int quantity);
+    void Button1Click();
+    void Button2Click();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    GameSession& session_;
+    QButtonGroup* RadioGroup1;
+    std::array<QRadioButton*, 5> items_{};
+    QSpinBox* SpinEdit1;
+    QLineEdit* Edit1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    bool placed_ = false;
+};
+
+}  // namespace zorikan

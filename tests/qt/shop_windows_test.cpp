@@ -1,0 +1,258 @@
+// The Mart and the Game Corner played through their real controls: menu
+// items, radio entries, number boxes, buttons and the boxes they answer with.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QSpinBox>
+#include <QTest>
+#include <limits>
+
+#include "app/game_session.h"
+#include "core/data_file.h"
+#include "core/game_corner.h"
+#include "core/new_game.h"
+#include "data_folder.h"
+#include "modal_helper.h"
+#include "screens/tform4.h"
+#include "screens/tform5.h"
+#include "screens/tform9.h"
+#include "screens/tformb.h"
+#include "ui/money_spin_box.h"
+
+namespace zorikan {
+namespace {
+
+using testing::ModalAnswerer;
+using testing::WaitFor;
+
+constexpr std::uint32_t kMax32 = std::numeric_limits<std::uint32_t>::max();
+
+// The lucky number of the next game a source seeded with `seed` plays.
+int LuckyNumberFor(std::uint32_t seed) {
+    SeededRandom probe(seed);
+    int lucky = 0;
+    for (int i = 0; i < kDrawsPerGame; ++i) lucky = probe.Random(10);
+    return lucky;
+}
+
+class ShopWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
+        Game& game = session.game();
+        game.state.MinLevel = 2;
+        game.state.MaxLevel = 100;
+        game.screens.main.starterListVisible = true;
+        ChooseStarter(game, 0);
+        game.state.Money = 10'000;
+        game.state.ZoriBalls = 3;
+        session.refresh();
+        ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
+    }
+    QString stat(const char* label) const {
+        return session.statistics()->findChild<QLabel*>(label)->text();
+    }
+    void menu(const char* item) { session.mainWindow()->menuAction(item)->trigger(); }
+    // Replaces the number box's text as a player types it.
+    static void type(QAbstractSpinBox* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    GameSession session{{}, testing::DataFolder()};
+    ModalAnswerer answers;
+};
+
+TEST_F(ShopWindows, TheMartSellsWhatTheMoneyPaysExactly) {
+    session.game().state.Money = 1000;
+    session.refresh();
+    menu("Buy1");
+    TForm9* mart = session.mart();
+    ASSERT_TRUE(mart->isVisible());
+    EXPECT_EQ(mart->windowTitle(), "Welcome to ZORIKAN Mart! Click an item for a description.");
+    EXPECT_EQ(mart->quantityBox()->value(), 0);
+    EXPECT_EQ(mart->quantityBox()->maximum(), 2147483647);
+    EXPECT_FALSE(mart->buyButton()->isEnabled());
+
+    click(mart->itemEntry(0));
+    EXPECT_EQ(mart->findChild<QLabel*>("Label2")->text(), "A standard ZORIBALL.");
+    EXPECT_EQ(mart->findChild<QLabel*>("Label3")->text(), "Used for catching ZORIKAN.");
+    type(mart->quantityBox(), "2");
+    EXPECT_EQ(mart->priceBox()->text(), "2000¥");
+    EXPECT_FALSE(mart->buyButton()->isEnabled());
+    QTest::keyClick(mart->quantityBox(), Qt::Key_Down);
+    EXPECT_EQ(mart->priceBox()->text(), "1000¥");
+    ASSERT_TRUE(mart->buyButton()->isEnabled());
+
+    click(mart->buyButton());
+    EXPECT_FALSE(mart->isVisible());
+    EXPECT_EQ(stat("MoneyLbl"), "0");
+    EXPECT_EQ(stat("ZoriBallsLbl"), "4");
+    EXPECT_TRUE(answers.boxTexts.isEmpty());
+}
+
+TEST_F(ShopWindows, TheMartStartsAfreshAndShowsEachItemsOwnLines) {
+    menu("Buy1");
+    TForm9* mart = session.mart();
+    click(mart->itemEntry(2));
+    type(mart->quantityBox(), "1");
+    click(mart->itemEntry(3));
+    EXPECT_EQ(mart->findChild<QLabel*>("Label2")->text(), "Restores 50HP in battle.");
+    EXPECT_EQ(mart->findChild<QLabel*>("Label3")->text(), "");
+    EXPECT_EQ(mart->priceBox()->text(), "2000¥");
+
+    click(mart->leaveButton());
+    EXPECT_FALSE(mart->isVisible());
+    EXPECT_EQ(stat("MoneyLbl"), "10000");
+    menu("Buy1");
+    ASSERT_TRUE(mart->isVisible());
+    EXPECT_EQ(mart->quantityBox()->value(), 0);
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(mart->itemEntry(i)->isChecked()) << i;
+    EXPECT_EQ(mart->findChild<QLabel*>("Label2")->text(), "");
+    EXPECT_FALSE(mart->buyButton()->isEnabled());
+
+    // The largest order is priced exactly and cannot be bought.
+    session.game().state.Money = kMax32;
+    click(mart->itemEntry(2));
+    type(mart->quantityBox(), "2147483647");
+    EXPECT_EQ(mart->priceBox()->text(), "12884901882000¥");
+    EXPECT_FALSE(mart->buyButton()->isEnabled());
+}
+
+TEST_F(ShopWindows, MoneyStakedInTheGameCornerStopsAnOpenMartsOrder) {
+    menu("Buy1");
+    TForm9* mart = session.mart();
+    click(mart->itemEntry(4));
+    type(mart->quantityBox(), "2");
+    ASSERT_TRUE(mart->buyButton()->isEnabled());
+
+    menu("GameCorner1");
+    TFormB* corner = session.gameCorner();
+    type(corner->betBox(), "5000");
+    click(corner->prizeEntry(0));
+    session.random().reseed(1);
+    click(corner->numberEntry((LuckyNumberFor(1) + 1) % 10));  // a game that loses
+    click(corner->drawButton());
+    EXPECT_EQ(stat("MoneyLbl"), "5000");
+    ASSERT_TRUE(WaitFor([&] { return !DrawInProgress(session.game()); }));
+
+    // Back in the Mart, the order is checked again; a "Buy" still standing
+    // enabled from before takes nothing either.
+    mart->activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return !mart->buyButton()->isEnabled(); }));
+    click(mart->buyButton());
+    mart->Button1Click();
+    EXPECT_EQ(stat("MoneyLbl"), "5000");
+    EXPECT_EQ(stat("SuperPotionsLbl"), "0");
+    EXPECT_TRUE(mart->isVisible());
+    EXPECT_FALSE(mart->buyButton()->isEnabled());
+    EXPECT_TRUE(answers.boxTexts.isEmpty());
+}
+
+TEST_F(ShopWindows, AGameCornerWinFlickersThenPaysItsPrize) {
+    menu("GameCorner1");
+    TFormB* corner = session.gameCorner();
+    ASSERT_TRUE(corner->isVisible());
+    EXPECT_EQ(corner->betBox()->value(), 0u);
+    EXPECT_EQ(corner->betBox()->maximum(), 10'000u);
+
+    // The warnings come first, and take nothing.
+    answers.answerBox();
+    click(corner->drawButton());
+    ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
+    click(corner->prizeEntry(1));
+    answers.answerBox();
+    click(corner->drawButton());
+    ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
+    EXPECT_EQ(answers.boxTexts, (QStringList{"Please select something to play for.",
+                                             "Please select a number to bet on."}));
+    EXPECT_EQ(stat("MoneyLbl"), "10000");
+
+    // 250 in steps of 50 on the number the draws will end on.
+    corner->betBox()->setFocus();
+    for (int i = 0; i < 5; ++i) QTest::keyClick(corner->betBox(), Qt::Key_Up);
+    EXPECT_EQ(corner->betBox()->value(), 250u);
+    session.random().reseed(77);
+    const int lucky = LuckyNumberFor(77);
+    click(corner->numberEntry(lucky));
+    answers.boxTexts.clear();
+    answers.answerBox();
+    answers.answerBox();
+    click(corner->drawButton());
+
+    // The stake shows at once, and nothing else acts until the reveal.
+    EXPECT_EQ(stat("MoneyLbl"), "9750");
+    EXPECT_FALSE(corner->drawButton()->isEnabled());
+    EXPECT_FALSE(corner->closeButton()->isEnabled());
+    EXPECT_FALSE(session.mainWindow()->close());
+    EXPECT_TRUE(session.mainWindow()->isVisible());
+    EXPECT_FALSE(corner->close());
+    EXPECT_TRUE(corner->isVisible());
+    menu("Buy1");
+    EXPECT_FALSE(session.mart()->isVisible());
+    click(corner->prizeEntry(0));
+    EXPECT_TRUE(corner->prizeEntry(1)->isChecked());
+
+    QSet<int> shown;
+    ASSERT_TRUE(WaitFor([&] {
+        for (int n = 0; n < 10; ++n)
+            if (corner->luckyEntry(n)->isChecked()) shown.insert(n);
+        return answers.done() && !DrawInProgress(session.game());
+    }));
+    EXPECT_GE(shown.size(), 3) << "the lucky number flickers";
+    EXPECT_EQ(answers.boxTexts, (QStringList{"Congratulations! You won! And your prize is...",
+                                             "2 ZORIBalls and 500¥!"}));
+    EXPECT_TRUE(corner->luckyEntry(lucky)->isChecked());
+    EXPECT_EQ(stat("MoneyLbl"), "10250");
+    EXPECT_EQ(stat("ZoriBallsLbl"), "5");
+    EXPECT_TRUE(corner->drawButton()->isEnabled());
+
+    click(corner->closeButton());
+    EXPECT_FALSE(corner->isVisible());
+}
+
+TEST_F(ShopWindows, AGameCornerLossIsSilentAndTheBetBoxHoldsLargeMoney) {
+    session.game().state.Money = 3'000'000'000u;
+    session.refresh();
+    menu("GameCorner1");
+    TFormB* corner = session.gameCorner();
+    EXPECT_EQ(corner->betBox()->maximum(), 3'000'000'000u);
+    type(corner->betBox(), "2999999950");
+    EXPECT_EQ(session.game().screens.gameCorner.bet, 2'999'999'950u);
+    // A number past the maximum cannot be typed.
+    type(corner->betBox(), "3000000001");
+    EXPECT_LE(corner->betBox()->value(), 3'000'000'000u);
+    type(corner->betBox(), "1000");
+
+    session.random().reseed(5);
+    const int lucky = LuckyNumberFor(5);
+    click(corner->prizeEntry(0));
+    click(corner->numberEntry((lucky + 1) % 10));
+    click(corner->drawButton());
+    EXPECT_EQ(stat("MoneyLbl"), "2999999000");
+    ASSERT_TRUE(WaitFor([&] { return !DrawInProgress(session.game()); }));
+    QTest::qWait(50);
+    EXPECT_TRUE(answers.boxTexts.isEmpty());
+    EXPECT_TRUE(corner->luckyEntry(lucky)->isChecked());
+    EXPECT_EQ(stat("MoneyLbl"), "2999999000");
+
+    // Reopened, the bet and prize kind start again; the numbers stay.
+    click(corner->closeButton());
+    menu("GameCorner1");
+    EXPECT_EQ(corner->betBox()->value(), 0u);
+    EXPECT_EQ(corner->betBox()->maximum(), 2'999'999'000u);
+    EXPECT_FALSE(corner->prizeEntry(0)->isChecked());
+    EXPECT_TRUE(corner->numberEntry((lucky + 1) % 10)->isChecked());
+    EXPECT_TRUE(corner->luckyEntry(lucky)->isChecked());
+}
+
+}  // namespace
+}  // namespace zorikan
