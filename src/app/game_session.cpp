@@ -1,5 +1,6 @@
 #include "app/game_session.h"
 #include "app/collection_menus.h"
+#include "app/progress_menus.h"
 #include "app/shop_menus.h"
 #include "app/side_menus.h"
 
@@ -68,6 +69,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     ConnectSideMenus(*this);
     ConnectCollectionMenus(*this);
     ConnectShopMenus(*this);
+    ConnectProgressMenus(*this);
     port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
     port_.clearLog = [this] { battleLog_->clear(); };
 }

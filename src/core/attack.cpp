@@ -1,8 +1,7 @@
 #include "core/attack.h"
 
-#include <limits>
-
 #include "core/battle_start.h"
+#include "core/saturating.h"
 #include "core/statistics.h"
 
 namespace zorikan {
@@ -33,12 +32,6 @@ void BattleOver(Game& game) {
     game.screens.main.arena.goVisible = false;
 }
 
-std::uint32_t AddSaturating(std::uint32_t a, std::uint32_t b) {
-    // Money held near the counter's limit stays there instead of wrapping to nothing.
-    const std::uint32_t room = std::numeric_limits<std::uint32_t>::max() - a;
-    return b > room ? std::numeric_limits<std::uint32_t>::max() : a + b;
-}
-
 void Victory(Game& game) {
     BattleOver(game);
     game.log("Enemy " + OpponentName(game) + " fainted!");
@@ -63,7 +56,7 @@ void Victory(Game& game) {
     static constexpr std::uint32_t kDraw[3] = {1, 2, 4};
     const std::uint32_t prize = 250 * kDraw[game.rng.Random(3)] * MoneyFactor(s);
     game.log("You got " + std::to_string(prize) + "¥!");
-    s.Money = AddSaturating(s.Money, prize);
+    AddCapped(s.Money, prize);
 }
 
 void Defeat(Game& game) {
@@ -71,7 +64,7 @@ void Defeat(Game& game) {
     game.battle.BattleKind = 0;
     BattleOver(game);
     GameState& s = game.state;
-    ++s.Losses;
+    AddCapped(s.Losses, 1);
     game.log(FighterName(game) + " fainted!");
     game.log("You lost " + std::to_string(s.Money - s.Money / 2) + "¥!");
     s.Money /= 2;

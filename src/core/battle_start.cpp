@@ -1,5 +1,6 @@
 #include "core/battle_start.h"
 
+#include "core/saturating.h"
 #include "core/statistics.h"
 
 namespace zorikan {
@@ -107,7 +108,7 @@ void ConfirmFighter(Game& game, int slot, int species) {
     arena.fighterGauge.position = game.battle.OwnHP;
     arena.fighterLabelVisible = true;
     arena.fighterHpVisible = true;
-    ++game.state.Fights;
+    AddCapped(game.state.Fights, 1);
 }
 
 int FighterSpecies(const Game& game) {

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "core/battle_rewards.h"
+#include "core/elite_series.h"
+#include "core/saturating.h"
 #include "core/statistics.h"
+#include "core/tournament.h"
 
 namespace zorikan {
 
@@ -14,12 +18,12 @@ void CountOutcome(Game& game) {
     if (kind == 0) {
         LevelCatchUpPass(game);
         // A lost tournament match counts once more here.
-        if (game.battle.InTournament) ++s.Losses;
+        if (game.battle.InTournament) AddCapped(s.Losses, 1);
         s.MinLevel = 2;
         s.MaxLevel = 100;
     }
-    if (kind == 1) ++s.Catches;
-    if (kind >= 2) ++s.Wins;
+    if (kind == 1) AddCapped(s.Catches, 1);
+    if (kind >= 2) AddCapped(s.Wins, 1);
 }
 
 void ReturnToIdle(Game& game) {
@@ -56,10 +60,13 @@ void LevelCatchUpPass(Game& game) {
 void EndBattle(Game& game) {
     HideButtons(game);
     CountOutcome(game);
-    // Badges, bonuses and gift creatures of the win are handed out here,
-    // between the counting and the return to idle.
+    AwardBadge(game);
+    AwardFirstWin(game);
     ReturnToIdle(game);
-    // The next battle of a series or tournament starts here, after idle.
+    // The next battle of a series or a tournament starts from the idle window.
+    ContinueSeries(game);
+    const std::uint8_t kind = game.battle.BattleKind;
+    if (kind > 10 && kind < 70) HandleTournament(game);
 }
 
 }  // namespace zorikan

@@ -1,6 +1,7 @@
 #pragma once
 // "End Fight": the finished battle is counted and the main window returns to
-// idle. Badges, gifts and the next battle of a series follow the counting.
+// idle. Badges, gifts and the next battle of a series or a tournament follow
+// the counting.
 
 #include "core/game.h"
 

@@ -11,6 +11,7 @@
 #include "core/player_port.h"
 #include "core/random.h"
 #include "core/screens.h"
+#include "core/tournament_state.h"
 
 namespace zorikan {
 
@@ -23,6 +24,7 @@ struct Game {
     RandomSource& rng;
     GameState state;
     BattleState battle;
+    TournamentDraw tournament;
     Screens screens;
 
     bool isVisible(Window window) const { return screens.visible[static_cast<int>(window)]; }

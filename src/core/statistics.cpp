@@ -75,8 +75,11 @@ std::string CreatureStatistics(const Game& game, int slot, int species) {
     const std::uint32_t level = s.RosterLevel[slot];
     const std::uint32_t exp = s.RosterExp[slot];
     // Computed in 64 bits: a loaded game may hold experience far past the cap.
-    const long long toNext =
+    // A level that lags behind its experience (after a tournament match or an
+    // elite series) has the next level already earned: nothing more to gain.
+    long long toNext =
         level < kMaxLevel ? static_cast<long long>(LevelThreshold(level + 1)) - exp : 0;
+    if (toNext < 0) toNext = 0;
     return "# " + SpeciesNumber(species) + " " + game.speciesName(species) + ", L." +
            std::to_string(level) + ", XP:" + std::to_string(exp) +
            ", XP to next level:" + std::to_string(toNext);

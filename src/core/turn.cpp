@@ -58,8 +58,19 @@ void QuitPenalty(Game& game) {
     EndTurns(game);
 }
 
+bool ClosingCostsTournamentPenalty(const Game& game) {
+    const BattleState& b = game.battle;
+    const ArenaModel& arena = game.screens.main.arena;
+    if (!b.InTournament) return false;
+    if (arena.goVisible) return true;  // a match is being fought
+    // Before any fighter was sent out, no creature has fought for the match.
+    if (!arena.endVisible) return false;
+    // A lost match or the eighth win has already decided the tournament.
+    return b.BattleKind != 0 && b.BattleKind % 10 != 8;
+}
+
 void ClosingMainWindow(Game& game) {
-    if (game.battle.InTournament) QuitPenalty(game);
+    if (ClosingCostsTournamentPenalty(game)) QuitPenalty(game);
 }
 
 }  // namespace zorikan

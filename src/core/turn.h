@@ -15,6 +15,11 @@ void GoClick(Game& game);
 // (rounded half up) and the levels that no longer hold; the battle is over.
 void QuitPenalty(Game& game);
 
+// Whether closing the main window now walks out of a tournament match that
+// a fighter is playing or has won; a match nobody was sent out for yet, a
+// lost match and the eighth win cost nothing.
+bool ClosingCostsTournamentPenalty(const Game& game);
+
 // The main window closes: a tournament under way is quit with its penalty
 // first, so the saved game holds the loss.
 void ClosingMainWindow(Game& game);

@@ -29,6 +29,7 @@ public:
     // Connects a menu item (by object name) to what it does. After the
     // command the windows are redrawn.
     void onMenu(const QString& item, std::function<void()> command);
+    bool hasCommand(const QString& item) const { return commands_.contains(item); }
     QAction* menuAction(const QString& item) const { return actions_.value(item); }
     QWidget* clientArea() const { return client_; }
     QListWidget* starterList() const { return ListView1; }

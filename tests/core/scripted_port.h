@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,15 +26,16 @@ public:
     std::vector<Shown> shown;
     std::vector<std::string> log;  // the battle log as the window would hold it
     std::deque<bool> answers;
+    // Called with every box as it opens, so a test can look at the game the
+    // player sees at that moment.
+    std::function<void(const Shown&)> onBox;
 
     void logLine(const std::string& line) override {
         shown.push_back({Shown::Log, line});
         log.push_back(line);
     }
-    void information(const std::string& text) override {
-        shown.push_back({Shown::Information, text});
-    }
-    void warning(const std::string& text) override { shown.push_back({Shown::Warning, text}); }
+    void information(const std::string& text) override { box({Shown::Information, text}); }
+    void warning(const std::string& text) override { box({Shown::Warning, text}); }
     void error(const std::string& text) override { shown.push_back({Shown::Error, text}); }
     bool question(const std::string& text) override {
         shown.push_back({Shown::Question, text});
@@ -57,6 +59,10 @@ public:
         for (const Shown& s : shown)
             if (s.kind == kind) texts.push_back(s.text);
         return texts;
+    }
+    void box(const Shown& shownBox) {
+        shown.push_back(shownBox);
+        if (onBox) onBox(shownBox);
     }
     void clear() {
         shown.clear();

@@ -1,0 +1,25 @@
+#include "app/progress_menus.h"
+
+#include "app/game_session.h"
+#include "core/opponents.h"
+#include "core/tournament.h"
+#include "screens/tform4.h"
+
+namespace zorikan {
+
+void ConnectProgressMenus(GameSession& session) {
+    TForm4* main = session.mainWindow();
+    Game& game = session.game();
+    for (const Opponent& opponent : Opponents()) {
+        const QString item =
+            QString::fromUtf8(opponent.item.data(), static_cast<qsizetype>(opponent.item.size()));
+        main->onMenu(item, [&game, &opponent] { FightOpponent(game, opponent); });
+    }
+    for (int band = 1; band <= static_cast<int>(TournamentBands().size()); ++band) {
+        const std::string_view name = TournamentBands()[band - 1].item;
+        const QString item = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        main->onMenu(item, [&game, band] { EnterTournament(game, band); });
+    }
+}
+
+}  // namespace zorikan

@@ -1,0 +1,87 @@
+// From the first badge to the Summit Cup: every opponent the game needs is
+// reachable through the menus that the earlier wins opened, nothing else.
+
+#include <gtest/gtest.h>
+
+#include "core/menu_layout.h"
+#include "core/opponents.h"
+#include "core/tournament.h"
+#include "progress_fixture.h"
+
+namespace zorikan::testing {
+namespace {
+
+class JourneyTest : public ProgressTest {
+protected:
+    // An item the player can click: it and every menu above it are enabled.
+    bool reachable(std::string_view item) const {
+        for (std::string_view name = item; !name.empty();) {
+            if (!game.screens.menus.isEnabled(name)) return false;
+            std::string_view parent;
+            for (const MenuEntry& entry : MainMenuLayout())
+                if (entry.name == name) parent = entry.parent;
+            name = parent;
+        }
+        return true;
+    }
+    void beat(std::string_view item) {
+        ASSERT_TRUE(reachable(item)) << item;
+        FightOpponent(game, *FindOpponent(item));
+        winWith(1);
+    }
+    void winRunningBattles(int count) {
+        for (int i = 0; i < count; ++i) {
+            ASSERT_TRUE(game.screens.main.arena.visible) << "the series stopped early";
+            winWith(1);
+        }
+    }
+};
+
+TEST_F(JourneyTest, FromTheFirstBadgeToTheSummitCup) {
+    startPlaying({{4, 100}});
+    const char* aldmark[] = {"Dorn1",  "Nerissa1", "LtHarker1", "Odile1",
+                             "Imara1", "Tilde1",   "Fenwick1",  "Roderic1"};
+    for (const char* leader : aldmark) beat(leader);
+    EXPECT_EQ(game.state.BadgeCount, 8);
+    EXPECT_FALSE(reachable("Aubric1"));
+
+    beat("GrandFour1");
+    winRunningBattles(4);
+    EXPECT_TRUE(game.state.GrandFourChampionBeaten);
+    const char* brennar[] = {"Aubric1", "Nils1",  "Posy1",   "Elwin1",
+                             "Grigor1", "Lunet1", "Haskel1", "Vesper1"};
+    for (const char* leader : brennar) beat(leader);
+    EXPECT_EQ(game.state.BadgeCount, 16);
+
+    EXPECT_FALSE(reachable("Me1"));
+    beat("Kell1");
+    EXPECT_FALSE(reachable("Brigid1"));
+    beat("Me1");
+    EXPECT_TRUE(reachable("Omnivar1"));
+    const char* cyrelle[] = {"Brigid1", "Dunstan1", "Caddock1",  "Ravenna1",
+                             "Osric1",  "Merle1",   "OrinIsla1", "Marius1"};
+    for (const char* leader : cyrelle) beat(leader);
+    EXPECT_EQ(game.state.BadgeCount, 24);
+
+    beat("LowlandGrandFour1");
+    winRunningBattles(4);
+    beat("CoastalGrandFour1");
+    winRunningBattles(4);
+    EXPECT_TRUE(game.state.Gift385Given);
+    EXPECT_TRUE(game.state.Gift386Given);
+
+    ASSERT_TRUE(reachable("SummitCupLevel1001"));
+    game.state.Money = 10'000;
+    random.draws = {0, 1, 2, 3, 4, 5, 6, 7};
+    for (int m = 0; m < 8; ++m) random.draws.push_back(m);
+    for (int m = 0; m < 8; ++m) random.draws.push_back(m % 5);  // all level 100
+    EnterTournament(game, 6);
+    EXPECT_EQ(game.battle.BattleKind, 61);
+    EXPECT_EQ(game.battle.OppLevel, 100);
+    EXPECT_EQ(game.state.Money, 0u);
+    // Every leader, elite and special opponent was beaten on the way.
+    EXPECT_EQ(game.state.Wins, 8u + 5 + 8 + 2 + 8 + 5 + 5);
+}
+
+}  // namespace
+}  // namespace zorikan::testing
