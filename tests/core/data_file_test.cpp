@@ -111,8 +111,9 @@ TEST(TextValues, TextWhereANumberBelongsIsInvalidNumericInput) {
         EXPECT_EQ(error->text, "Invalid numeric input");
     }
     std::int64_t wide = 0;
-    TextValueReader in("4294967296\n-9223372036854775808\n+0009223372036854775807\n"
-                       "9223372036854775808\n99999999999999999999999\n");
+    TextValueReader in(
+        "4294967296\n-9223372036854775808\n+0009223372036854775807\n"
+        "9223372036854775808\n99999999999999999999999\n");
     EXPECT_FALSE(in.readInt64(wide));
     EXPECT_EQ(wide, 4294967296LL);
     EXPECT_FALSE(in.readInt64(wide));
@@ -214,8 +215,10 @@ TEST(DataFile, ValuesThatIndexOtherTablesMustFitThem) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message(),
               "Value out of range at line " + std::to_string(kSpeciesAttacksLine + 5) + ".");
+    EXPECT_EQ(d.SpeciesAttacks[2][2], 0) << "the rejected number must not stay in its table";
     GameData types;
     EXPECT_TRUE(ReadGameData(WithLine(WellFormedFile(), kTypesLine + 1, "18"), types));
+    EXPECT_EQ(types.SpeciesType2[1], 0);
 }
 
 TEST(DataFile, MissingFileIsFileNotFound) {
