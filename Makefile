@@ -4,16 +4,18 @@
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+PREFIX ?= /usr/local
+PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Build tools, Qt 6 with its multimedia module, the test and benchmark
 # libraries, and the GStreamer plug-ins that play wav, mp3, wma and MIDI.
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev \
+PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev \
             gstreamer1.0-plugins-good gstreamer1.0-plugins-bad \
             gstreamer1.0-plugins-ugly gstreamer1.0-libav
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package clean
 
 all: build
 
@@ -33,7 +35,7 @@ deps:
 	fi
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zorikan
@@ -53,5 +55,17 @@ bench: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zorikan_bench
 	@./$(BUILD_DIR)/bench/zorikan_bench
 
+# Installs under PREFIX (default /usr/local); DESTDIR stages the files elsewhere.
+install: build
+	@cmake --install $(BUILD_DIR)
+
+# The Debian package, built for /usr in a folder of its own.
+package: deps
+	@cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	       -DZORIKAN_BUILD_BENCH=OFF > /dev/null
+	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target zorikan
+	@cd $(PACKAGE_DIR) && cpack -G DEB
+	@ls $(PACKAGE_DIR)/*.deb
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR)

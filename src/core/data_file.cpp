@@ -33,11 +33,13 @@ public:
         std::int32_t raw = 0;
         if (!ok(in_.readInt32(raw))) return false;
         // Byte tables keep the low 8 bits of the value, as the file format says.
-        value = static_cast<T>(raw);
-        if (maximum >= 0 && (static_cast<std::int64_t>(value) < 0 || value > maximum)) {
+        const T stored = static_cast<T>(raw);
+        // An index out of range never enters its table, not even on the way out.
+        if (maximum >= 0 && (static_cast<std::int64_t>(stored) < 0 || stored > maximum)) {
             error_ = FileError{"Value out of range at line " + std::to_string(line)};
             return false;
         }
+        value = stored;
         return true;
     }
 

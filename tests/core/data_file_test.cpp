@@ -236,8 +236,10 @@ TEST(DataFile, ValuesThatIndexOtherTablesMustFitThem) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message(),
               "Value out of range at line " + std::to_string(kSpeciesAttacksLine + 5) + ".");
+    EXPECT_EQ(d.SpeciesAttacks[2][2], 0) << "the rejected number must not stay in its table";
     GameData types;
     EXPECT_TRUE(ReadGameData(WithLine(WellFormedFile(), kTypesLine + 1, "18"), types));
+    EXPECT_EQ(types.SpeciesType2[1], 0);
 }
 
 TEST(DataFile, MissingFileIsFileNotFound) {
