@@ -9,7 +9,8 @@ out=${1:-$root/build-fuzz}
 seconds=${2:-60}
 mkdir -p "$out"
 flags="-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
-readers="$root/src/core/text_values.cpp $root/src/core/text_file.cpp $root/src/core/text_encoding.cpp"
+readers="$root/src/core/text_values.cpp $root/src/core/text_file.cpp $root/src/core/text_encoding.cpp \
+    $root/src/core/file_error.cpp"
 
 clang++-14 $flags -I"$root/src" "$root/fuzz/save_reader_fuzz.cpp" $readers \
     "$root/src/core/save_game.cpp" "$root/src/core/atomic_file.cpp" "$root/src/core/game_state.cpp" \
