@@ -30,8 +30,10 @@ QApplication& App() {
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: torn down after main returns, with the media
+    // backend already gone, it crashed the program at its exit.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 double CpuSeconds() {

@@ -11,6 +11,7 @@
 #include "core/collection_modes.h"
 #include "core/html_export.h"
 #include "screens/tform4.h"
+#include "ui/saved_game_dialog.h"
 
 namespace zorikan {
 
@@ -25,6 +26,7 @@ QString chooseExportFile(QWidget* parent) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QObject::tr("HTML Files (*.htm)"));
     dialog.setDefaultSuffix("htm");
+    ui::StartIn(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

@@ -1,8 +1,23 @@
 #include "ui/saved_game_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
 
 namespace zorikan::ui {
+
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir().mkpath(documents)) return documents;
+    return QDir::homePath();
+}
+
+void StartIn(QFileDialog& dialog, const QString& suggestion) {
+    dialog.setDirectory(DocumentsFolder());
+    // A file chosen before (one that could not be written at close) brings
+    // the dialog back to its own folder.
+    if (!suggestion.isEmpty()) dialog.selectFile(suggestion);
+}
 
 QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion) {
     const bool saving = kind == SavedGameDialog::Save;
@@ -13,7 +28,7 @@ QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& su
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QObject::tr("Saved Games (*.ZGS *.zgs)"));
     dialog.setDefaultSuffix("zgs");
-    if (!suggestion.isEmpty()) dialog.selectFile(suggestion);
+    StartIn(dialog, suggestion);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

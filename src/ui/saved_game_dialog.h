@@ -1,14 +1,24 @@
 #pragma once
 // The file dialogs of saved games: open an existing game at the title, or
-// choose the file a new game is saved to.
+// choose the file a new game is saved to. Both start in the player's
+// documents folder, as does the export of the collection.
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace zorikan::ui {
 
 enum class SavedGameDialog { Open, Save };
+
+// The player's documents folder, made if it is missing; the home folder when
+// the system names none or it cannot be made.
+QString DocumentsFolder();
+
+// Points `dialog` at the documents folder, or at `suggestion` (a file the
+// player chose before) when one is given.
+void StartIn(QFileDialog& dialog, const QString& suggestion = {});
 
 // The chosen file, or an empty string when the player cancels. The dialog
 // starts at `suggestion` when one is given.

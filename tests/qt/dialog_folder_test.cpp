@@ -1,0 +1,135 @@
+// Where the file dialogs start: saved games and exported pages go to the
+// player's documents folder, not wherever the game was started from.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/game_session.h"
+#include "core/data_file.h"
+#include "core/new_game.h"
+#include "data_folder.h"
+#include "modal_helper.h"
+#include "screens/tform1.h"
+#include "screens/tform4.h"
+#include "ui/saved_game_dialog.h"
+
+namespace zorikan {
+namespace {
+
+using testing::ModalAnswerer;
+using testing::WaitFor;
+
+// A home folder of the test's own, with no folder settings of the desktop,
+// so the documents folder is <home>/Documents.
+class ScopedHome {
+public:
+    ScopedHome() : oldHome_(qgetenv("HOME")), oldConfig_(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", home.filePath(".config").toLocal8Bit());
+    }
+    ~ScopedHome() {
+        qputenv("HOME", oldHome_);
+        if (oldConfig_.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", oldConfig_);
+    }
+    QString documents() const { return home.filePath("Documents"); }
+
+    QTemporaryDir home;
+
+private:
+    QByteArray oldHome_;
+    QByteArray oldConfig_;
+};
+
+class DialogFolders : public ::testing::Test {
+protected:
+    // Queues a step that notes the next file dialog's folder and cancels it.
+    void noteFolderAndCancel() {
+        answers.then([this](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog) {
+                answers.unexpected.push_back(w->metaObject()->className());
+                return;
+            }
+            folders.push_back(QDir::cleanPath(dialog->directory().absolutePath()));
+            QMetaObject::invokeMethod(dialog, "reject");
+        });
+    }
+
+    ScopedHome home;
+    ModalAnswerer answers;
+    QStringList folders;
+};
+
+TEST_F(DialogFolders, TheTitlesDialogsStartInTheDocumentsFolderAndMakeIt) {
+    ASSERT_TRUE(home.home.isValid());
+    ASSERT_FALSE(QDir(home.documents()).exists());
+    GameSession session({}, testing::DataFolder());
+    session.start();
+    ASSERT_TRUE(WaitFor([&] { return session.title()->isVisible(); }));
+
+    noteFolderAndCancel();
+    QTest::mouseClick(session.title()->findChild<QPushButton*>("LoadButton"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
+    noteFolderAndCancel();
+    QTest::mouseClick(session.title()->findChild<QPushButton*>("NewButton"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
+
+    EXPECT_TRUE(answers.unexpected.isEmpty());
+    EXPECT_EQ(folders, QStringList({home.documents(), home.documents()}));
+    EXPECT_TRUE(QDir(home.documents()).exists());
+    // Cancelling either leaves the player at the title.
+    EXPECT_TRUE(session.title()->isVisible());
+    EXPECT_FALSE(session.mainWindow()->isVisible());
+}
+
+TEST_F(DialogFolders, SavingElsewhereStartsBesideTheFileThatFailed) {
+    QTemporaryDir other;
+    ASSERT_TRUE(other.isValid());
+    noteFolderAndCancel();
+    const QString chosen =
+        ui::AskForSavedGame(nullptr, ui::SavedGameDialog::Save, other.filePath("locked.zgs"));
+    EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_EQ(folders, QStringList{QDir::cleanPath(other.path())});
+}
+
+TEST_F(DialogFolders, WithoutADocumentsFolderTheDialogsStartAtHome) {
+    // A plain file where the folder should be: it cannot be made.
+    QFile blocker(home.documents());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_EQ(QDir::cleanPath(ui::DocumentsFolder()), QDir::cleanPath(home.home.path()));
+    noteFolderAndCancel();
+    ui::AskForSavedGame(nullptr, ui::SavedGameDialog::Open);
+    EXPECT_EQ(folders, QStringList{QDir::cleanPath(home.home.path())});
+}
+
+TEST_F(DialogFolders, TheExportStartsInTheDocumentsFolder) {
+    GameSession session{{}, testing::DataFolder()};
+    ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
+    Game& game = session.game();
+    game.state.MinLevel = 2;
+    game.state.MaxLevel = 100;
+    game.screens.main.starterListVisible = true;
+    ChooseStarter(game, 0);
+    session.refresh();
+    ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
+
+    noteFolderAndCancel();
+    session.mainWindow()->menuAction("ExportZORIKANinformation1")->trigger();
+    ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
+    EXPECT_TRUE(answers.unexpected.isEmpty());
+    EXPECT_EQ(folders, QStringList{home.documents()});
+}
+
+}  // namespace
+}  // namespace zorikan

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots (docs/screenshots/*.png) from the real
+# windows on a private X display, so they show the desktop's own fonts and
+# style, and shrinks them losslessly when optipng is there.
+#   tools/take_screenshots.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+out=docs/screenshots
+
+if ! command -v xvfb-run > /dev/null; then
+  echo "xvfb-run is missing: apt-get install -y xvfb" >&2
+  exit 1
+fi
+cmake --build "$build" --target zorikan_screenshots
+mkdir -p "$out"
+# No saved settings of the desktop reach the windows: every run looks the same.
+HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1280x1024x24" \
+  "$build/tools/zorikan_screenshots" "$out"
+if command -v optipng > /dev/null; then
+  optipng -quiet -o5 "$out"/*.png
+fi
+ls -l "$out"
