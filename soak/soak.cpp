@@ -138,8 +138,12 @@ private:
 
     void act() {
         const Screens& screens = game_.screens;
-        if (game_.isVisible(Window::GameCorner)) return gameCorner();
-        if (game_.isVisible(Window::Mart)) return mart();
+        // The Mart and the Game Corner are windows of their own: the player
+        // may leave them open and go on in the main window meanwhile.
+        const bool drawing = DrawInProgress(game_);
+        if (game_.isVisible(Window::GameCorner) && (drawing || chance(60))) return gameCorner();
+        if (game_.isVisible(Window::Mart) && chance(60)) return mart();
+        if (drawing) return;
         if (screens.main.evolveChoice.visible) return splitChoice();
         if (screens.main.wildPanel.visible) return wildPanel();
         if (game_.battle.InWildBattle || game_.battle.InTrainerBattle) return battle();
@@ -355,7 +359,7 @@ int main(int argc, char** argv) {
     using namespace zorikan;
     using namespace zorikan::soak;
     const auto firstSeed = static_cast<std::uint32_t>(Argument(argv, argc, 1, 1));
-    const long games = Argument(argv, argc, 2, 300);
+    const long games = Argument(argv, argc, 2, 200);
     const int actions = static_cast<int>(Argument(argv, argc, 3, 3000));
 
     GameData data;
