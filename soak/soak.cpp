@@ -5,11 +5,13 @@
 //
 //   zorikan_soak [first-seed [games [actions-per-game]]]
 
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/battle_items.h"
@@ -39,7 +41,7 @@ namespace {
 
 struct Totals {
     long long actions = 0, battles = 0, tournaments = 0, draws = 0, purchases = 0, evolutions = 0,
-              releases = 0;
+              releases = 0, saves = 0;
 };
 
 bool Reachable(const MenuModel& menus, std::string_view item) {
@@ -55,13 +57,14 @@ bool Reachable(const MenuModel& menus, std::string_view item) {
 
 class SoakGame {
 public:
-    SoakGame(const GameData& data, std::uint32_t seed, Totals& totals)
+    SoakGame(const GameData& data, std::uint32_t seed, Totals& totals, std::string saveFile)
         : seed_(seed),
           rng_(seed),
           choices_(seed ^ 0x5eedu),
           port_(choices_),
           game_(data, port_, rng_),
-          totals_(totals) {}
+          totals_(totals),
+          saveFile_(std::move(saveFile)) {}
 
     // False once a rule broke; the report is printed already.
     bool play(int actions) {
@@ -76,6 +79,9 @@ public:
             act();
             ++totals_.actions;
             if (!check()) return false;
+            // Every few hundred actions, at the next moment between battles.
+            saveDue_ = saveDue_ || step_ % 300 == 0;
+            if (saveDue_ && !saveAndLoad()) return false;
         }
         return true;
     }
@@ -97,7 +103,7 @@ private:
     }
 
     void begin(int setup) {
-        BeginNewGame(game_, "soak.zgs");
+        BeginNewGame(game_, saveFile_);
         TakePlayerName(game_, chance(20) ? "" : "Soaker");
         game_.setVisible(Window::Main, true);
         ShowStarterChoice(game_);
@@ -134,6 +140,36 @@ private:
         RebuildRosterList(game_);
         MenusEnabledAtLoad(game_);
         Freshen(game_);
+    }
+
+    // Between battles the game is saved and loaded into a second game, which
+    // must hold the same progress.
+    bool saveAndLoad() {
+        if (game_.battle.InWildBattle || game_.battle.InTrainerBattle) return true;
+        saveDue_ = false;
+        action_ = "save and load";
+        if (!Save(game_)) {
+            std::printf("BROKEN seed %u step %d: the game could not be saved to %s\n", seed_, step_,
+                        saveFile_.c_str());
+            return false;
+        }
+        ++totals_.saves;
+        SoakPlayer quiet(choices_);
+        Game loaded(game_.data, quiet, rng_);
+        GameState expected = game_.state;
+        if (!LoadGame(loaded, saveFile_)) {
+            std::printf("BROKEN seed %u step %d: the saved game does not load\n", seed_, step_);
+            return false;
+        }
+        // The level band belongs to the battle, not to the saved game.
+        expected.MinLevel = loaded.state.MinLevel;
+        expected.MaxLevel = loaded.state.MaxLevel;
+        if (!(loaded.state == expected)) {
+            std::printf("BROKEN seed %u step %d: the loaded game differs from the saved one\n",
+                        seed_, step_);
+            return false;
+        }
+        return true;
     }
 
     void act() {
@@ -335,6 +371,8 @@ private:
     SoakPlayer port_;
     Game game_;
     Totals& totals_;
+    std::string saveFile_;
+    bool saveDue_ = false;
     int step_ = 0;
     std::string action_;
     Counters before_;
@@ -367,13 +405,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot load %s: %s\n", ZORIKAN_DATA_FILE, error->text.c_str());
         return 2;
     }
+    // The games are saved into the temporary folder, one file per run.
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string saveFile = std::string(tmp && *tmp ? tmp : "/tmp") + "/zorikan_soak_" +
+                                 std::to_string(getpid()) + ".zgs";
     const auto start = std::chrono::steady_clock::now();
     Totals totals;
     for (long g = 0; g < games; ++g) {
         const auto seed = firstSeed + static_cast<std::uint32_t>(g);
         try {
-            SoakGame game(data, seed, totals);
-            if (!game.play(actions)) return 1;
+            SoakGame game(data, seed, totals, saveFile);
+            if (!game.play(actions)) {
+                std::remove(saveFile.c_str());
+                return 1;
+            }
         } catch (const std::exception& e) {
             std::printf("BROKEN seed %u: exception %s\n", seed, e.what());
             return 1;
@@ -383,9 +428,10 @@ int main(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf(
         "soak passed: seeds %u..%u, %lld actions, %lld battles, %lld tournaments, %lld Game "
-        "Corner draws, %lld purchases, %lld evolutions, %lld releases in %.1f s\n",
+        "Corner draws, %lld purchases, %lld evolutions, %lld releases, %lld saves in %.1f s\n",
         firstSeed, firstSeed + static_cast<std::uint32_t>(games) - 1, totals.actions,
         totals.battles, totals.tournaments, totals.draws, totals.purchases, totals.evolutions,
-        totals.releases, seconds);
+        totals.releases, totals.saves, seconds);
+    std::remove(saveFile.c_str());
     return 0;
 }
