@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev l
             gstreamer1.0-plugins-good gstreamer1.0-plugins-bad \
             gstreamer1.0-plugins-ugly gstreamer1.0-libav
 
-.PHONY: all deps configure build run test bench install package clean
+.PHONY: all deps configure build run test bench soak install package clean
 
 all: build
 
@@ -54,6 +54,13 @@ test: configure
 bench: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zorikan_bench
 	@./$(BUILD_DIR)/bench/zorikan_bench
+
+# Thousands of seeded games through the rules, checked after every action.
+# SOAK_ARGS: first seed, number of games, actions per game (a minute or less by default).
+SOAK_ARGS ?=
+soak: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zorikan_soak
+	@./$(BUILD_DIR)/soak/zorikan_soak $(SOAK_ARGS)
 
 # Installs under PREFIX (default /usr/local); DESTDIR stages the files elsewhere.
 install: build

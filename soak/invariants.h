@@ -1,0 +1,37 @@
+#pragma once
+// What must hold of a game after every action of the soak: the roster, the
+// levels, the counters, the battle under way and the menus. Each check
+// returns the broken rule's description, or nothing.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/game.h"
+
+namespace zorikan::soak {
+
+// The counters an action may change, widened so a wrap shows as a fall.
+struct Counters {
+    std::int64_t money = 0;
+    std::int64_t items[7] = {};  // Zori, Great, Ultra, Master, Potions, Super Potions, Catches
+
+    static Counters Of(const GameState& state);
+};
+
+// What an action is allowed to take: the money it spends (a purchase, a fee,
+// a stake), whether a lost battle may halve the money, and the item it uses.
+struct Allowance {
+    std::int64_t spend = 0;
+    bool mayHalveMoney = false;
+    int usedItem = -1;  // index into Counters::items
+};
+
+// The filled slots 1..n, counted up to the first empty one.
+int RosterCount(const GameState& state);
+
+std::optional<std::string> CheckState(const Game& game);
+std::optional<std::string> CheckCounters(const Counters& before, const Counters& after,
+                                         const Allowance& allowed);
+
+}  // namespace zorikan::soak
