@@ -1,0 +1,67 @@
+#include "core/first_battles.h"
+
+#include <algorithm>
+
+#include "core/end_battle.h"
+#include "core/game.h"
+#include "core/random.h"
+#include "core/roster.h"
+#include "core/turn.h"
+#include "core/wild_search.h"
+
+namespace zorikan {
+
+namespace {
+
+// Shows nothing and says Yes to the fighter choice.
+class SilentPort final : public PlayerPort {
+public:
+    void logLine(const std::string&) override {}
+    void information(const std::string&) override {}
+    void warning(const std::string&) override {}
+    void error(const std::string&) override {}
+    bool question(const std::string&) override { return true; }
+    void setWindowVisible(Window, bool) override {}
+};
+
+}  // namespace
+
+int StrongestAttackSlot(const GameData& data, int species) {
+    const auto& attacks = data.SpeciesAttacks[species];
+    int best = 0;
+    for (int k = 1; k < 4; ++k)
+        if (data.AttackPower[attacks[k + 1]] > data.AttackPower[attacks[best + 1]]) best = k;
+    return best;
+}
+
+FirstBattlesTally PlayFirstBattles(const GameData& data, int starter, int battles,
+                                   std::uint32_t seed) {
+    SilentPort port;
+    SeededRandom random(seed);
+    Game game(data, port, random);
+    game.screens.main.starterListVisible = true;
+    AddZRKN(game, starter, game.speciesName(starter), 5);
+    game.screens.main.starterListVisible = false;
+    game.state.MinLevel = 2;
+    game.state.MaxLevel = 100;
+    const int slot = StrongestAttackSlot(data, starter);
+    FirstBattlesTally tally;
+    for (int b = 0; b < battles; ++b) {
+        game.state.RosterLevel[1] = 5;  // every battle starts from a fresh level-5 starter
+        game.state.RosterExp[1] = 125;
+        FindZRKN1Click(game);
+        tally.lowestLevel = std::min<int>(tally.lowestLevel, game.battle.OppLevel);
+        tally.highestLevel = std::max<int>(tally.highestLevel, game.battle.OppLevel);
+        RosterDoubleClick(game, 0);
+        game.screens.main.arena.selectedAttack = slot;
+        for (int turn = 0; turn < 1000 && !game.screens.main.arena.endVisible; ++turn)
+            GoClick(game);
+        if (!game.screens.main.arena.endVisible) break;
+        ++tally.fought;
+        tally.won += game.battle.BattleKind != 0;
+        EndBattle(game);
+    }
+    return tally;
+}
+
+}  // namespace zorikan
