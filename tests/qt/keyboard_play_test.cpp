@@ -1,0 +1,177 @@
+// A game played with the keyboard alone, through the real windows: every
+// action of the player is a key, and every box is answered with a key.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/game_session.h"
+#include "core/data_file.h"
+#include "data_folder.h"
+#include "modal_helper.h"
+#include "screens/battle_arena.h"
+#include "screens/tform1.h"
+#include "screens/tform4.h"
+#include "screens/tform5.h"
+#include "screens/tform7.h"
+#include "screens/tform8.h"
+#include "screens/tform9.h"
+#include "ui/help_window.h"
+
+namespace zorikan {
+namespace {
+
+using testing::ModalAnswerer;
+using testing::WaitFor;
+
+class KeyboardPlay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
+        session.random().reseed(2024);
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    // The widget a key goes to: the focused one, else the active window.
+    QWidget* keyTarget() {
+        // A desktop hands the activation back to a closed box's parent, the
+        // main window; the headless platform leaves no window active.
+        if (!QApplication::activeWindow() && !QApplication::activePopupWidget() &&
+            session.mainWindow()->isVisible()) {
+            session.mainWindow()->activateWindow();
+            active(session.mainWindow());
+        }
+        if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+        if (QWidget* focus = QApplication::focusWidget()) return focus;
+        return QApplication::activeWindow();
+    }
+    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* target = keyTarget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, static_cast<Qt::Key>(k), mods);
+    }
+    // Queues `count` boxes, each answered with Y when it asks, else Enter.
+    void answerWithKeys(int count) {
+        for (int i = 0; i < count; ++i)
+            answers.then([this](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_NE(box, nullptr) << modal->metaObject()->className();
+                texts.push_back(box->text());
+                QTest::keyClick(box, box->button(QMessageBox::Yes) ? Qt::Key_Y : Qt::Key_Return);
+            });
+    }
+    // Types `text` where the dialog has its keyboard, then Enter.
+    void typeAndEnter(QWidget* dialog, const QString& text) {
+        ASSERT_TRUE(active(dialog));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus && focus->window() == dialog);
+        QTest::keyClicks(focus, text);
+        QTest::keyClick(focus, Qt::Key_Return);
+    }
+    bool boxesDone() {
+        return WaitFor([&] { return answers.done(); });
+    }
+    // Opens the main window's menus with Alt and the menu's letter, then
+    // walks down to each item of `path` and opens or triggers it.
+    void chooseMenu(QChar letter, const QStringList& path) {
+        QTest::keyClick(session.mainWindow(), static_cast<Qt::Key>(letter.unicode()),
+                        Qt::AltModifier);
+        for (const QString& item : path) {
+            ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (int i = 0;
+                 i < 40 && (!menu->activeAction() || menu->activeAction()->objectName() != item);
+                 ++i)
+                QTest::keyClick(menu, Qt::Key_Down);
+            ASSERT_EQ(menu->activeAction()->objectName(), item);
+            QTest::keyClick(menu, menu->activeAction()->menu() ? Qt::Key_Right : Qt::Key_Return);
+        }
+    }
+    bool active(QWidget* window) {
+        return WaitFor([window] { return QApplication::activeWindow() == window; });
+    }
+    // F6 to the statistics window, Enter on the first creature, the boxes
+    // answered, and F6 back to the battle.
+    void chooseFighter(int boxes) {
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.statistics()));
+        EXPECT_EQ(QApplication::focusWidget(), session.statistics()->rosterList());
+        answerWithKeys(boxes);
+        key(Qt::Key_Return);
+        ASSERT_TRUE(boxesDone()) << texts.join(" | ").toStdString();
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.mainWindow()));
+    }
+    // Down checks the second attack; Tab reaches "Go!", Enter presses it
+    // until the battle is over and "End Fight" has the focus.
+    void fightToTheEnd() {
+        BattleArena* arena = session.mainWindow()->arena();
+        ASSERT_TRUE(arena->goButton()->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), arena->attackItem(0));
+        key(Qt::Key_Down);
+        EXPECT_TRUE(arena->attackItem(1)->isChecked());
+        EXPECT_EQ(session.game().screens.main.arena.selectedAttack, 1);
+        key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), arena->goButton());
+        for (int turn = 0; turn < 200 && arena->goButton()->isVisible(); ++turn) {
+            ASSERT_EQ(QApplication::focusWidget(), arena->goButton());
+            key(Qt::Key_Return);
+        }
+        ASSERT_TRUE(arena->endButton()->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), arena->endButton());
+    }
+
+    GameSession session{{}, testing::DataFolder()};
+    ModalAnswerer answers;
+    QStringList texts;
+    QTemporaryDir folder;
+};
+
+TEST_F(KeyboardPlay, AGameIsPlayedWithKeysAlone) {
+    Game& game = session.game();
+    session.title()->show();
+    ASSERT_TRUE(active(session.title()));
+    // Enter on the focused "Start a new game!", the file typed, the name typed.
+    const QString file = folder.filePath("keys.zgs");
+    answers.then([&](QWidget* dialog) { typeAndEnter(dialog, file); });
+    answers.then([&](QWidget* dialog) { typeAndEnter(dialog, "Keys"); });
+    ASSERT_EQ(QApplication::focusWidget(), session.title()->findChild<QPushButton*>("NewButton"));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(boxesDone());
+    EXPECT_EQ(game.state.PlayerName, "Keys");
+
+    // The starter: arrows and Enter in the list.
+    ASSERT_TRUE(active(session.mainWindow()));
+    QListWidget* starters = session.mainWindow()->starterList();
+    ASSERT_EQ(QApplication::focusWidget(), starters);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_EQ(game.state.RosterSpecies[1], 4);
+    // Many battles later, in short: a seasoned fighter.
+    game.state.RosterLevel[1] = 40;
+    game.state.RosterExp[1] = 64'000;
+
+    // A wild battle, won.
+    answerWithKeys(1);
+    chooseMenu('A', {"FightWild1", "FindZRKN1"});
+    ASSERT_TRUE(boxesDone());
+    chooseFighter(2);
+    fightToTheEnd();
+    key(Qt::Key_Return);
+    EXPECT_FALSE(session.mainWindow()->arena()->isVisible());
+    EXPECT_EQ(game.state.Wins, 1u);
+}
+
+}  // namespace
+}  // namespace zorikan
