@@ -145,6 +145,8 @@ void TForm9::showEvent(QShowEvent* event) {
         placed_ = true;
         ui::PlaceBelow(this, session_.mainWindow());
     }
+    // Each visit starts a new order: the keyboard starts at the first item.
+    items_[0]->setFocus();
     QWidget::showEvent(event);
 }
 

@@ -68,12 +68,11 @@ private:
         button->click();
         return true;
     }
-    // A group's buttons check themselves on the arrows only once one of them
-    // is checked; from an unchecked one the arrows check the next as well.
+    // In a group of choices the arrows walk the choices in their order and
+    // check each one they reach, whether or not one was checked before.
     static bool checkNeighbour(QWidget* widget, bool forward) {
         auto* radio = qobject_cast<QRadioButton*>(widget);
-        if (!radio || radio->isChecked() || !radio->group() || !radio->group()->exclusive())
-            return false;
+        if (!radio || !radio->group() || !radio->group()->exclusive()) return false;
         QAbstractButton* next = NextInGroup(radio->group(), radio, forward);
         if (!next) return false;
         next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -12,10 +13,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/game_session.h"
+#include "core/battle_items.h"
 #include "core/data_file.h"
 #include "data_folder.h"
 #include "modal_helper.h"
@@ -26,6 +30,7 @@
 #include "screens/tform7.h"
 #include "screens/tform8.h"
 #include "screens/tform9.h"
+#include "screens/tforma.h"
 #include "ui/help_window.h"
 
 namespace zorikan {
@@ -33,6 +38,27 @@ namespace {
 
 using testing::ModalAnswerer;
 using testing::WaitFor;
+
+// Answers every message box while it is on: Y where it asks, else Enter.
+class KeyAnswers : public QObject {
+public:
+    KeyAnswers() {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box == last_) return;
+            last_ = box;
+            texts.push_back(box->text());
+            QTest::keyClick(box, box->button(QMessageBox::Yes) ? Qt::Key_Y : Qt::Key_Return);
+        });
+        timer_.start();
+    }
+    QStringList texts;
+
+private:
+    QTimer timer_;
+    QPointer<QMessageBox> last_;
+};
 
 class KeyboardPlay : public ::testing::Test {
 protected:
@@ -84,8 +110,9 @@ protected:
     // Opens the main window's menus with Alt and the menu's letter, then
     // walks down to each item of `path` and opens or triggers it.
     void chooseMenu(QChar letter, const QStringList& path) {
-        QTest::keyClick(session.mainWindow(), static_cast<Qt::Key>(letter.unicode()),
-                        Qt::AltModifier);
+        keyTarget();
+        ASSERT_EQ(QApplication::activeWindow(), session.mainWindow());
+        key(letter.unicode(), Qt::AltModifier);
         for (const QString& item : path) {
             ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -171,6 +198,118 @@ TEST_F(KeyboardPlay, AGameIsPlayedWithKeysAlone) {
     key(Qt::Key_Return);
     EXPECT_FALSE(session.mainWindow()->arena()->isVisible());
     EXPECT_EQ(game.state.Wins, 1u);
+
+    // The Mart: the arrows check Potions, Tab to the quantity, three typed,
+    // Tab to "Buy" and Enter. Money saved up meanwhile, in short.
+    game.state.Money = 100'000;
+    TForm9* mart = session.mart();
+    chooseMenu('A', {"Buy1"});
+    ASSERT_TRUE(active(mart));
+    for (int i = 0; i < 3; ++i) key(Qt::Key_Down);
+    EXPECT_EQ(game.screens.mart.selectedItem, 3);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), mart->findChild<QSpinBox*>("SpinEdit1"));
+    QTest::keyClicks(QApplication::focusWidget(), "3");
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), mart->findChild<QPushButton*>("Button1"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(game.state.Potions, 3u);
+    EXPECT_EQ(game.state.Money, 94'000u);
+    EXPECT_FALSE(mart->isVisible());
+    // Ultra Balls for the catch to come.
+    chooseMenu('A', {"Buy1"});
+    ASSERT_TRUE(active(mart));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Return);
+    EXPECT_EQ(game.state.UltraBalls, 5u);
+
+    // A trainer battle, with a potion drunk once the fighter is hurt.
+    {
+        KeyAnswers boxes;
+        chooseMenu('A', {"FightTrainer1", "Trainers1", "Beginner1", "Tavrin1"});
+        chooseFighter(0);
+        BattleArena* arena = session.mainWindow()->arena();
+        key(Qt::Key_Down);
+        key(Qt::Key_Tab);
+        const int full = game.state.RosterLevel[1] * 10;
+        while (arena->goButton()->isVisible() && game.battle.OwnHP == full) key(Qt::Key_Return);
+        ASSERT_TRUE(arena->goButton()->isVisible()) << "won before a single scratch";
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.statistics()));
+        // The balls are closed in a trainer battle: the potions come first.
+        ASSERT_EQ(QApplication::focusWidget(), session.statistics()->itemButton(PotionButton));
+        key(Qt::Key_Return);
+        EXPECT_EQ(game.state.Potions, 2u);
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.mainWindow()));
+        for (int turn = 0; turn < 300 && !arena->endButton()->isVisible(); ++turn)
+            key(Qt::Key_Return);
+        ASSERT_TRUE(arena->endButton()->isVisible());
+        key(Qt::Key_Return);
+        EXPECT_FALSE(arena->isVisible());
+        EXPECT_EQ(game.state.Wins, 2u) << boxes.texts.join(" | ").toStdString();
+    }
+
+    // A wild battle ends in a catch: F6, Tab past the ZORIBalls to the
+    // Ultra Balls, Enter until one holds.
+    {
+        KeyAnswers boxes;
+        chooseMenu('A', {"FightWild1", "FindZRKN1"});
+        chooseFighter(0);
+        BattleArena* arena = session.mainWindow()->arena();
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.statistics()));
+        EXPECT_EQ(QApplication::focusWidget(), session.statistics()->itemButton(ZoriBallButton));
+        key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), session.statistics()->itemButton(UltraBallButton));
+        while (game.state.UltraBalls > 0 && !arena->endButton()->isVisible()) key(Qt::Key_Return);
+        ASSERT_TRUE(arena->endButton()->isVisible());
+        EXPECT_TRUE(session.battleLog()->lines().join('\n').contains("You caught"));
+        EXPECT_EQ(game.screens.statistics.rosterCount(), 2);
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.mainWindow()));
+        EXPECT_EQ(QApplication::focusWidget(), arena->endButton());
+        key(Qt::Key_Return);
+        EXPECT_FALSE(arena->isVisible());
+    }
+
+    // Esc closes the ZORIDEX and the type comparisons; F1 opens the help.
+    chooseMenu('A', {"ViewDEX1"});
+    ASSERT_TRUE(active(session.zoridex()));
+    key(Qt::Key_F1);
+    ASSERT_TRUE(WaitFor([&] { return session.help()->isVisible(); }));
+    session.help()->hide();
+    session.zoridex()->activateWindow();
+    ASSERT_TRUE(active(session.zoridex()));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(session.zoridex()->isVisible());
+    chooseMenu('A', {"TypeComparisons1"});
+    ASSERT_TRUE(active(session.typeComparisons()));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(session.typeComparisons()->isVisible());
+
+    // Evolution: the mode from the menu, the creature from the statistics.
+    {
+        KeyAnswers boxes;
+        const int before = game.state.RosterSpecies[1];
+        ASSERT_GT(game.data.EvolutionLevel[before], 0);
+        ASSERT_GE(game.state.RosterLevel[1], game.data.EvolutionLevel[before]);
+        chooseMenu('A', {"Evolve1"});
+        chooseFighter(0);
+        EXPECT_EQ(game.state.RosterSpecies[1], game.data.EvolvesInto[before])
+            << boxes.texts.join(" | ").toStdString();
+    }
+
+    // The game is saved as the main window closes: File, Quit.
+    chooseMenu('F', {"Quit1"});
+    ASSERT_TRUE(WaitFor([&] { return !session.mainWindow()->isVisible(); }));
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Keys"));
 }
 
 }  // namespace
