@@ -21,6 +21,9 @@
 #include "app/game_session.h"
 #include "core/battle_items.h"
 #include "core/data_file.h"
+#include "core/game_corner.h"
+#include "core/new_game.h"
+#include "core/roster.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
@@ -31,6 +34,7 @@
 #include "screens/tform8.h"
 #include "screens/tform9.h"
 #include "screens/tforma.h"
+#include "screens/tformb.h"
 #include "ui/help_window.h"
 
 namespace zorikan {
@@ -310,6 +314,72 @@ TEST_F(KeyboardPlay, AGameIsPlayedWithKeysAlone) {
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("Keys"));
+}
+
+TEST_F(KeyboardPlay, SideWindowsCloseWithEscAndEveryWindowHasTheHelp) {
+    Game& game = session.game();
+    session.title()->show();
+    ASSERT_TRUE(active(session.title()));
+    key(Qt::Key_F1);
+    ASSERT_TRUE(WaitFor([&] { return session.help()->isVisible(); }));
+    session.help()->hide();
+    session.title()->hide();
+
+    BeginNewGame(game, folder.filePath("side.zgs").toStdString());
+    TakePlayerName(game, "Side");
+    game.setVisible(Window::Main, true);
+    ShowStarterChoice(game);
+    ChooseStarter(game, 0);
+    game.state.Money = 5'000;
+    session.refresh();
+    session.mainWindow()->activateWindow();
+    ASSERT_TRUE(active(session.mainWindow()));
+
+    // The statistics window keeps Esc to itself and stays; F1 there opens the help.
+    key(Qt::Key_F6);
+    ASSERT_TRUE(active(session.statistics()));
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(session.statistics()->isVisible());
+    key(Qt::Key_F1);
+    ASSERT_TRUE(WaitFor([&] { return session.help()->isVisible(); }));
+    session.help()->hide();
+    session.statistics()->activateWindow();
+    ASSERT_TRUE(active(session.statistics()));
+    key(Qt::Key_F6);
+    ASSERT_TRUE(active(session.mainWindow()));
+
+    chooseMenu('A', {"Buy1"});
+    ASSERT_TRUE(active(session.mart()));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(session.mart()->isVisible());
+    EXPECT_EQ(game.state.Money, 5'000u);
+
+    // The Game Corner: a bet typed, the arrows choose, Enter draws; Esc
+    // waits while the numbers flicker and closes the window afterwards.
+    TFormB* corner = session.gameCorner();
+    chooseMenu('A', {"GameCorner1"});
+    ASSERT_TRUE(active(corner));
+    ASSERT_EQ(QApplication::focusWidget(), corner->findChild<QWidget*>("SpinEdit1"));
+    QTest::keyClicks(QApplication::focusWidget(), "100");
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), corner->prizeEntry(0));
+    key(Qt::Key_Down);
+    EXPECT_EQ(game.screens.gameCorner.prizeKind, 1);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), corner->numberEntry(0));
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    EXPECT_EQ(game.screens.gameCorner.pickedNumber, 2);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), corner->findChild<QPushButton*>("Button1"));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(DrawInProgress(game));
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(corner->isVisible());
+    ASSERT_TRUE(WaitFor([&] { return !DrawInProgress(game); }, 10'000));
+    EXPECT_EQ(QApplication::focusWidget(), corner->findChild<QPushButton*>("Button1"));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(corner->isVisible());
 }
 
 }  // namespace
