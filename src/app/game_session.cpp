@@ -24,6 +24,7 @@
 #include "screens/tformb.h"
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
+#include "ui/keyboard_play.h"
 #include "ui/music_player.h"
 #include "ui/window_roles.h"
 
@@ -51,6 +52,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     };
 
     ui::InstallWindowRoles();
+    ui::InstallKeyboardPlay(this, [this] { help()->openTopic("Index"); });
     // The windows in their fixed order of creation.
     loader_ = new TForm3(*this);
     title_ = new TForm1(*this);

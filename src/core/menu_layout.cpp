@@ -82,6 +82,7 @@ constexpr MenuEntry kLayout[] = {
     {"Action1", "ViewDEX1", "View ZORIDEX"},
     {"Action1", "TypeComparisons1", "Type Comparisons"},
     {"Action1", "GameCorner1", "Game Corner"},
+    {"Action1", "Statistics1", "Statistics Window", "F6"},
 
     {"", "SelectMusic1", "Music"},
     {"SelectMusic1", "Openfile1", "Open file..."},

@@ -99,6 +99,11 @@ BattleArena::BattleArena(GameSession& session, QWidget* parent)
     EndButton->setGeometry(8, 208, 57, 25);
     connect(EndButton, &QPushButton::clicked, this, &BattleArena::EndButtonClick);
 
+    // Tab runs through the attacks, then "Go!", then "End Fight".
+    for (int i = 1; i < 5; ++i) QWidget::setTabOrder(attackItems_[i - 1], attackItems_[i]);
+    QWidget::setTabOrder(attackItems_[4], Button1);
+    QWidget::setTabOrder(Button1, EndButton);
+
     for (QWidget* hidden :
          std::initializer_list<QWidget*>{Gauge1, Label8, RadioGroup1, Button1, EndButton, Label2})
         hidden->hide();

@@ -16,6 +16,7 @@
 #include "screens/about_box.h"
 #include "screens/battle_arena.h"
 #include "screens/evolve_panel.h"
+#include "screens/tform5.h"
 #include "screens/wild_panel.h"
 #include "ui/creature_images.h"
 #include "ui/help_window.h"
@@ -54,6 +55,10 @@ TForm4::TForm4(GameSession& session) : QMainWindow(nullptr), session_(session) {
     onMenu("Quit1", [this] { close(); });
     onMenu("About1", [this] { session_.about()->exec(); });
     onMenu("Contents1", [this] { session_.help()->openTopic("Index"); });
+    onMenu("Statistics1", [this] { session_.statistics()->takeKeyboard(); });
+    // The fighter and the items are chosen there, in battle too, when the
+    // Actions menu is closed: the key works through the window itself.
+    addAction(actions_.value("Statistics1"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 

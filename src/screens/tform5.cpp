@@ -1,5 +1,6 @@
 #include "screens/tform5.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -131,6 +132,40 @@ TForm5::TForm5(GameSession& session)
     // Enter on a creature does what a double-click does.
     ListView1->installEventFilter(this);
     for (Row& row : rows_) placeRow(row);
+    buildKeys();
+}
+
+void TForm5::buildKeys() {
+    // The roster comes first, then the items in their order.
+    QWidget::setTabOrder(ListView1, itemButtons_[0]);
+    for (int i = 1; i < 6; ++i) QWidget::setTabOrder(itemButtons_[i - 1], itemButtons_[i]);
+    // The way back to the main window, shown in the window's context menu.
+    auto* back = new QAction(tr("Main Window"), this);
+    back->setObjectName("MainWindow1");
+    back->setShortcut(QKeySequence(Qt::Key_F6));
+    connect(back, &QAction::triggered, this, [this] {
+        QWidget* main = session_.mainWindow();
+        if (!main->isVisible()) return;
+        main->raise();
+        main->activateWindow();
+    });
+    addAction(back);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TForm5::takeKeyboard() {
+    if (!isVisible()) return;
+    QWidget* target = ListView1->isEnabled() ? static_cast<QWidget*>(ListView1) : nullptr;
+    for (QPushButton* button : itemButtons_)
+        if (!target && button->isVisible() && button->isEnabled()) target = button;
+    if (!target) return;
+    // A creature is always current, so Enter chooses one at once.
+    if (target == ListView1 && !ListView1->currentIndex().isValid() &&
+        ListView1->model()->rowCount() > 0)
+        ListView1->setCurrentIndex(ListView1->model()->index(0, 0));
+    target->setFocus(Qt::ShortcutFocusReason);
+    raise();
+    activateWindow();
 }
 
 bool TForm5::eventFilter(QObject* watched, QEvent* event) {

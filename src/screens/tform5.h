@@ -30,6 +30,9 @@ public:
 
     // The double-click on a roster creature.
     void ListView1Click(int row);
+    // Brings the window forward with the keyboard on the roster list, or on
+    // the first usable item button while the list is closed in battle.
+    void takeKeyboard();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +56,7 @@ private:
     void placeRow(Row& row);
     QLabel* itemCaption(int index) const;
     void FormClick();
+    void buildKeys();
 
     GameSession& session_;
     QLabel* PlayerNameLbl;

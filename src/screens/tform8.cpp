@@ -12,6 +12,7 @@
 #include "app/game_session.h"
 #include "core/zoridex.h"
 #include "ui/creature_images.h"
+#include "ui/keyboard_play.h"
 
 namespace zorikan {
 
@@ -90,6 +91,7 @@ TForm8::TForm8(GameSession& session) : QWidget(nullptr, Qt::Tool), session_(sess
 
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm8::ComboBox1Change);
     connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
+    ui::CloseOnEscape(this, Button1);
 }
 
 void TForm8::showEvent(QShowEvent* event) {

@@ -15,6 +15,7 @@
 #include "app/game_session.h"
 #include "core/mart.h"
 #include "screens/tform4.h"
+#include "ui/keyboard_play.h"
 #include "ui/place_window.h"
 
 namespace zorikan {
@@ -105,6 +106,7 @@ TForm9::TForm9(GameSession& session)
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm9::SpinEdit1Change);
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
+    ui::CloseOnEscape(this, Button2);
 }
 
 void TForm9::RadioGroup1Click(int item) {
@@ -143,6 +145,8 @@ void TForm9::showEvent(QShowEvent* event) {
         placed_ = true;
         ui::PlaceBelow(this, session_.mainWindow());
     }
+    // Each visit starts a new order: the keyboard starts at the first item.
+    items_[0]->setFocus();
     QWidget::showEvent(event);
 }
 

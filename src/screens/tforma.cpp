@@ -8,6 +8,7 @@
 
 #include "app/game_session.h"
 #include "core/zoridex.h"
+#include "ui/keyboard_play.h"
 
 namespace zorikan {
 
@@ -76,6 +77,7 @@ TFormA::TFormA(GameSession& session) : QWidget(nullptr, Qt::Tool), session_(sess
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TFormA::ComboBox1Change);
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TFormA::ComboBox1Change);
     connect(Button1, &QPushButton::clicked, this, &TFormA::Button1Click);
+    ui::CloseOnEscape(this, Button1);
 }
 
 void TFormA::showEvent(QShowEvent* event) {

@@ -16,6 +16,7 @@
 #include "app/game_session.h"
 #include "core/game_corner.h"
 #include "screens/tform4.h"
+#include "ui/keyboard_play.h"
 #include "ui/money_spin_box.h"
 #include "ui/place_window.h"
 
@@ -147,6 +148,16 @@ TFormB::TFormB(GameSession& session)
     connect(RadioGroup3, &QButtonGroup::idClicked, this, [this] { session_.refresh(); });
     connect(Button1, &QPushButton::clicked, this, &TFormB::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TFormB::Button2Click);
+    // Tab runs from the bet through the choices to "Draw number!" and
+    // "Close"; the lucky number only shows the draw and comes last.
+    QList<QWidget*> chain{SpinEdit1};
+    chain.append(QList<QWidget*>(prizeKinds_.begin(), prizeKinds_.end()));
+    chain.append(QList<QWidget*>(picks_.begin(), picks_.end()));
+    chain << Button1 << Button2;
+    chain.append(QList<QWidget*>(lucky_.begin(), lucky_.end()));
+    for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    // Esc leaves like "Close", which a draw on show disables.
+    ui::CloseOnEscape(this, Button2);
 
     flicker_.setTimerType(Qt::PreciseTimer);
     flicker_.setInterval(16);

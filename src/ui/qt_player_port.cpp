@@ -57,6 +57,11 @@ void QtPlayerPort::setWindowVisible(Window which, bool visible) {
         w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
         w->show();
         w->raise();
+        // A side window the player opens takes the keyboard; the battle log
+        // and the statistics leave it with the battle.
+        if (which == Window::Zoridex || which == Window::TypeComparisons || which == Window::Mart ||
+            which == Window::GameCorner)
+            w->activateWindow();
     } else {
         w->hide();
     }

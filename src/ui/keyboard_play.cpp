@@ -1,0 +1,108 @@
+#include "ui/keyboard_play.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+namespace zorikan::ui {
+
+namespace {
+
+// The next usable button of `group` after (or before) `from`, wrapping
+// around; null when there is none.
+QAbstractButton* NextInGroup(QButtonGroup* group, QAbstractButton* from, bool forward) {
+    const QList<QAbstractButton*> buttons = group->buttons();
+    const qsizetype count = buttons.size();
+    const qsizetype start = buttons.indexOf(from);
+    if (start < 0) return nullptr;
+    for (qsizetype step = 1; step < count; ++step) {
+        QAbstractButton* b = buttons[(start + (forward ? step : count - step)) % count];
+        if (b->isVisible() && b->isEnabled() && !b->text().isEmpty()) return b;
+    }
+    return nullptr;
+}
+
+class KeyboardPlay : public QObject {
+public:
+    std::function<void()> openHelp;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = static_cast<QWidget*>(watched);
+        // A key travels up from the focused widget: act on it once, there.
+        if (widget != QApplication::focusWidget() && widget != widget->window())
+            return QObject::eventFilter(watched, event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if (mods != Qt::NoModifier) return QObject::eventFilter(watched, event);
+        switch (key->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return pressButton(widget);
+            case Qt::Key_Up:
+            case Qt::Key_Left:
+                return checkNeighbour(widget, false);
+            case Qt::Key_Down:
+            case Qt::Key_Right:
+                return checkNeighbour(widget, true);
+            case Qt::Key_F1:
+                return help();
+            default:
+                return QObject::eventFilter(watched, event);
+        }
+    }
+
+private:
+    // Buttons in dialog boxes press themselves on Enter already.
+    static bool pressButton(QWidget* widget) {
+        auto* button = qobject_cast<QPushButton*>(widget);
+        if (!button || button->autoDefault() || button->isDefault() || !button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+    // In a group of choices the arrows walk the choices in their order and
+    // check each one they reach, whether or not one was checked before.
+    static bool checkNeighbour(QWidget* widget, bool forward) {
+        auto* radio = qobject_cast<QRadioButton*>(widget);
+        if (!radio || !radio->group() || !radio->group()->exclusive()) return false;
+        QAbstractButton* next = NextInGroup(radio->group(), radio, forward);
+        if (!next) return false;
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        next->click();
+        return true;
+    }
+    // Windows with their own F1 have taken the key before it gets here; a
+    // modal box keeps it, as the help window would sit blocked behind it.
+    bool help() {
+        if (!openHelp || QApplication::activeModalWidget()) return false;
+        openHelp();
+        return true;
+    }
+};
+
+}  // namespace
+
+void InstallKeyboardPlay(QObject* owner, std::function<void()> openHelp) {
+    auto* keys = new KeyboardPlay();
+    keys->setParent(owner);
+    keys->openHelp = std::move(openHelp);
+    qApp->installEventFilter(keys);
+}
+
+void CloseOnEscape(QWidget* window, QAbstractButton* closeButton) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QPointer<QAbstractButton> button(closeButton);
+    QObject::connect(escape, &QShortcut::activated, window, [button] {
+        if (button && button->isVisible() && button->isEnabled()) button->click();
+    });
+}
+
+}  // namespace zorikan::ui

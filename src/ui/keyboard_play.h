@@ -1,0 +1,26 @@
+#pragma once
+// Keys that work the same in every window of the game, so that a whole game
+// can be played without a mouse:
+// - Enter (and Return) presses the focused push button, as Space does;
+// - the arrow keys in a group of radio buttons check the button they move to,
+//   also when none was checked yet;
+// - F1 opens the help wherever no window has its own use for the key.
+// Side windows close with Esc through `CloseOnEscape`.
+
+#include <functional>
+
+class QAbstractButton;
+class QObject;
+class QWidget;
+
+namespace zorikan::ui {
+
+// Installs the keys for as long as `owner` lives; `openHelp` opens the help
+// at its index.
+void InstallKeyboardPlay(QObject* owner, std::function<void()> openHelp);
+
+// Esc in `window` presses `closeButton`, the window's own way to close, and
+// does nothing while that button is disabled or hidden.
+void CloseOnEscape(QWidget* window, QAbstractButton* closeButton);
+
+}  // namespace zorikan::ui

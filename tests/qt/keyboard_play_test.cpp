@@ -1,0 +1,386 @@
+// A game played with the keyboard alone, through the real windows: every
+// action of the player is a key, and every box is answered with a key.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/game_session.h"
+#include "core/battle_items.h"
+#include "core/data_file.h"
+#include "core/game_corner.h"
+#include "core/new_game.h"
+#include "core/roster.h"
+#include "data_folder.h"
+#include "modal_helper.h"
+#include "screens/battle_arena.h"
+#include "screens/tform1.h"
+#include "screens/tform4.h"
+#include "screens/tform5.h"
+#include "screens/tform7.h"
+#include "screens/tform8.h"
+#include "screens/tform9.h"
+#include "screens/tforma.h"
+#include "screens/tformb.h"
+#include "ui/help_window.h"
+
+namespace zorikan {
+namespace {
+
+using testing::ModalAnswerer;
+using testing::WaitFor;
+
+// Answers every message box while it is on: Y where it asks, else Enter.
+class KeyAnswers : public QObject {
+public:
+    KeyAnswers() {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box == last_) return;
+            last_ = box;
+            texts.push_back(box->text());
+            QTest::keyClick(box, box->button(QMessageBox::Yes) ? Qt::Key_Y : Qt::Key_Return);
+        });
+        timer_.start();
+    }
+    QStringList texts;
+
+private:
+    QTimer timer_;
+    QPointer<QMessageBox> last_;
+};
+
+class KeyboardPlay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
+        session.random().reseed(2024);
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    // The widget a key goes to: the focused one, else the active window.
+    QWidget* keyTarget() {
+        // A desktop hands the activation back to a closed box's parent, the
+        // main window; the headless platform leaves no window active.
+        if (!QApplication::activeWindow() && !QApplication::activePopupWidget() &&
+            session.mainWindow()->isVisible()) {
+            session.mainWindow()->activateWindow();
+            active(session.mainWindow());
+        }
+        if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+        if (QWidget* focus = QApplication::focusWidget()) return focus;
+        return QApplication::activeWindow();
+    }
+    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* target = keyTarget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, static_cast<Qt::Key>(k), mods);
+    }
+    // Queues `count` boxes, each answered with Y when it asks, else Enter.
+    void answerWithKeys(int count) {
+        for (int i = 0; i < count; ++i)
+            answers.then([this](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_NE(box, nullptr) << modal->metaObject()->className();
+                texts.push_back(box->text());
+                QTest::keyClick(box, box->button(QMessageBox::Yes) ? Qt::Key_Y : Qt::Key_Return);
+            });
+    }
+    // Types `text` where the dialog has its keyboard, then Enter.
+    void typeAndEnter(QWidget* dialog, const QString& text) {
+        ASSERT_TRUE(active(dialog));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus && focus->window() == dialog);
+        QTest::keyClicks(focus, text);
+        QTest::keyClick(focus, Qt::Key_Return);
+    }
+    bool boxesDone() {
+        return WaitFor([&] { return answers.done(); });
+    }
+    // Opens the main window's menus with Alt and the menu's letter, then
+    // walks down to each item of `path` and opens or triggers it.
+    void chooseMenu(QChar letter, const QStringList& path) {
+        keyTarget();
+        ASSERT_EQ(QApplication::activeWindow(), session.mainWindow());
+        key(letter.unicode(), Qt::AltModifier);
+        for (const QString& item : path) {
+            ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (int i = 0;
+                 i < 40 && (!menu->activeAction() || menu->activeAction()->objectName() != item);
+                 ++i)
+                QTest::keyClick(menu, Qt::Key_Down);
+            ASSERT_EQ(menu->activeAction()->objectName(), item);
+            QTest::keyClick(menu, menu->activeAction()->menu() ? Qt::Key_Right : Qt::Key_Return);
+        }
+    }
+    bool active(QWidget* window) {
+        return WaitFor([window] { return QApplication::activeWindow() == window; });
+    }
+    // F6 to the statistics window, Enter on the first creature, the boxes
+    // answered, and F6 back to the battle.
+    void chooseFighter(int boxes) {
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.statistics()));
+        EXPECT_EQ(QApplication::focusWidget(), session.statistics()->rosterList());
+        answerWithKeys(boxes);
+        key(Qt::Key_Return);
+        ASSERT_TRUE(boxesDone()) << texts.join(" | ").toStdString();
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.mainWindow()));
+    }
+    // Down checks the second attack; Tab reaches "Go!", Enter presses it
+    // until the battle is over and "End Fight" has the focus.
+    void fightToTheEnd() {
+        BattleArena* arena = session.mainWindow()->arena();
+        ASSERT_TRUE(arena->goButton()->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), arena->attackItem(0));
+        key(Qt::Key_Down);
+        EXPECT_TRUE(arena->attackItem(1)->isChecked());
+        EXPECT_EQ(session.game().screens.main.arena.selectedAttack, 1);
+        key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), arena->goButton());
+        for (int turn = 0; turn < 200 && arena->goButton()->isVisible(); ++turn) {
+            ASSERT_EQ(QApplication::focusWidget(), arena->goButton());
+            key(Qt::Key_Return);
+        }
+        ASSERT_TRUE(arena->endButton()->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), arena->endButton());
+    }
+
+    GameSession session{{}, testing::DataFolder()};
+    ModalAnswerer answers;
+    QStringList texts;
+    QTemporaryDir folder;
+};
+
+TEST_F(KeyboardPlay, AGameIsPlayedWithKeysAlone) {
+    Game& game = session.game();
+    session.title()->show();
+    ASSERT_TRUE(active(session.title()));
+    // Enter on the focused "Start a new game!", the file typed, the name typed.
+    const QString file = folder.filePath("keys.zgs");
+    answers.then([&](QWidget* dialog) { typeAndEnter(dialog, file); });
+    answers.then([&](QWidget* dialog) { typeAndEnter(dialog, "Keys"); });
+    ASSERT_EQ(QApplication::focusWidget(), session.title()->findChild<QPushButton*>("NewButton"));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(boxesDone());
+    EXPECT_EQ(game.state.PlayerName, "Keys");
+
+    // The starter: arrows and Enter in the list.
+    ASSERT_TRUE(active(session.mainWindow()));
+    QListWidget* starters = session.mainWindow()->starterList();
+    ASSERT_EQ(QApplication::focusWidget(), starters);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_EQ(game.state.RosterSpecies[1], 4);
+    // Many battles later, in short: a seasoned fighter.
+    game.state.RosterLevel[1] = 40;
+    game.state.RosterExp[1] = 64'000;
+
+    // A wild battle, won.
+    answerWithKeys(1);
+    chooseMenu('A', {"FightWild1", "FindZRKN1"});
+    ASSERT_TRUE(boxesDone());
+    chooseFighter(2);
+    fightToTheEnd();
+    key(Qt::Key_Return);
+    EXPECT_FALSE(session.mainWindow()->arena()->isVisible());
+    EXPECT_EQ(game.state.Wins, 1u);
+
+    // The Mart: the arrows check Potions, Tab to the quantity, three typed,
+    // Tab to "Buy" and Enter. Money saved up meanwhile, in short.
+    game.state.Money = 100'000;
+    TForm9* mart = session.mart();
+    chooseMenu('A', {"Buy1"});
+    ASSERT_TRUE(active(mart));
+    for (int i = 0; i < 3; ++i) key(Qt::Key_Down);
+    EXPECT_EQ(game.screens.mart.selectedItem, 3);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), mart->findChild<QSpinBox*>("SpinEdit1"));
+    QTest::keyClicks(QApplication::focusWidget(), "3");
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), mart->findChild<QPushButton*>("Button1"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(game.state.Potions, 3u);
+    EXPECT_EQ(game.state.Money, 94'000u);
+    EXPECT_FALSE(mart->isVisible());
+    // Ultra Balls for the catch to come.
+    chooseMenu('A', {"Buy1"});
+    ASSERT_TRUE(active(mart));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Return);
+    EXPECT_EQ(game.state.UltraBalls, 5u);
+
+    // A trainer battle, with a potion drunk once the fighter is hurt.
+    {
+        KeyAnswers boxes;
+        chooseMenu('A', {"FightTrainer1", "Trainers1", "Beginner1", "Tavrin1"});
+        chooseFighter(0);
+        BattleArena* arena = session.mainWindow()->arena();
+        key(Qt::Key_Down);
+        key(Qt::Key_Tab);
+        const int full = game.state.RosterLevel[1] * 10;
+        while (arena->goButton()->isVisible() && game.battle.OwnHP == full) key(Qt::Key_Return);
+        ASSERT_TRUE(arena->goButton()->isVisible()) << "won before a single scratch";
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.statistics()));
+        // The balls are closed in a trainer battle: the potions come first.
+        ASSERT_EQ(QApplication::focusWidget(), session.statistics()->itemButton(PotionButton));
+        key(Qt::Key_Return);
+        EXPECT_EQ(game.state.Potions, 2u);
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.mainWindow()));
+        for (int turn = 0; turn < 300 && !arena->endButton()->isVisible(); ++turn)
+            key(Qt::Key_Return);
+        ASSERT_TRUE(arena->endButton()->isVisible());
+        key(Qt::Key_Return);
+        EXPECT_FALSE(arena->isVisible());
+        EXPECT_EQ(game.state.Wins, 2u) << boxes.texts.join(" | ").toStdString();
+    }
+
+    // A wild battle ends in a catch: F6, Tab past the ZORIBalls to the
+    // Ultra Balls, Enter until one holds.
+    {
+        KeyAnswers boxes;
+        chooseMenu('A', {"FightWild1", "FindZRKN1"});
+        chooseFighter(0);
+        BattleArena* arena = session.mainWindow()->arena();
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.statistics()));
+        EXPECT_EQ(QApplication::focusWidget(), session.statistics()->itemButton(ZoriBallButton));
+        key(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), session.statistics()->itemButton(UltraBallButton));
+        while (game.state.UltraBalls > 0 && !arena->endButton()->isVisible()) key(Qt::Key_Return);
+        ASSERT_TRUE(arena->endButton()->isVisible());
+        EXPECT_TRUE(session.battleLog()->lines().join('\n').contains("You caught"));
+        EXPECT_EQ(game.screens.statistics.rosterCount(), 2);
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.mainWindow()));
+        EXPECT_EQ(QApplication::focusWidget(), arena->endButton());
+        key(Qt::Key_Return);
+        EXPECT_FALSE(arena->isVisible());
+    }
+
+    // Esc closes the ZORIDEX and the type comparisons; F1 opens the help.
+    chooseMenu('A', {"ViewDEX1"});
+    ASSERT_TRUE(active(session.zoridex()));
+    key(Qt::Key_F1);
+    ASSERT_TRUE(WaitFor([&] { return session.help()->isVisible(); }));
+    session.help()->hide();
+    session.zoridex()->activateWindow();
+    ASSERT_TRUE(active(session.zoridex()));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(session.zoridex()->isVisible());
+    chooseMenu('A', {"TypeComparisons1"});
+    ASSERT_TRUE(active(session.typeComparisons()));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(session.typeComparisons()->isVisible());
+
+    // Evolution: the mode from the menu, the creature from the statistics.
+    {
+        KeyAnswers boxes;
+        const int before = game.state.RosterSpecies[1];
+        ASSERT_GT(game.data.EvolutionLevel[before], 0);
+        ASSERT_GE(game.state.RosterLevel[1], game.data.EvolutionLevel[before]);
+        chooseMenu('A', {"Evolve1"});
+        chooseFighter(0);
+        EXPECT_EQ(game.state.RosterSpecies[1], game.data.EvolvesInto[before])
+            << boxes.texts.join(" | ").toStdString();
+    }
+
+    // The game is saved as the main window closes: File, Quit.
+    chooseMenu('F', {"Quit1"});
+    ASSERT_TRUE(WaitFor([&] { return !session.mainWindow()->isVisible(); }));
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Keys"));
+}
+
+TEST_F(KeyboardPlay, SideWindowsCloseWithEscAndEveryWindowHasTheHelp) {
+    Game& game = session.game();
+    session.title()->show();
+    ASSERT_TRUE(active(session.title()));
+    key(Qt::Key_F1);
+    ASSERT_TRUE(WaitFor([&] { return session.help()->isVisible(); }));
+    session.help()->hide();
+    session.title()->hide();
+
+    BeginNewGame(game, folder.filePath("side.zgs").toStdString());
+    TakePlayerName(game, "Side");
+    game.setVisible(Window::Main, true);
+    ShowStarterChoice(game);
+    ChooseStarter(game, 0);
+    game.state.Money = 5'000;
+    session.refresh();
+    session.mainWindow()->activateWindow();
+    ASSERT_TRUE(active(session.mainWindow()));
+
+    // The statistics window keeps Esc to itself and stays; F1 there opens the help.
+    key(Qt::Key_F6);
+    ASSERT_TRUE(active(session.statistics()));
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(session.statistics()->isVisible());
+    key(Qt::Key_F1);
+    ASSERT_TRUE(WaitFor([&] { return session.help()->isVisible(); }));
+    session.help()->hide();
+    session.statistics()->activateWindow();
+    ASSERT_TRUE(active(session.statistics()));
+    key(Qt::Key_F6);
+    ASSERT_TRUE(active(session.mainWindow()));
+
+    chooseMenu('A', {"Buy1"});
+    ASSERT_TRUE(active(session.mart()));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(session.mart()->isVisible());
+    EXPECT_EQ(game.state.Money, 5'000u);
+
+    // The Game Corner: a bet typed, the arrows choose, Enter draws; Esc
+    // waits while the numbers flicker and closes the window afterwards.
+    TFormB* corner = session.gameCorner();
+    chooseMenu('A', {"GameCorner1"});
+    ASSERT_TRUE(active(corner));
+    ASSERT_EQ(QApplication::focusWidget(), corner->findChild<QWidget*>("SpinEdit1"));
+    QTest::keyClicks(QApplication::focusWidget(), "100");
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), corner->prizeEntry(0));
+    key(Qt::Key_Down);
+    EXPECT_EQ(game.screens.gameCorner.prizeKind, 1);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), corner->numberEntry(0));
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    EXPECT_EQ(game.screens.gameCorner.pickedNumber, 2);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), corner->findChild<QPushButton*>("Button1"));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(DrawInProgress(game));
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(corner->isVisible());
+    ASSERT_TRUE(WaitFor([&] { return !DrawInProgress(game); }, 10'000));
+    EXPECT_EQ(QApplication::focusWidget(), corner->findChild<QPushButton*>("Button1"));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(corner->isVisible());
+}
+
+}  // namespace
+}  // namespace zorikan
