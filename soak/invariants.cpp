@@ -125,18 +125,6 @@ std::optional<std::string> CheckBattle(const Game& game) {
     return std::nullopt;
 }
 
-// An item the player can click: it and every menu above it are enabled.
-bool Reachable(const MenuModel& menus, std::string_view item) {
-    for (std::string_view name = item; !name.empty();) {
-        if (!menus.isEnabled(name)) return false;
-        std::string_view parent;
-        for (const MenuEntry& entry : MainMenuLayout())
-            if (entry.name == name) parent = entry.parent;
-        name = parent;
-    }
-    return true;
-}
-
 std::optional<std::string> CheckMenus(const Game& game) {
     const MenuModel& menus = game.screens.menus;
     const GameState& s = game.state;
@@ -183,6 +171,18 @@ int RosterCount(const GameState& state) {
     int count = 0;
     while (count < kRosterSlots && state.RosterSpecies[count + 1] != 0) ++count;
     return count;
+}
+
+// An item the player can click: it and every menu above it are enabled.
+bool Reachable(const MenuModel& menus, std::string_view item) {
+    for (std::string_view name = item; !name.empty();) {
+        if (!menus.isEnabled(name)) return false;
+        std::string_view parent;
+        for (const MenuEntry& entry : MainMenuLayout())
+            if (entry.name == name) parent = entry.parent;
+        name = parent;
+    }
+    return true;
 }
 
 std::optional<std::string> CheckState(const Game& game) {

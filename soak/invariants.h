@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/game.h"
 
@@ -26,6 +27,9 @@ struct Allowance {
     bool mayHalveMoney = false;
     int usedItem = -1;  // index into Counters::items
 };
+
+// An item the player can click: it and every menu above it are enabled.
+bool Reachable(const MenuModel& menus, std::string_view item);
 
 // The filled slots 1..n, counted up to the first empty one.
 int RosterCount(const GameState& state);

@@ -44,17 +44,6 @@ struct Totals {
               releases = 0, saves = 0;
 };
 
-bool Reachable(const MenuModel& menus, std::string_view item) {
-    for (std::string_view name = item; !name.empty();) {
-        if (!menus.isEnabled(name)) return false;
-        std::string_view parent;
-        for (const MenuEntry& entry : MainMenuLayout())
-            if (entry.name == name) parent = entry.parent;
-        name = parent;
-    }
-    return true;
-}
-
 class SoakGame {
 public:
     SoakGame(const GameData& data, std::uint32_t seed, Totals& totals, std::string saveFile)
