@@ -93,7 +93,7 @@ GameSession::~GameSession() {
 }
 
 void GameSession::start() {
-    loader_->show();
+    loader_->startLoading();
 }
 
 void GameSession::refresh() {

@@ -82,6 +82,10 @@ TForm3::TForm3(GameSession& session)
     Timer1->setSingleShot(true);
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &TForm3::TimerEventLoad);
+}
+
+void TForm3::startLoading() {
+    show();
     Timer1->start();
 }
 

@@ -25,6 +25,11 @@ class TForm3 : public QWidget {
 public:
     explicit TForm3(GameSession& session);
 
+    // Shows the window and arms `Timer1`, whose first tick loads the data
+    // and seeds the game's dice from the clock. Until then the session's
+    // data and dice stay as whoever made the session left them.
+    void startLoading();
+
     const LoaderGauges& gauges() const { return gauges_; }
     bool loadFailed() const { return failed_; }
 

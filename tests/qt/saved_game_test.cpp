@@ -210,6 +210,9 @@ TEST(SavedGame, MusicAndDebugMenus) {
     main->menuAction("StopMusic1")->trigger();
     EXPECT_EQ(session.music().repeat().state(), MusicRepeat::State::NoFile);
 
+    // F2 is a shortcut of the main window, heard once the window is active.
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     QTest::keyClick(main, Qt::Key_F2);
     EXPECT_FALSE(main->menuAction("MakeVisible1")->isEnabled());
     EXPECT_FALSE(main->menuBar()->actions().contains(main->menuAction("Debug1")));

@@ -14,6 +14,7 @@
 #include <QTextBrowser>
 
 #include "app/game_session.h"
+#include "core/random.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/about_box.h"
@@ -54,6 +55,20 @@ TEST(Startup, TheLoaderFillsItsGaugesThenShowsTheTitle) {
     EXPECT_EQ(session.loader()->gauges().totalPosition(), LoaderGauges::kTotalMaximum);
     EXPECT_EQ(session.loader()->gauges().stagePosition(), 64);
     EXPECT_FALSE(session.mainWindow()->isVisible());
+}
+
+TEST(Startup, NothingLoadsOrReseedsTheDiceBeforeTheGameStarts) {
+    // A session made but not started (a window under test, a tool) keeps
+    // the seed it was given while events run: seeded games replay alike.
+    GameSession session({}, DataFolder());
+    session.random().reseed(2024);
+    SeededRandom same(2024);
+    EXPECT_FALSE(WaitFor([] { return false; }, 50));
+    for (int draw = 0; draw < 16; ++draw)
+        ASSERT_EQ(session.random().Random(1000), same.Random(1000)) << "draw " << draw;
+    EXPECT_EQ(session.loader()->gauges().totalPosition(), 0);
+    EXPECT_FALSE(session.loader()->isVisible());
+    EXPECT_FALSE(session.title()->isVisible());
 }
 
 TEST(Startup, ANewGameReachesTheStarterAndTheStatisticsWindow) {
