@@ -34,7 +34,7 @@ AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
     std::string failed = game.screens.main.saveFileName;
     for (;;) {
         if (!game.port.question(SaveElsewhereText(failed)))
-            return game.port.question(kQuitWithoutSavingText) ? AfterClose::Close
+            return game.port.riskyQuestion(kQuitWithoutSavingText) ? AfterClose::Close
                                                               : AfterClose::StayOpen;
         const std::string other = ChooseSaveFile(game, dialog, failed);
         if (other.empty()) return AfterClose::StayOpen;

@@ -31,6 +31,10 @@ public:
     virtual void error(const std::string& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool question(const std::string& text) = 0;
+    // A Yes/No question whose Yes throws the player's progress away: a
+    // hurried Enter or Esc answers No. A port without a default answer asks
+    // it as any other question.
+    virtual bool riskyQuestion(const std::string& text) { return question(text); }
     // A rule shows or hides a window at once. Showing the battle log clears it.
     virtual void setWindowVisible(Window window, bool visible) = 0;
 };

@@ -24,10 +24,12 @@ void QtPlayerPort::logLine(const std::string& line) {
     if (appendLog) appendLog(fromUtf8(line));
 }
 
-int QtPlayerPort::box(int icon, const std::string& text, int buttons) {
+int QtPlayerPort::box(int icon, const std::string& text, int buttons, int defaultButton) {
     QMessageBox box(static_cast<QMessageBox::Icon>(icon), kBoxCaption, fromUtf8(text),
                     static_cast<QMessageBox::StandardButtons>(buttons), parentForBox());
     box.setTextFormat(Qt::PlainText);
+    if (defaultButton)
+        box.setDefaultButton(static_cast<QMessageBox::StandardButton>(defaultButton));
     return box.exec();
 }
 
@@ -45,6 +47,11 @@ void QtPlayerPort::error(const std::string& text) {
 
 bool QtPlayerPort::question(const std::string& text) {
     return box(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtPlayerPort::riskyQuestion(const std::string& text) {
+    return box(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void QtPlayerPort::setWindowVisible(Window which, bool visible) {

@@ -28,13 +28,15 @@ public:
     void warning(const std::string& text) override;
     void error(const std::string& text) override;
     bool question(const std::string& text) override;
+    bool riskyQuestion(const std::string& text) override;
     void setWindowVisible(Window which, bool visible) override;
 
 private:
     QWidget* parentForBox();
     // A box whose text, names of the player and the data included, shows as
     // written, never as markup.
-    int box(int icon, const std::string& text, int buttons);
+    // `defaultButton` 0 leaves the choice to Qt (the first accepting button).
+    int box(int icon, const std::string& text, int buttons, int defaultButton = 0);
 };
 
 }  // namespace zorikan::ui
