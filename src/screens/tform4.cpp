@@ -163,7 +163,8 @@ void TForm4::buildIdleHint() {
            "ZORIKAN Simulator</p>"
            "<p style='font-size: 12px; color: #555;'>Choose a battle or "
            "the ZORIDEX from the <b>Actions</b> menu.<br>Double-click a creature "
-           "in the Statistics window to see how it is doing.</p>"));
+           "in the Statistics window<br>to see how it is doing.<br><br>"
+           "F6: to the Statistics window and back &nbsp;&middot;&nbsp; F1: help</p>"));
     idleHint_->hide();
 }
 
