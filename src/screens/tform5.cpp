@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/game_session.h"
@@ -143,14 +144,16 @@ void TForm5::buildKeys() {
     auto* back = new QAction(tr("Main Window"), this);
     back->setObjectName("MainWindow1");
     back->setShortcut(QKeySequence(Qt::Key_F6));
-    connect(back, &QAction::triggered, this, [this] {
-        QWidget* main = session_.mainWindow();
-        if (!main->isVisible()) return;
-        main->raise();
-        main->activateWindow();
-    });
+    connect(back, &QAction::triggered, this, &TForm5::giveKeyboardToMainWindow);
     addAction(back);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TForm5::giveKeyboardToMainWindow() {
+    QWidget* main = session_.mainWindow();
+    if (!main->isVisible()) return;
+    main->raise();
+    main->activateWindow();
 }
 
 void TForm5::takeKeyboard() {
@@ -173,7 +176,15 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
             ListView1->currentIndex().isValid()) {
+            const Game& game = session_.game();
+            const bool choosingFighter = game.screens.statistics.rosterListEnabled &&
+                                         (game.battle.InWildBattle || game.battle.InTrainerBattle);
             ListView1Click(ListView1->currentIndex().row());
+            // The list locks once a fighter is out: the keyboard goes back to
+            // the battle, where the attacks wait, once the question's box has
+            // handed the activation back to this window.
+            if (choosingFighter && !game.screens.statistics.rosterListEnabled)
+                QTimer::singleShot(0, this, &TForm5::giveKeyboardToMainWindow);
             return true;
         }
     }

@@ -57,6 +57,8 @@ private:
     QLabel* itemCaption(int index) const;
     void FormClick();
     void buildKeys();
+    // F6, and Enter on a creature that became the fighter: back to the battle.
+    void giveKeyboardToMainWindow();
 
     GameSession& session_;
     QLabel* PlayerNameLbl;

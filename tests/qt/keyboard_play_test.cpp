@@ -133,15 +133,19 @@ protected:
         return WaitFor([window] { return QApplication::activeWindow() == window; });
     }
     // F6 to the statistics window, Enter on the first creature, the boxes
-    // answered, and F6 back to the battle.
-    void chooseFighter(int boxes) {
+    // answered.
+    void pickCreature(int boxes) {
         key(Qt::Key_F6);
         ASSERT_TRUE(active(session.statistics()));
         EXPECT_EQ(QApplication::focusWidget(), session.statistics()->rosterList());
         answerWithKeys(boxes);
         key(Qt::Key_Return);
         ASSERT_TRUE(boxesDone()) << texts.join(" | ").toStdString();
-        key(Qt::Key_F6);
+    }
+    // A creature picked in battle: once it is out, the keyboard is back in
+    // the battle by itself.
+    void chooseFighter(int boxes) {
+        pickCreature(boxes);
         ASSERT_TRUE(active(session.mainWindow()));
     }
     // Down checks the second attack; Tab reaches "Go!", Enter presses it
@@ -303,9 +307,12 @@ TEST_F(KeyboardPlay, AGameIsPlayedWithKeysAlone) {
         ASSERT_GT(game.data.EvolutionLevel[before], 0);
         ASSERT_GE(game.state.RosterLevel[1], game.data.EvolutionLevel[before]);
         chooseMenu('A', {"Evolve1"});
-        chooseFighter(0);
+        pickCreature(0);
         EXPECT_EQ(game.state.RosterSpecies[1], game.data.EvolvesInto[before])
             << boxes.texts.join(" | ").toStdString();
+        // Outside battle the keyboard stays with the roster until F6.
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.mainWindow()));
     }
 
     // The game is saved as the main window closes: File, Quit.
