@@ -103,7 +103,8 @@ private:
         const int creatures = setup == 3 ? kRosterSlots - pick(4) : 1 + pick(40);
         for (int slot = 1; slot <= creatures; ++slot) {
             const int species = 1 + pick(kSpeciesCount);
-            const int level = setup == 2 && chance(50) ? kMaxLevel : 1 + pick(kMaxLevel);
+            // Levels the game itself gives: wild creatures and prizes start at 2.
+            const int level = setup == 2 && chance(50) ? kMaxLevel : 2 + pick(kMaxLevel - 1);
             const auto next = level == kMaxLevel ? kMaxExperience + 1 : LevelThreshold(level + 1);
             s.RosterSpecies[slot] = species;
             s.RosterLevel[slot] = static_cast<std::uint8_t>(level);
