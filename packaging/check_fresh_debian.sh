@@ -79,12 +79,16 @@ security=$(uri_for "$suite-security")
 
 root=$(realpath "$(mktemp -d "$work_parent/zorikan-fresh-debian.XXXXXX")")
 mounted=()
+step="preparing the system"
+# The folder becomes the system's /, which every user must be able to enter
+# (apt downloads as its own user, for one).
+chmod 755 "$root"
 
 # Runs even when a step fails: stop what still runs inside the system, undo
 # the mounts (the newest first), and remove the folder only once nothing of
 # this machine is mounted inside it any more.
 cleanup() {
-  local status=$? pid i
+  local status=$? pid i reason
   trap - EXIT INT TERM
   for pid in /proc/[0-9]*; do
     if [ "$(readlink "$pid/root" 2>/dev/null)" = "$root" ]; then
@@ -94,6 +98,8 @@ cleanup() {
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
     umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" || true
   done
+  # The check's own reason, when it gave one, says best what failed.
+  reason=$(grep '^FAILED: ' "$root/check.log" 2>/dev/null | tail -n 1 | sed 's/^FAILED: //' || true)
   if grep -q " $root/" /proc/mounts; then
     echo "Left $root in place: something is still mounted inside it." >&2
   else
@@ -102,7 +108,7 @@ cleanup() {
   if [ "$status" = 0 ]; then
     echo "SUCCESS: on a fresh Debian 12 the package installed with only its declared dependencies and the game showed its title window."
   else
-    echo "FAILED: the check on a fresh Debian 12 failed (see the messages above)." >&2
+    echo "FAILED on a fresh Debian 12 while $step${reason:+: $reason}" >&2
   fi
   exit "$status"
 }
@@ -110,6 +116,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 started=$(date +%s)
+step="bootstrapping Debian $suite"
 echo "== Bootstrapping a minimal Debian $suite into $root =="
 debootstrap --variant=minbase "$suite" "$root" "$mirror"
 
@@ -122,6 +129,7 @@ debootstrap --variant=minbase "$suite" "$root" "$mirror"
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod +x "$root/usr/sbin/policy-rc.d"
 
+step="mounting /proc, /sys, /dev and /tmp inside the system"
 mount_in() {
   mount "$@"
   mounted+=("${*: -1}")
@@ -143,8 +151,10 @@ in_root() {
   env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
     LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive chroot "$root" "$@"
 }
+step="updating the package lists"
 echo "== Updating the package lists =="
 in_root apt-get update -qq
+step="installing and checking the package"
 echo "== Installing and checking $(basename "$deb") =="
-in_root /root/check/check_installed.sh "/root/check/$(basename "$deb")"
+in_root /root/check/check_installed.sh "/root/check/$(basename "$deb")" 2>&1 | tee "$root/check.log"
 echo "The check took $(($(date +%s) - started)) seconds after the package was built."

@@ -114,7 +114,6 @@ xvfb-run -a bash -c "
     fi
     sleep 0.1
   done
-  echo 'The installed game did not show its title window within 10 seconds.' >&2
   kill \$game 2>/dev/null
   exit 1
-"
+" || fail "the installed game did not show its title window within 10 seconds"
