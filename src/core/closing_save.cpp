@@ -35,7 +35,7 @@ AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
     for (;;) {
         if (!game.port.question(SaveElsewhereText(failed)))
             return game.port.riskyQuestion(kQuitWithoutSavingText) ? AfterClose::Close
-                                                              : AfterClose::StayOpen;
+                                                                   : AfterClose::StayOpen;
         const std::string other = ChooseSaveFile(game, dialog, failed);
         if (other.empty()) return AfterClose::StayOpen;
         if (auto error = WriteSaveGameFile(game.state, other)) {

@@ -11,6 +11,7 @@
 #include "core/turn.h"
 #include "ui/creature_images.h"
 #include "ui/gauge.h"
+#include "ui/keyboard_play.h"
 
 namespace zorikan {
 
@@ -100,9 +101,7 @@ BattleArena::BattleArena(GameSession& session, QWidget* parent)
     connect(EndButton, &QPushButton::clicked, this, &BattleArena::EndButtonClick);
 
     // Tab runs through the attacks, then "Go!", then "End Fight".
-    for (int i = 1; i < 5; ++i) QWidget::setTabOrder(attackItems_[i - 1], attackItems_[i]);
-    QWidget::setTabOrder(attackItems_[4], Button1);
-    QWidget::setTabOrder(Button1, EndButton);
+    ui::ChainTabOrder(ui::TabStops(attackItems_) << Button1 << EndButton);
 
     for (QWidget* hidden :
          std::initializer_list<QWidget*>{Gauge1, Label8, RadioGroup1, Button1, EndButton, Label2})

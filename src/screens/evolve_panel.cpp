@@ -9,6 +9,7 @@
 
 #include "app/game_session.h"
 #include "core/evolution.h"
+#include "ui/keyboard_play.h"
 
 namespace zorikan {
 
@@ -58,9 +59,7 @@ void EvolvePanel::fillEntries(const std::vector<std::string>& entries) {
         entries_->addButton(button, static_cast<int>(i));
     }
     // Tab runs through the choices, then "Evolve".
-    const QList<QAbstractButton*> choices = entries_->buttons();
-    for (qsizetype i = 1; i < choices.size(); ++i) QWidget::setTabOrder(choices[i - 1], choices[i]);
-    if (!choices.isEmpty()) QWidget::setTabOrder(choices.last(), EvolveButton);
+    ui::ChainTabOrder(ui::TabStops(entries_->buttons()) << EvolveButton);
     // The group stands in the middle of the window with its button below.
     const int height = 28 + static_cast<int>(entries.size()) * kEntryHeight;
     const int top = std::max(8, (this->height() - height - 33) / 2);

@@ -16,6 +16,7 @@
 #include "core/battle_items.h"
 #include "core/roster.h"
 #include "screens/tform4.h"
+#include "ui/keyboard_play.h"
 #include "ui/roster_list_model.h"
 
 namespace zorikan {
@@ -138,8 +139,7 @@ TForm5::TForm5(GameSession& session)
 
 void TForm5::buildKeys() {
     // The roster comes first, then the items in their order.
-    QWidget::setTabOrder(ListView1, itemButtons_[0]);
-    for (int i = 1; i < 6; ++i) QWidget::setTabOrder(itemButtons_[i - 1], itemButtons_[i]);
+    ui::ChainTabOrder(QList<QWidget*>{ListView1} + ui::TabStops(itemButtons_));
     // The way back to the main window, shown in the window's context menu.
     auto* back = new QAction(tr("Main Window"), this);
     back->setObjectName("MainWindow1");

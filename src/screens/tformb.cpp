@@ -150,12 +150,9 @@ TFormB::TFormB(GameSession& session)
     connect(Button2, &QPushButton::clicked, this, &TFormB::Button2Click);
     // Tab runs from the bet through the choices to "Draw number!" and
     // "Close"; the lucky number only shows the draw and comes last.
-    QList<QWidget*> chain{SpinEdit1};
-    chain.append(QList<QWidget*>(prizeKinds_.begin(), prizeKinds_.end()));
-    chain.append(QList<QWidget*>(picks_.begin(), picks_.end()));
-    chain << Button1 << Button2;
-    chain.append(QList<QWidget*>(lucky_.begin(), lucky_.end()));
-    for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+    ui::ChainTabOrder(QList<QWidget*>{SpinEdit1} + ui::TabStops(prizeKinds_) +
+                      ui::TabStops(picks_) + QList<QWidget*>{Button1, Button2} +
+                      ui::TabStops(lucky_));
     // Esc leaves like "Close", which a draw on show disables.
     ui::CloseOnEscape(this, Button2);
 

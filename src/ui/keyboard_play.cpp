@@ -97,6 +97,10 @@ void InstallKeyboardPlay(QObject* owner, std::function<void()> openHelp) {
     qApp->installEventFilter(keys);
 }
 
+void ChainTabOrder(const QList<QWidget*>& chain) {
+    for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
 void CloseOnEscape(QWidget* window, QAbstractButton* closeButton) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     QPointer<QAbstractButton> button(closeButton);

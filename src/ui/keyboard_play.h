@@ -7,6 +7,7 @@
 // - F1 opens the help wherever no window has its own use for the key.
 // Side windows close with Esc through `CloseOnEscape`.
 
+#include <QList>
 #include <functional>
 
 class QAbstractButton;
@@ -18,6 +19,16 @@ namespace zorikan::ui {
 // Installs the keys for as long as `owner` lives; `openHelp` opens the help
 // at its index.
 void InstallKeyboardPlay(QObject* owner, std::function<void()> openHelp);
+
+// Tab visits the widgets of `chain` in their order, Shift+Tab the other way.
+void ChainTabOrder(const QList<QWidget*>& chain);
+
+// The widgets of `range` (an array or list of widget pointers), to be joined
+// into a tab chain.
+template <typename Range>
+QList<QWidget*> TabStops(const Range& range) {
+    return QList<QWidget*>(range.begin(), range.end());
+}
 
 // Esc in `window` presses `closeButton`, the window's own way to close, and
 // does nothing while that button is disabled or hidden.
