@@ -108,6 +108,15 @@ protected:
         QTest::keyClicks(focus, text);
         QTest::keyClick(focus, Qt::Key_Return);
     }
+    // F1 in `window` opens the help; the help is put away and `window` has
+    // the keyboard again.
+    void helpFrom(QWidget* window) {
+        key(Qt::Key_F1);
+        ASSERT_TRUE(WaitFor([&] { return session.help()->isVisible(); }));
+        session.help()->hide();
+        window->activateWindow();
+        ASSERT_TRUE(active(window));
+    }
     bool boxesDone() {
         return WaitFor([&] { return answers.done(); });
     }
@@ -288,11 +297,7 @@ TEST_F(KeyboardPlay, AGameIsPlayedWithKeysAlone) {
     // Esc closes the ZORIDEX and the type comparisons; F1 opens the help.
     chooseMenu('A', {"ViewDEX1"});
     ASSERT_TRUE(active(session.zoridex()));
-    key(Qt::Key_F1);
-    ASSERT_TRUE(WaitFor([&] { return session.help()->isVisible(); }));
-    session.help()->hide();
-    session.zoridex()->activateWindow();
-    ASSERT_TRUE(active(session.zoridex()));
+    helpFrom(session.zoridex());
     key(Qt::Key_Escape);
     EXPECT_FALSE(session.zoridex()->isVisible());
     chooseMenu('A', {"TypeComparisons1"});
@@ -347,11 +352,7 @@ TEST_F(KeyboardPlay, SideWindowsCloseWithEscAndEveryWindowHasTheHelp) {
     ASSERT_TRUE(active(session.statistics()));
     key(Qt::Key_Escape);
     EXPECT_TRUE(session.statistics()->isVisible());
-    key(Qt::Key_F1);
-    ASSERT_TRUE(WaitFor([&] { return session.help()->isVisible(); }));
-    session.help()->hide();
-    session.statistics()->activateWindow();
-    ASSERT_TRUE(active(session.statistics()));
+    helpFrom(session.statistics());
     key(Qt::Key_F6);
     ASSERT_TRUE(active(session.mainWindow()));
 
