@@ -73,7 +73,7 @@ package: deps
 	@cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 	       -DZORIKAN_BUILD_BENCH=OFF -DZORIKAN_BUILD_TESTS=OFF \
 	       -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON > /dev/null
-	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target zorikan zorigame_data
+	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target zorikan zorigame_data zorikan_music
 	@cd $(PACKAGE_DIR) && cpack -G DEB
 	@ls $(PACKAGE_DIR)/*.deb
 
