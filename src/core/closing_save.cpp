@@ -1,6 +1,7 @@
 #include "core/closing_save.h"
 
 #include "core/atomic_file.h"
+#include "core/game_corner.h"
 #include "core/new_game.h"
 #include "core/save_game.h"
 #include "core/save_load.h"
@@ -63,6 +64,8 @@ std::optional<FileError> SaveOnLeaving(const Game& game) {
     left.battle = game.battle;
     left.tournament = game.tournament;
     left.screens = game.screens;
+    // The close waits for the Game Corner's reveal: the game on show is paid.
+    FinishDraw(left);
     ClosingMainWindow(left);
     return WriteSaveGameFile(left.state, left.screens.main.saveFileName);
 }

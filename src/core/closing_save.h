@@ -30,11 +30,11 @@ enum class AfterClose { Close, StayOpen };
 AfterClose SaveAtClose(Game& game, const SaveDialog& dialog);
 
 // The save when the game is left with no one to answer (a signal, the end of
-// the desktop session): the file is written as the close would write it, a
-// tournament's quit penalty included, while the game in play stays as it is
-// (a session that goes on keeps playing). Nothing is asked or shown; a failed
-// write leaves the old file whole and is returned. Before the starter is
-// chosen there is no game to write.
+// the desktop session): the file is written as the close would write it, the
+// Game Corner's game on show paid and a tournament's quit penalty included, while the game in play
+// stays as it is (a session that goes on keeps playing). Nothing is asked or shown; a failed write
+// leaves the old file whole and is returned. Before the starter is chosen there is no game to
+// write.
 std::optional<FileError> SaveOnLeaving(const Game& game);
 
 // The texts of those boxes.

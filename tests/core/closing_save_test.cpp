@@ -8,6 +8,7 @@
 
 #include <deque>
 
+#include "core/game_corner.h"
 #include "core/save_game.h"
 #include "game_fixture.h"
 #include "temp_folder.h"
@@ -158,6 +159,22 @@ TEST_F(ClosingSaveTest, LeavingUnattendedWritesTheGameAsTheCloseWouldAndAsksNoth
     EXPECT_EQ(game.state.RosterExp[1], 1000u);
     EXPECT_TRUE(game.battle.InTournament);
     EXPECT_TRUE(port.shown.empty()) << "no box, and the penalty's lines stay unseen";
+
+    // A winning Game Corner game on show is paid in the file, as the close
+    // waits for its reveal.
+    game.battle.InTournament = false;
+    game.state.Money = 1000;
+    GameCornerModel& corner = game.screens.gameCorner;
+    corner.bet = 100;
+    corner.prizeKind = 0;
+    corner.pickedNumber = 7;
+    random.draws.assign(static_cast<std::size_t>(kDrawsPerGame), 7);
+    ASSERT_TRUE(StartDraw(game));
+    ASSERT_EQ(SaveOnLeaving(game), std::nullopt);
+    ASSERT_EQ(ReadSaveGameFile(path, written), std::nullopt);
+    EXPECT_EQ(written.Money, 900u + 1000u);
+    EXPECT_EQ(game.state.Money, 900u) << "the game in play still waits for its reveal";
+    EXPECT_TRUE(port.shown.empty());
 
     // A write that fails is returned, shown to no one, and the file stays.
     playWithAnUnwritableFile();
