@@ -16,7 +16,7 @@ public:
     void information(const std::string&) override {}
     void warning(const std::string&) override {}
     void error(const std::string&) override {}
-    bool question(const std::string&) override { return answer_; }
+    bool question(const std::string&, QuestionIcon) override { return answer_; }
     void setWindowVisible(Window, bool) override {}
 
 private:
