@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <memory>
 
-#include "core/game.h"
-#include "core/game_data.h"
-#include "core/random.h"
+#include "core/data/game_data.h"
+#include "core/shared/game.h"
+#include "core/shared/random.h"
 #include "ui/qt_player_port.h"
 
 namespace zorikan {

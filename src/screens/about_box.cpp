@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/game_session.h"
-#include "ui/creature_images.h"
+#include "painter/creature_images.h"
 
 namespace zorikan {
 

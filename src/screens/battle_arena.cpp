@@ -7,9 +7,9 @@
 #include <QRadioButton>
 
 #include "app/game_session.h"
-#include "core/end_battle.h"
-#include "core/turn.h"
-#include "ui/creature_images.h"
+#include "core/battle/turn.h"
+#include "core/progress/end_battle.h"
+#include "painter/creature_images.h"
 #include "ui/gauge.h"
 #include "ui/keyboard_play.h"
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "app/game_session.h"
-#include "core/evolution.h"
+#include "core/collection/evolution.h"
 #include "ui/keyboard_play.h"
 
 namespace zorikan {

@@ -8,9 +8,9 @@
 #include <QScreen>
 
 #include "app/game_session.h"
-#include "core/command_line.h"
-#include "core/new_game.h"
-#include "core/save_load.h"
+#include "core/state/command_line.h"
+#include "core/state/new_game.h"
+#include "core/state/save_load.h"
 #include "screens/about_box.h"
 #include "screens/okright_dlg.h"
 #include "screens/tform4.h"

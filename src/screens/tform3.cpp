@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
+#include "core/data/data_file.h"
 #include "screens/tform1.h"
 #include "ui/gauge.h"
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "core/loader.h"
+#include "core/data/loader.h"
 
 class QLabel;
 class QPushButton;

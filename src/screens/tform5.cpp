@@ -13,8 +13,9 @@
 #include <algorithm>
 
 #include "app/game_session.h"
-#include "core/battle_items.h"
-#include "core/roster.h"
+#include "core/battle/battle_items.h"
+#include "core/battle/fighter_choice.h"
+#include "core/collection/roster.h"
 #include "screens/tform4.h"
 #include "ui/keyboard_play.h"
 #include "ui/roster_list_model.h"

@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "app/game_session.h"
-#include "core/zoridex.h"
-#include "ui/creature_images.h"
+#include "core/collection/zoridex.h"
+#include "painter/creature_images.h"
 #include "ui/keyboard_play.h"
 
 namespace zorikan {

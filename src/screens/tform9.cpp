@@ -13,7 +13,7 @@
 #include <QSpinBox>
 
 #include "app/game_session.h"
-#include "core/mart.h"
+#include "core/collection/mart.h"
 #include "screens/tform4.h"
 #include "ui/keyboard_play.h"
 #include "ui/place_window.h"

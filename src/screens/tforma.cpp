@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 
 #include "app/game_session.h"
-#include "core/zoridex.h"
+#include "core/collection/zoridex.h"
 #include "ui/keyboard_play.h"
 
 namespace zorikan {

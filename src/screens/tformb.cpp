@@ -14,7 +14,7 @@
 #include <QSignalBlocker>
 
 #include "app/game_session.h"
-#include "core/game_corner.h"
+#include "core/collection/game_corner.h"
 #include "screens/tform4.h"
 #include "ui/keyboard_play.h"
 #include "ui/money_spin_box.h"

@@ -7,7 +7,7 @@
 #include <QSpinBox>
 
 #include "app/game_session.h"
-#include "core/wild_search.h"
+#include "core/progress/wild_search.h"
 
 namespace zorikan {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/music.h"
+#include "core/collection/music.h"
 
 class QAudioOutput;
 class QMediaPlayer;

@@ -17,10 +17,10 @@
 #include <QUrl>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
-#include "core/new_game.h"
-#include "core/save_load.h"
-#include "core/split_evolutions.h"
+#include "core/data/data_file.h"
+#include "core/data/split_evolutions.h"
+#include "core/state/new_game.h"
+#include "core/state/save_load.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/evolve_panel.h"

@@ -17,9 +17,9 @@
 #include <limits>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
-#include "core/game_corner.h"
-#include "core/new_game.h"
+#include "core/collection/game_corner.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/tform4.h"

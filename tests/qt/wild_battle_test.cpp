@@ -19,9 +19,9 @@
 #include <tuple>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
-#include "core/new_game.h"
-#include "core/roster.h"
+#include "core/collection/roster.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"

@@ -16,11 +16,11 @@
 #include <QWindow>
 
 #include "app/game_session.h"
-#include "core/battle_start.h"
-#include "core/data_file.h"
-#include "core/new_game.h"
-#include "core/roster.h"
-#include "core/zoridex.h"
+#include "core/battle/battle_start.h"
+#include "core/collection/roster.h"
+#include "core/collection/zoridex.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
