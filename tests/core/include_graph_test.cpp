@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
@@ -114,6 +115,19 @@ TEST(IncludeGraph, TheCoresSubsystemsDependOneWay) {
             FAIL() << "the subsystems include each other: " << cycle;
         }
     }
+}
+
+TEST(IncludeGraph, TheReadmesSourceTreeNamesEveryFolder) {
+    std::ifstream in(fs::path(ZORIKAN_SOURCE_DIR) / "README.md");
+    const std::string readme((std::istreambuf_iterator<char>(in)), {});
+    const fs::path root(ZORIKAN_SOURCE_DIR);
+    for (const char* parent : {"src", "src/core"})
+        for (const auto& entry : fs::directory_iterator(root / parent))
+            if (entry.is_directory() && entry.path().filename() != "core") {
+                const std::string row =
+                    "| `" + fs::relative(entry.path(), root).generic_string() + "/` |";
+                EXPECT_NE(readme.find(row), std::string::npos) << "README lacks " << row;
+            }
 }
 
 }  // namespace
