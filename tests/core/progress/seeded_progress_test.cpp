@@ -4,59 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include "core/battle/fighter_choice.h"
-#include "core/battle/turn.h"
-#include "core/collection/roster.h"
-#include "core/progress/end_battle.h"
 #include "core/progress/opponents.h"
 #include "core/progress/tournament.h"
-#include "scripted_port.h"
-#include "test_data.h"
+#include "pinned_game.h"
 
 namespace zorikan::testing {
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\n";
-    return text;
-}
-
-// Puts the game's own names in place of the {KEY}s of a pinned text.
-std::string Filled(std::string text,
-                   const std::vector<std::pair<std::string, std::string>>& names) {
-    for (const auto& [key, value] : names)
-        for (auto at = text.find(key); at != std::string::npos; at = text.find(key, at))
-            text.replace(at, key.size(), value);
-    return text;
-}
-
-// A game whose starter, `species` at level 5, was just chosen.
-void NewGame(Game& game, int species) {
-    game.screens.main.starterListVisible = true;
-    AddZRKN(game, species, game.speciesName(species), 5);
-    game.screens.main.starterListVisible = false;
-    game.state.MinLevel = 2;
-    game.state.MaxLevel = 100;
-}
-
 TEST(SeededProgress, TheWholeLogOfOneBadgeBattleIsPinned) {
-    ScriptedPort port;
-    SeededRandom random(4711);
-    Game game(RealGameData(), port, random);
-    NewGame(game, 4);
-    game.state.RosterLevel[1] = 45;
-    game.state.RosterExp[1] = 91'125;
+    PinnedGame pinned(4711, 4, 45, 91'125);
+    Game& game = pinned.game;
+    ScriptedPort& port = pinned.port;
     game.state.BadgeCount = 3;
 
     FightOpponent(game, *FindOpponent("Odile1"));
-    port.answers = {true};
-    RosterDoubleClick(game, 0);
-    game.screens.main.arena.selectedAttack = 1;
-    for (int turn = 0; turn < 100 && !game.screens.main.arena.endVisible; ++turn) GoClick(game);
-    ASSERT_TRUE(game.screens.main.arena.endVisible);
-    const std::string log = Joined(port.log);
-    EndBattle(game);
+    const std::string log = pinned.fightToTheEnd(1);
 
     ASSERT_EQ(game.battle.OppSpecies, 45);
     const GameData& data = game.data;
@@ -145,12 +107,9 @@ TEST(SeededProgress, TheWholeLogOfOneBadgeBattleIsPinned) {
 }
 
 TEST(SeededProgress, TheWholeDrawOfOneTournamentIsPinned) {
-    ScriptedPort port;
-    SeededRandom random(1312);
-    Game game(RealGameData(), port, random);
-    NewGame(game, 1);
-    game.state.RosterLevel[1] = 20;
-    game.state.RosterExp[1] = 8000;
+    PinnedGame pinned(1312, 1, 20, 8000);
+    Game& game = pinned.game;
+    ScriptedPort& port = pinned.port;
     game.state.Money = 2500;
 
     EnterTournament(game, 2);
@@ -179,7 +138,7 @@ TEST(SeededProgress, TheWholeDrawOfOneTournamentIsPinned) {
     EXPECT_EQ(game.battle.BattleKind, 21);
     EXPECT_EQ(game.state.Money, 500u);
     // The next draw shows how many draws the redraws used up.
-    EXPECT_EQ(random.Random(1'000'000), 630'475);
+    EXPECT_EQ(pinned.random.Random(1'000'000), 630'475);
 }
 
 }  // namespace
