@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/music.h"
+#include "core/collection/music.h"
 #include "ui/music_backend.h"
 
 namespace zorikan::ui {
