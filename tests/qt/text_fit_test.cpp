@@ -26,6 +26,7 @@
 #include "core/data/data_file.h"
 #include "core/state/new_game.h"
 #include "data_folder.h"
+#include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/about_box.h"
 #include "screens/okright_dlg.h"
@@ -36,8 +37,8 @@
 #include "screens/tform7.h"
 #include "screens/tform8.h"
 #include "screens/tform9.h"
-#include "screens/tformb.h"
 #include "screens/tforma.h"
+#include "screens/tformb.h"
 #include "ui/gauge.h"
 
 namespace zorikan {
@@ -144,19 +145,13 @@ std::string Faults(QWidget* root) {
 }
 
 // A game's windows over the real data, as after a load.
-class WholeTexts : public ::testing::Test {
+class WholeTexts : public testing::GameWindows {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
         session.random().reseed(5);
-        Game& game = session.game();
-        game.state.MinLevel = 2;
-        game.state.MaxLevel = 100;
-        game.screens.main.starterListVisible = true;
-        ChooseStarter(game, 2);
-        game.setVisible(Window::Zoridex, false);
+        startGame(2);
+        session.game().setVisible(Window::Zoridex, false);
         session.refresh();
-        ASSERT_TRUE(testing::WaitFor([&] { return session.statistics()->isVisible(); }));
     }
     // The species whose name is widest in `font`.
     int widestSpecies(const QFont& font) {
@@ -181,8 +176,6 @@ protected:
         session.game().screens.main.arena = rehearsal.screens.main.arena;
         session.refresh();
     }
-
-    GameSession session{{}, testing::DataFolder()};
 };
 
 TEST_F(WholeTexts, TheStatisticsWindowHoldsTheLargestNumbersAndLongestNames) {
@@ -322,7 +315,6 @@ TEST_F(WholeTexts, NamesFromThePlayerAndTheDataShowAsWritten) {
               "<b>Bo</b>");
 
     // A message box shows a species name as written too.
-    testing::ModalAnswerer answers;
     Qt::TextFormat format = Qt::AutoText;
     answers.then([&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
