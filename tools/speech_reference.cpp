@@ -1,0 +1,73 @@
+// A plain Qt window, none of the game in it, for tools/orca_speech.py: what a
+// screen reader says for ordinary Qt widgets on this desktop is what the
+// game's windows can hope for. Two buttons, a message box behind the second,
+// a group of choices and a list, all with Qt's own behaviour; "Side Window"
+// opens a tool window that gives the keyboard back with F6, as the game's
+// statistics window does.
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget* MakeSideWindow(QWidget* main) {
+    auto* side = new QWidget(nullptr, Qt::Tool);
+    side->setWindowTitle("Side Window");
+    auto* layout = new QVBoxLayout(side);
+    auto* list = new QListWidget(side);
+    list->setAccessibleName("Side List");
+    list->addItems({"Side Item One", "Side Item Two"});
+    list->setCurrentRow(0);
+    layout->addWidget(list);
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F6), main), &QShortcut::activated, side,
+                     [side, list] {
+                         side->show();
+                         list->setFocus();
+                         side->raise();
+                         side->activateWindow();
+                     });
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F6), side), &QShortcut::activated, main,
+                     [main] {
+                         main->raise();
+                         main->activateWindow();
+                     });
+    return side;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle("Speech Reference");
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new QPushButton("First Button", &window);
+    auto* second = new QPushButton("Second Button", &window);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    QObject::connect(second, &QPushButton::clicked, &window, [&window] {
+        QMessageBox::information(&window, "Reference Box", "The reference box says hello.");
+    });
+
+    auto* group = new QButtonGroup(&window);
+    for (const char* choice : {"Choice Alpha", "Choice Beta", "Choice Gamma"}) {
+        auto* radio = new QRadioButton(choice, &window);
+        group->addButton(radio);
+        layout->addWidget(radio);
+    }
+    auto* list = new QListWidget(&window);
+    list->setAccessibleName("Reference List");
+    list->addItems({"List Item One", "List Item Two", "List Item Three"});
+    list->setCurrentRow(0);
+    layout->addWidget(list);
+    MakeSideWindow(&window);
+
+    window.show();
+    return app.exec();
+}
