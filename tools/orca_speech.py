@@ -22,6 +22,7 @@ The path file holds one step a line ('#' starts a comment):
   type TEXT                type the text, then print what was said
   sleep SECONDS            wait
   note TEXT                print TEXT as a heading in the output
+  shot FILE                save a picture of the screen (needs imagemagick)
 Lines may use {TMP} for the run's private folder (its HOME), {TOOLS} for the
 folder of this script and {PROGRAM} for the command line's PROGRAM.
 
@@ -184,7 +185,7 @@ class Desktop:
         self.start(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL)
         self.wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(
-            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]).stdout, 10, "openbox")
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"]).stdout, 30, "openbox")
 
         # With no sound card a speech server blocks Orca on its first words, and
         # Orca then stops answering the keys the program hands it: no server is
@@ -252,9 +253,29 @@ class Desktop:
                 pass
 
 
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:ACSS|\{|$)")
+# Orca logs each utterance as SPEECH OUTPUT: 'text' followed by its voice; a
+# text of several lines goes on over the next, indented lines of the log.
+SPEECH_START = "SPEECH OUTPUT: '"
+SPEECH_END = re.compile(r"'(?: voice=\w+)?\s*(?:\{.*\})?\s*$")
 EVENT = re.compile(r"(window:activate|window:deactivate|state-changed:focused:1|"
                    r"state-changed:active:1)")
+
+
+def speech_lines(text):
+    """The utterances in a piece of Orca's debug log, each on one line."""
+    lines = text.splitlines()
+    i = 0
+    while i < len(lines):
+        start = lines[i].find(SPEECH_START)
+        if start < 0:
+            i += 1
+            continue
+        parts = [lines[i][start + len(SPEECH_START):]]
+        while not SPEECH_END.search(parts[-1]) and i + 1 < len(lines):
+            i += 1
+            parts.append(lines[i].strip())
+        yield SPEECH_END.sub("", " ".join(p for p in parts if p))
+        i += 1
 
 
 class Listener:
@@ -280,12 +301,12 @@ class Listener:
             time.sleep(0.1)
         text = self.desktop.read_debug(self.offset)
         self.offset += len(text.encode("utf-8", errors="replace"))
-        for line in text.splitlines():
-            speech = SPEECH.search(line)
-            if speech:
-                print("    SPEECH OUTPUT: '%s'" % speech.group(1))
-            elif self.events and EVENT.search(line) and "EVENT" in line:
-                print("      (event) " + line.strip()[:160])
+        for utterance in speech_lines(text):
+            print("    SPEECH OUTPUT: '%s'" % utterance)
+        if self.events:
+            for line in text.splitlines():
+                if EVENT.search(line) and "EVENT MANAGER" in line and "Queueing" not in line:
+                    print("      (event) " + line.strip()[:160])
         sys.stdout.flush()
 
 
@@ -328,6 +349,8 @@ def play(desktop, listener, steps, program):
             listener.drain()
         elif verb == "run":
             subprocess.run(rest, shell=True, env=desktop.env, timeout=10, check=True)
+        elif verb == "shot":
+            desktop.run(["import", "-window", "root", rest])
         elif verb == "sleep":
             time.sleep(float(rest))
         else:
@@ -366,7 +389,8 @@ def main():
     signal.alarm(int(args.timeout))
     desktop = Desktop(root, args.always_on)
     if args.program_log:
-        desktop.program_log = open(args.program_log, "w")
+        open(args.program_log, "w").close()
+        desktop.program_log = open(args.program_log, "a")
     status = 0
     try:
         desktop.up()

@@ -1,13 +1,15 @@
 // A plain Qt window, none of the game in it, for tools/orca_speech.py: what a
 // screen reader says for ordinary Qt widgets on this desktop is what the
 // game's windows can hope for. Two buttons, a message box behind the second,
-// a group of choices and a list, all with Qt's own behaviour; "Side Window"
+// a group of choices, a list and a menu whose item asks a question, all with
+// Qt's own behaviour; "Side Window"
 // opens a tool window that gives the keyboard back with F6, as the game's
 // statistics window does.
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -47,6 +49,14 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setWindowTitle("Speech Reference");
     auto* layout = new QVBoxLayout(&window);
+    auto* menus = new QMenuBar(&window);
+    QMenu* actions = menus->addMenu("&Actions");
+    actions->addAction("Menu Item One");
+    QMenu* more = actions->addMenu("Menu Item Two");
+    more->addAction("Sub Item One", &window, [&window] {
+        QMessageBox::question(&window, "Reference Question", "Choose the sub item?");
+    });
+    layout->setMenuBar(menus);
     auto* first = new QPushButton("First Button", &window);
     auto* second = new QPushButton("Second Button", &window);
     layout->addWidget(first);
