@@ -3,8 +3,8 @@
 // game's windows can hope for. Two buttons, a message box behind the second,
 // a group of choices, a list and a menu whose item asks a question, all with
 // Qt's own behaviour; "Side Window"
-// opens a tool window that gives the keyboard back with F6, as the game's
-// statistics window does.
+// opens a tool window whose list opens a box on Enter and that gives the
+// keyboard back with F6, as the game's statistics window does.
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -27,6 +27,9 @@ QWidget* MakeSideWindow(QWidget* main) {
     list->addItems({"Side Item One", "Side Item Two"});
     list->setCurrentRow(0);
     layout->addWidget(list);
+    QObject::connect(list, &QListWidget::itemActivated, side, [side](QListWidgetItem* item) {
+        QMessageBox::information(side, "Side Box", item->text() + " is the current item.");
+    });
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_F6), main), &QShortcut::activated, side,
                      [side, list] {
                          side->show();
