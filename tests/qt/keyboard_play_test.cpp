@@ -424,6 +424,32 @@ TEST_F(KeyboardPlay, SideWindowsCloseWithEscAndEveryWindowHasTheHelp) {
     EXPECT_FALSE(corner->isVisible());
 }
 
+TEST_F(KeyboardPlay, AMenuOpenedWithAltStaysOpenWhenTheAltPressComesLate) {
+    Game& game = session.game();
+    BeginNewGame(game, folder.filePath("menu.zgs").toStdString());
+    TakePlayerName(game, "Menu");
+    game.setVisible(Window::Main, true);
+    ShowStarterChoice(game);
+    ChooseStarter(game, 0);
+    session.refresh();
+    session.mainWindow()->activateWindow();
+    ASSERT_TRUE(active(session.mainWindow()));
+    // Alt held and A through the window, as a desktop delivers them.
+    QWindow* window = session.mainWindow()->windowHandle();
+    QTest::keyPress(window, Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    // A screen reader hands the Alt pressed before the A on afterwards.
+    QKeyEvent late(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(menu, &late);
+    EXPECT_TRUE(menu->isVisible());
+    // Once Alt is up, Alt closes the menu as ever.
+    QTest::keyRelease(window, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(menu, Qt::Key_Alt);
+    EXPECT_FALSE(menu->isVisible());
+}
+
 TEST_F(KeyboardPlay, EachKeyMovesTheFocusOnceAndF6ActivatesOneWindow) {
     Game& game = session.game();
     FocusTrail trail;
