@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -49,17 +50,18 @@ QWidget* MakeSideWindow(QWidget* main) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QWidget window;
+    // A main window with a menu bar, like the game's.
+    QMainWindow window;
     window.setWindowTitle("Speech Reference");
-    auto* layout = new QVBoxLayout(&window);
-    auto* menus = new QMenuBar(&window);
-    QMenu* actions = menus->addMenu("&Actions");
+    auto* client = new QWidget(&window);
+    window.setCentralWidget(client);
+    auto* layout = new QVBoxLayout(client);
+    QMenu* actions = window.menuBar()->addMenu("&Actions");
     actions->addAction("Menu Item One");
     QMenu* more = actions->addMenu("Menu Item Two");
     more->addAction("Sub Item One", &window, [&window] {
         QMessageBox::question(&window, "Reference Question", "Choose the sub item?");
     });
-    layout->setMenuBar(menus);
     auto* first = new QPushButton("First Button", &window);
     auto* second = new QPushButton("Second Button", &window);
     layout->addWidget(first);
