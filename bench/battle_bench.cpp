@@ -25,7 +25,7 @@ public:
     void information(const std::string&) override {}
     void warning(const std::string&) override {}
     void error(const std::string&) override {}
-    bool question(const std::string&) override { return true; }
+    bool question(const std::string&, QuestionIcon) override { return true; }
     void setWindowVisible(Window, bool) override {}
 };
 

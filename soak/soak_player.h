@@ -26,7 +26,7 @@ public:
         ++errors;
         box("error: " + text);
     }
-    bool question(const std::string& text) override {
+    bool question(const std::string& text, QuestionIcon) override {
         const bool yes = choices_.Random(100) < yesPercent;
         box("question: " + text + (yes ? " -> Yes" : " -> No"));
         return yes;

@@ -22,7 +22,7 @@ public:
     void information(const std::string&) override {}
     void warning(const std::string&) override {}
     void error(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    bool question(const std::string&) override { return false; }
+    bool question(const std::string&, QuestionIcon) override { return false; }
     void setWindowVisible(zorikan::Window, bool) override {}
 };
 
@@ -46,8 +46,8 @@ int main(int argc, char** argv) {
     const struct {
         int species, level;
         std::uint32_t experience;
-    } creatures[] = {{7, 5, 125}, {150, 100, 1'000'000}, {25, 12, 2000}, {133, 30, 40'000},
-                     {292, 44, 85'184}, {386, 70, 343'000}};
+    } creatures[] = {{7, 5, 125},       {150, 100, 1'000'000}, {25, 12, 2000},
+                     {133, 30, 40'000}, {292, 44, 85'184},     {386, 70, 343'000}};
     game.screens.statistics.rosterList.clear();
     int slot = 1;
     for (auto c : creatures) {

@@ -117,9 +117,12 @@ void GameSession::placeWindows(bool loadedGame) {
     battleLog_->move(p.battleLogLeft, p.battleLogTop);
 }
 
-void GameSession::quit() {
-    loader_->close();
-    QApplication::quit();
+void GameSession::quit(int exitCode) {
+    quitting_ = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+    // Not QApplication::quit(): that asks every window to close first, and
+    // the side windows refuse the player's close.
+    QCoreApplication::exit(exitCode);
 }
 
 ui::HelpWindow* GameSession::help() {

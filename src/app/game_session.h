@@ -52,8 +52,11 @@ public:
     void refresh();
     // Places the windows of a game that starts (new) or was loaded.
     void placeWindows(bool loadedGame);
-    // Ends the program.
-    void quit();
+    // Ends the program with `exitCode`: every window goes away and the event
+    // loop, with any box open in it, returns. Nothing is saved here; the
+    // close of the main window has done that already.
+    void quit(int exitCode = 0);
+    bool quitting() const { return quitting_; }
 
     TForm3* loader() const { return loader_; }
     TForm1* title() const { return title_; }
@@ -80,6 +83,7 @@ private:
     Game game_;
     std::unique_ptr<ui::CreatureImages> images_;
     bool refreshing_ = false;
+    bool quitting_ = false;
 
     TForm3* loader_ = nullptr;
     TForm1* title_ = nullptr;

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/game_session.h"
+#include "app/run_game.h"
 #include "core/data_location.h"
 
 int main(int argc, char* argv[]) {
@@ -17,7 +17,5 @@ int main(int argc, char* argv[]) {
     arguments.removeFirst();
     const std::string dataFolder = zorikan::FindDataFolder(
         QApplication::applicationDirPath().toStdString(), ZORIKAN_INSTALLED_DATA_DIR);
-    zorikan::GameSession session(arguments, QString::fromStdString(dataFolder));
-    session.start();
-    return QApplication::exec();
+    return zorikan::RunGame(arguments, QString::fromStdString(dataFolder));
 }

@@ -1,9 +1,12 @@
 #include "core/closing_save.h"
 
 #include "core/atomic_file.h"
+#include "core/game_corner.h"
 #include "core/new_game.h"
 #include "core/save_game.h"
 #include "core/save_load.h"
+#include "core/silent_port.h"
+#include "core/turn.h"
 
 namespace zorikan {
 
@@ -48,6 +51,23 @@ AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
         game.screens.main.caption = GameCaption(game.state.PlayerName, other);
         return AfterClose::Close;
     }
+}
+
+std::optional<FileError> SaveOnLeaving(const Game& game) {
+    // A new game has its file before its starter: only a roster is a game.
+    if (game.screens.main.starterListVisible || game.state.RosterSpecies[1] <= 0 ||
+        game.screens.main.saveFileName.empty())
+        return std::nullopt;
+    SilentPort silent(false);
+    Game left(game.data, silent, game.rng);
+    left.state = game.state;
+    left.battle = game.battle;
+    left.tournament = game.tournament;
+    left.screens = game.screens;
+    // The close waits for the Game Corner's reveal: the game on show is paid.
+    FinishDraw(left);
+    ClosingMainWindow(left);
+    return WriteSaveGameFile(left.state, left.screens.main.saveFileName);
 }
 
 }  // namespace zorikan

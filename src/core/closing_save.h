@@ -4,6 +4,7 @@
 // without saving, or staying in the game are all offered.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/file_error.h"
@@ -27,6 +28,14 @@ enum class AfterClose { Close, StayOpen };
 // questions: save to another file (chosen with `dialog`, which the game then
 // belongs to), else quit without saving (Yes) or stay (No).
 AfterClose SaveAtClose(Game& game, const SaveDialog& dialog);
+
+// The save when the game is left with no one to answer (a signal, the end of
+// the desktop session): the file is written as the close would write it, the
+// Game Corner's game on show paid and a tournament's quit penalty included, while the game in play
+// stays as it is (a session that goes on keeps playing). Nothing is asked or shown; a failed write
+// leaves the old file whole and is returned. Before the starter is chosen there is no game to
+// write.
+std::optional<FileError> SaveOnLeaving(const Game& game);
 
 // The texts of those boxes.
 std::string CannotSaveToText(const std::string& path, const FileError& error);

@@ -6,25 +6,11 @@
 #include "core/game.h"
 #include "core/random.h"
 #include "core/roster.h"
+#include "core/silent_port.h"
 #include "core/turn.h"
 #include "core/wild_search.h"
 
 namespace zorikan {
-
-namespace {
-
-// Shows nothing and says Yes to the fighter choice.
-class SilentPort final : public PlayerPort {
-public:
-    void logLine(const std::string&) override {}
-    void information(const std::string&) override {}
-    void warning(const std::string&) override {}
-    void error(const std::string&) override {}
-    bool question(const std::string&) override { return true; }
-    void setWindowVisible(Window, bool) override {}
-};
-
-}  // namespace
 
 int StrongestAttackSlot(const GameData& data, int species) {
     const auto& attacks = data.SpeciesAttacks[species];
@@ -36,7 +22,7 @@ int StrongestAttackSlot(const GameData& data, int species) {
 
 FirstBattlesTally PlayFirstBattles(const GameData& data, int starter, int battles,
                                    std::uint32_t seed) {
-    SilentPort port;
+    SilentPort port(true);  // Yes to the fighter choice
     SeededRandom random(seed);
     Game game(data, port, random);
     game.screens.main.starterListVisible = true;

@@ -129,7 +129,8 @@ bool ExportCollection(Game& game, const std::string& path, const std::string& da
         game.port.error(error->message());
         return false;
     }
-    return game.port.question("ZORIKAN Information exported to " + path + ". View file now?");
+    return game.port.question("ZORIKAN Information exported to " + path + ". View file now?",
+                              QuestionIcon::Information);
 }
 
 void ExportedPageNotOpened(Game& game, const std::string& path) {

@@ -19,6 +19,10 @@ enum class Window {
     GameCorner,
 };
 
+// The icon beside a Yes/No question: most ask, some report something done
+// and offer what may follow.
+enum class QuestionIcon { Question, Information };
+
 class PlayerPort {
 public:
     virtual ~PlayerPort() = default;
@@ -30,7 +34,7 @@ public:
     // An error box captioned "ZORIKAN Simulator".
     virtual void error(const std::string& text) = 0;
     // A Yes/No question; true for Yes.
-    virtual bool question(const std::string& text) = 0;
+    virtual bool question(const std::string& text, QuestionIcon icon = QuestionIcon::Question) = 0;
     // A Yes/No question whose Yes throws the player's progress away: a
     // hurried Enter or Esc answers No. A port without a default answer asks
     // it as any other question.

@@ -175,6 +175,9 @@ void BattleArena::renderFighter(const ArenaModel& arena) {
     Label8->setAccessibleName(tr("Your hit points: %1").arg(Label8->text()));
     Label8->setVisible(arena.fighterHpVisible);
     RadioGroup1->setTitle(Text(arena.attackCaption));
+    // Named outright: a group inside the arena would otherwise be announced
+    // by the arena's own title.
+    RadioGroup1->setAccessibleName(Text(arena.attackCaption));
     for (int i = 0; i < 5; ++i) {
         attackItems_[i]->setText(Text(arena.attackItems[i]));
         attackItems_[i]->setAccessibleName(Text(arena.attackItems[i]));
@@ -205,6 +208,7 @@ void BattleArena::renderOpponent(const ArenaModel& arena) {
     Label9->setText(Text(arena.opponentHpText));
     Label9->setAccessibleName(tr("Enemy hit points: %1").arg(Label9->text()));
     GroupBox2->setTitle(Text(arena.opponentAttacksCaption));
+    GroupBox2->setAccessibleName(Text(arena.opponentAttacksCaption));
     for (int i = 0; i < 4; ++i) {
         opponentAttacks_[i]->setText(Text(arena.opponentAttacks[i]));
         opponentAttacks_[i]->adjustSize();

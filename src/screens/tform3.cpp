@@ -1,8 +1,8 @@
 #include "screens/tform3.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -140,7 +140,7 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
 
 void TForm3::closeEvent(QCloseEvent* event) {
     event->accept();
-    QApplication::quit();
+    session_.quit();
 }
 
 }  // namespace zorikan

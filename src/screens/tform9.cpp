@@ -84,8 +84,7 @@ TForm9::TForm9(GameSession& session)
     Label2->setObjectName("Label2");
     Label3 = new QLabel(this);
     Label3->setObjectName("Label3");
-    Label2->setAccessibleName(tr("Item description"));
-    Label3->setAccessibleName(tr("Item description, continued"));
+    // No fixed names: a screen reader reads the description lines themselves.
     for (QLabel* line : {Label2, Label3}) line->setTextFormat(Qt::PlainText);
 
     Button1 = new QPushButton(tr("Buy"), this);

@@ -6,10 +6,16 @@
 #include <cmath>
 
 #include "core/loader.h"
+#include "ui/gauge_accessible.h"
 
 namespace zorikan::ui {
 
 Gauge::Gauge(QWidget* parent) : QWidget(parent) {
+    static const bool spokenAsProgressBars = [] {
+        QAccessible::installFactory(GaugeAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(spokenAsProgressBars);
     setAccessibleName(tr("Gauge"));
     setAccessibleDescription("0%");
     setMinimumHeight(10);
@@ -48,15 +54,17 @@ int Gauge::percent() const {
 
 void Gauge::setMaximum(int maximum) {
     const int before = percent();
+    const int positionBefore = position_;
     maximum_ = std::max(1, maximum);
     position_ = std::min(position_, maximum_);
-    changed(before);
+    changed(before, positionBefore);
 }
 
 void Gauge::setPosition(int position) {
     const int before = percent();
+    const int positionBefore = position_;
     position_ = std::clamp(position, 0, maximum_);
-    changed(before);
+    changed(before, positionBefore);
 }
 
 void Gauge::setBarColour(const QColor& colour) {
@@ -65,7 +73,11 @@ void Gauge::setBarColour(const QColor& colour) {
     update();
 }
 
-void Gauge::changed(int percentBefore) {
+void Gauge::changed(int percentBefore, int positionBefore) {
+    if (position_ != positionBefore && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, position_);
+        QAccessible::updateAccessibility(&event);
+    }
     if (percent() == percentBefore) return;
     setAccessibleDescription(QString::number(percent()) + "%");
     if (immediate_ && isVisible())

@@ -36,7 +36,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void changed(int percentBefore);
+    void changed(int percentBefore, int positionBefore);
 
     int maximum_ = 1;
     int position_ = 0;

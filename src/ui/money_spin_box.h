@@ -9,11 +9,17 @@ namespace zorikan::ui {
 
 class MoneySpinBox : public QAbstractSpinBox {
     Q_OBJECT
+    // Screen readers read and set the box through these, as for any spin box.
+    Q_PROPERTY(quint64 value READ value WRITE setValue NOTIFY valueChanged USER true)
+    Q_PROPERTY(quint64 minimum READ minimum CONSTANT)
+    Q_PROPERTY(quint64 maximum READ maximum WRITE setMaximum)
+    Q_PROPERTY(quint64 singleStep READ singleStep WRITE setSingleStep)
 
 public:
     explicit MoneySpinBox(QWidget* parent = nullptr);
 
     quint64 value() const { return value_; }
+    quint64 minimum() const { return 0; }
     quint64 maximum() const { return maximum_; }
     quint64 singleStep() const { return step_; }
     // Clamped to 0..maximum; emits valueChanged when it changes.

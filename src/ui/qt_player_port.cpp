@@ -45,8 +45,10 @@ void QtPlayerPort::error(const std::string& text) {
     box(QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
-bool QtPlayerPort::question(const std::string& text) {
-    return box(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+bool QtPlayerPort::question(const std::string& text, QuestionIcon icon) {
+    const auto shown =
+        icon == QuestionIcon::Information ? QMessageBox::Information : QMessageBox::Question;
+    return box(shown, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtPlayerPort::riskyQuestion(const std::string& text) {

@@ -27,7 +27,7 @@ public:
     void information(const std::string& text) override;
     void warning(const std::string& text) override;
     void error(const std::string& text) override;
-    bool question(const std::string& text) override;
+    bool question(const std::string& text, QuestionIcon icon) override;
     bool riskyQuestion(const std::string& text) override;
     void setWindowVisible(Window which, bool visible) override;
 

@@ -112,12 +112,16 @@ TEST_F(BattleRewardsTest, TheEighthBadgeOpensTheGrandFourBeforeTheBonusBox) {
     game.state.BadgeCount = 7;
     game.screens.menus.enable("Roderic1");
     bool openAtBonus = false;
+    std::uint32_t moneyAtBonus = 0;
     port.onBox = [&](const Shown& box) {
-        if (box.text.find("2500¥ bonus") != std::string::npos)
+        if (box.text.find("2500¥ bonus") != std::string::npos) {
             openAtBonus = game.screens.menus.isEnabled("GrandFour1");
+            moneyAtBonus = game.state.Money;
+        }
     };
     beat("Roderic1");
     EXPECT_TRUE(openAtBonus);
+    EXPECT_EQ(game.state.Money - moneyAtBonus, 2500u) << "the bonus is paid after its box";
 }
 
 TEST_F(BattleRewardsTest, BonusesStopAtTheMoneyLimit) {
@@ -146,6 +150,25 @@ TEST_F(BattleRewardsTest, TheFirstHighlandChampionWinGivesAMasterBallOnce) {
     EndBattle(game);
     EXPECT_EQ(game.state.MasterBalls, 3u);
     EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(BattleRewardsTest, TheChampionsMasterBallStopsAtTheCountsLimit) {
+    game.state.MasterBalls = kMax32;
+    game.battle.BattleKind = kHighlandChampion;
+    EndBattle(game);
+    EXPECT_TRUE(game.state.GrandFourChampionBeaten);
+    EXPECT_EQ(game.state.MasterBalls, kMax32);
+}
+
+TEST_F(BattleRewardsTest, AfterATrainerBattleADoubleClickOnlyShowsTheCreature) {
+    beat("Tavrin1");
+    EXPECT_FALSE(game.battle.InTrainerBattle);
+    port.clear();
+    RosterDoubleClick(game, 0);  // a question here would fail the scripted player
+    EXPECT_EQ(port.boxes(Shown::Question), std::vector<std::string>{});
+    EXPECT_EQ(game.state.Fights, 1u);
+    EXPECT_FALSE(game.screens.main.arena.visible);
+    EXPECT_FALSE(game.screens.main.arena.goVisible);
 }
 
 TEST_F(BattleRewardsTest, KellGivesItsCreatureOnceAndOpensMe) {

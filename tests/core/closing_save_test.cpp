@@ -8,6 +8,7 @@
 
 #include <deque>
 
+#include "core/game_corner.h"
 #include "core/save_game.h"
 #include "game_fixture.h"
 #include "temp_folder.h"
@@ -139,6 +140,59 @@ TEST_F(ClosingSaveTest, ANewGameNeverGetsAFileItCannotWrite) {
     picks = {""};
     EXPECT_EQ(ChooseSaveFile(game, dialog()), "");
     EXPECT_TRUE(port.shown.empty());
+}
+
+TEST_F(ClosingSaveTest, LeavingUnattendedWritesTheGameAsTheCloseWouldAndAsksNothing) {
+    // A tournament match under way: the file pays the quit penalty, the game
+    // in play (a desktop session that goes on) keeps its match.
+    startPlaying({{25, 10}});
+    const std::string path = folder.file("left.zgs");
+    game.screens.main.saveFileName = path;
+    game.battle.InTournament = true;
+    game.battle.ActiveSlot = 1;
+    game.screens.main.arena.goVisible = true;
+    ASSERT_EQ(SaveOnLeaving(game), std::nullopt);
+    GameState written;
+    ASSERT_EQ(ReadSaveGameFile(path, written), std::nullopt);
+    EXPECT_EQ(written.RosterExp[1], 950u);
+    EXPECT_EQ(written.RosterLevel[1], 9);
+    EXPECT_EQ(game.state.RosterExp[1], 1000u);
+    EXPECT_TRUE(game.battle.InTournament);
+    EXPECT_TRUE(port.shown.empty()) << "no box, and the penalty's lines stay unseen";
+
+    // A winning Game Corner game on show is paid in the file, as the close
+    // waits for its reveal.
+    game.battle.InTournament = false;
+    game.state.Money = 1000;
+    GameCornerModel& corner = game.screens.gameCorner;
+    corner.bet = 100;
+    corner.prizeKind = 0;
+    corner.pickedNumber = 7;
+    random.draws.assign(static_cast<std::size_t>(kDrawsPerGame), 7);
+    ASSERT_TRUE(StartDraw(game));
+    ASSERT_EQ(SaveOnLeaving(game), std::nullopt);
+    ASSERT_EQ(ReadSaveGameFile(path, written), std::nullopt);
+    EXPECT_EQ(written.Money, 900u + 1000u);
+    EXPECT_EQ(game.state.Money, 900u) << "the game in play still waits for its reveal";
+    EXPECT_TRUE(port.shown.empty());
+
+    // A write that fails is returned, shown to no one, and the file stays.
+    playWithAnUnwritableFile();
+    const auto error = SaveOnLeaving(game);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->message(), "File access denied.");
+    EXPECT_TRUE(port.shown.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(game.screens.main.saveFileName));
+}
+
+TEST_F(ClosingSaveTest, LeavingBeforeTheStarterWritesNothing) {
+    const std::string path = folder.file("new.zgs");
+    game.screens.main.saveFileName = path;
+    // The name dialog of a new game: a file, but no creature yet.
+    EXPECT_EQ(SaveOnLeaving(game), std::nullopt);
+    game.screens.main.starterListVisible = true;
+    EXPECT_EQ(SaveOnLeaving(game), std::nullopt);
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 }  // namespace

@@ -116,6 +116,7 @@ TEST_F(EliteSeriesTest, TheOtherElitesPayTheirChampionBonusEveryTimeAndTheGiftOn
     struct Series {
         const char* item;
         std::vector<Member> members;
+        std::vector<std::string> memberBoxes;  // after members 1..4
         std::string championBox;
         int gift;
         bool GameState::*given;
@@ -127,6 +128,11 @@ TEST_F(EliteSeriesTest, TheOtherElitesPayTheirChampionBonusEveryTimeAndTheGiftOn
           {"Hester", 94, 100, 73},
           {"Caspian", 149, 100, 74},
           {"Roderic", 65, 100, 75}},
+         {"Congratulations! You beat Halla! Your next opponent is Torvald.",
+          "Congratulations! You beat Torvald! Your next opponent is Hester.",
+          "Congratulations! You beat Hester! Your next opponent is Caspian.",
+          "You have proven your worth against the Lowland Grand Four. Now, it is time for you to "
+          "fight the Lowland Grand Four Champion: Roderic!"},
          "You beat Roderic, the Lowland Grand Four champion! You get a bonus of 7500¥!",
          385,
          &GameState::Gift385Given},
@@ -136,6 +142,11 @@ TEST_F(EliteSeriesTest, TheOtherElitesPayTheirChampionBonusEveryTimeAndTheGiftOn
           {"Nivala", 365, 100, 83},
           {"Balfour", 330, 100, 84},
           {"Aurelio", 376, 100, 85}},
+         {"Congratulations! You beat Jarek! Your next opponent is Oona.",
+          "Congratulations! You beat Oona! Your next opponent is Nivala.",
+          "Congratulations! You beat Nivala! Your next opponent is Balfour.",
+          "You have proven your worth against the Coastal Grand Four. Now, it is time for you to "
+          "fight the Coastal Grand Four Champion: Aurelio!"},
          "You beat Aurelio, the Coastal Grand Four champion! You get a bonus of 7500¥!",
          386,
          &GameState::Gift386Given},
@@ -145,12 +156,21 @@ TEST_F(EliteSeriesTest, TheOtherElitesPayTheirChampionBonusEveryTimeAndTheGiftOn
             FightOpponent(game, *FindOpponent(series.item));
             for (std::size_t m = 0; m + 1 < series.members.size(); ++m) {
                 EXPECT_EQ(current(), series.members[m]);
-                winCurrent();
+                const auto shown = winCurrent();
+                ASSERT_FALSE(shown.empty());
+                EXPECT_EQ(shown[0], series.memberBoxes[m]);
             }
             EXPECT_EQ(current(), series.members.back());
             const int rosterBefore = game.screens.statistics.rosterCount();
             game.state.Money = 0;
+            // The bonus is paid once the player has read of it.
+            std::uint32_t moneyAtBox = 0;
+            port.onBox = [&](const Shown& box) {
+                if (box.text == series.championBox) moneyAtBox = game.state.Money;
+            };
             const auto shown = winCurrent();
+            port.onBox = nullptr;
+            EXPECT_EQ(game.state.Money - moneyAtBox, 7500u);
             ASSERT_FALSE(shown.empty());
             EXPECT_EQ(shown[0], series.championBox);
             // 7500 on top of the victory step's prize of 250 x 8 (Omnivar is not registered).

@@ -96,6 +96,19 @@ TEST_F(EvolutionTest, ACreatureBelowItsLevelOrAFinalFormIsRefused) {
     EXPECT_EQ(port.boxes(Shown::Information).back(), name(final) + " can't evolve.");
     EXPECT_EQ(game.state.RosterSpecies[2], final);
     EXPECT_FALSE(game.screens.modes.EvolutionMode);
+
+    // A split species and the twin evolver wait for their level like any other:
+    // no choice is offered and no question asked a level early.
+    for (int species : {44, kTwinEvolver}) {
+        ASSERT_GT(evolutionLevel(species), 2) << species;
+        startPlaying({{species, evolutionLevel(species) - 1}});
+        evolveEntry(0);
+        EXPECT_EQ(port.boxes(Shown::Information).back(),
+                  "Your " + name(species) + " needs to grow 1 more level(s) before it can evolve.");
+        EXPECT_FALSE(game.screens.main.evolveChoice.visible) << species;
+        EXPECT_EQ(game.state.RosterSpecies[1], species);
+        EXPECT_EQ(game.screens.statistics.rosterCount(), 1);
+    }
 }
 
 TEST_F(EvolutionTest, YesChangesTheSpeciesOnly) {
@@ -265,7 +278,7 @@ TEST_P(TwinEvolutionTest, OneDrawDecidesTheSecondCreature) {
                                        ". Do you want to evolve it? NOTE: " + name(kTwinEvolver) +
                                        " will evolve into " + name(kTwinFirstForm) + " AND " +
                                        twin + " every 3 of 4 times."});
-    EXPECT_TRUE(random.draws.empty());
+    EXPECT_EQ(random.ranges, std::vector<int>{4}) << "one draw of four outcomes";
     EXPECT_EQ(game.state.RosterSpecies[2], kTwinFirstForm);
     EXPECT_TRUE(game.state.OwnedFlags[kTwinFirstForm]);
     EXPECT_EQ(game.screens.statistics.rosterList[1].imageIndex, kTwinFirstForm - 1);

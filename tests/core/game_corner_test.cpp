@@ -54,6 +54,30 @@ TEST(GameCornerPrize, PaysTenfoldOrItemsWithTheRemainderInMoney) {
     }
 }
 
+// The prize kinds as "Play for:" lists them, and the word a won item count takes.
+TEST(GameCornerPrize, EachKindHasItsEntryAndItsWord) {
+    const struct {
+        const char* entry;
+        const char* one;
+        const char* two;
+    } kinds[] = {
+        {"Money (Pays out 10:1¥)", nullptr, nullptr},
+        {"ZORIBalls (Pays out 1:100¥)", "1 ZORIBall!", "2 ZORIBalls!"},
+        {"Great Balls (Pays out 1:300¥)", "1 Great Ball!", "2 Great Balls!"},
+        {"Ultra Balls (Pays out 1:600¥)", "1 Ultra Ball!", "2 Ultra Balls!"},
+        {"Master Balls (Pays out 1:2500¥)", "1 Master Ball!", "2 Master Balls!"},
+        {"Potions (Pays out 1:200¥)", "1 Potion!", "2 Potions!"},
+        {"Super Potions (Pays out 1:500¥)", "1 Super Potion!", "2 Super Potions!"},
+    };
+    ASSERT_EQ(std::size(kPrizeKinds), std::size(kinds));
+    for (int kind = 0; kind < kPrizeKindCount; ++kind) {
+        EXPECT_STREQ(kPrizeKinds[kind].entry, kinds[kind].entry);
+        if (!kinds[kind].one) continue;
+        EXPECT_EQ(PrizeText(kind, {1, 0}), kinds[kind].one);
+        EXPECT_EQ(PrizeText(kind, {2, 0}), kinds[kind].two);
+    }
+}
+
 class GameCornerTest : public GameTest {
 protected:
     const GameCornerModel& corner = game.screens.gameCorner;
@@ -77,8 +101,11 @@ protected:
     void play(std::uint64_t bet, int kind, int number, int lucky) {
         prepare(bet, kind, number);
         scriptDraws(lucky);
+        random.ranges.clear();
         ASSERT_TRUE(StartDraw(game));
         EXPECT_TRUE(random.draws.empty()) << "a game draws 10000 numbers at once";
+        // Each of the 10000 draws is one of ten numbers.
+        EXPECT_EQ(random.ranges, std::vector<int>(10000, 10));
         FinishDraw(game);
     }
     std::vector<std::string> messages() const { return port.boxes(Shown::Information); }

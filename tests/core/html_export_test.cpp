@@ -130,6 +130,8 @@ TEST_F(HtmlExportTest, ExportWritesThePageAndAsksToViewIt) {
     EXPECT_EQ(
         port.boxes(Shown::Question),
         std::vector<std::string>{"ZORIKAN Information exported to " + path + ". View file now?"});
+    // It reports the export done, so it carries the information icon.
+    EXPECT_EQ(port.questionIcons, std::vector<QuestionIcon>{QuestionIcon::Information});
     port.answers = {false};
     EXPECT_FALSE(ExportCollection(game, path, "08/12/2026", "03:04:05"));
 

@@ -133,6 +133,29 @@ TEST_F(MartTest, DescriptionsFollowTheChosenItem) {
     EXPECT_EQ(mart.price, "7000¥");
 }
 
+// Each entry of "Item to buy:" with its two description lines.
+TEST_F(MartTest, EachEntryShowsItsOwnDescription) {
+    const struct {
+        const char* entry;
+        const char* line1;
+        const char* line2;
+    } items[] = {
+        {"ZORIBalls", "A standard ZORIBALL.", "Used for catching ZORIKAN."},
+        {"Great Balls", "This Ball has good chances", "of capturing a ZORIKAN."},
+        {"Ultra Balls", "Has a very high chance of", "capturing a ZORIKAN."},
+        {"Potions", "Restores 50HP in battle.", ""},
+        {"Super Potions", "Restores 100HP in battle.", ""},
+    };
+    ASSERT_EQ(std::size(kMartItems), std::size(items));
+    ShowMart(game);
+    for (int item = 0; item < kMartItemCount; ++item) {
+        EXPECT_STREQ(kMartItems[item].entry, items[item].entry);
+        MartItemChosen(game, item);
+        EXPECT_EQ(mart.description1, items[item].line1);
+        EXPECT_EQ(mart.description2, items[item].line2);
+    }
+}
+
 TEST_F(MartTest, EveryOpeningStartsAfresh) {
     game.state.Money = 9000;
     ShowMart(game);

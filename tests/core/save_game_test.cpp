@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "temp_folder.h"
+#include "version1_save.h"
 
 namespace zorikan::testing {
 namespace {
@@ -66,20 +67,6 @@ std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n"
     std::string text;
     for (const auto& line : lines) text += line + end;
     return text;
-}
-
-// An older file: name, three flags, counters, 251 registrations, roster.
-std::vector<std::string> Version1Lines(const std::string& name) {
-    std::vector<std::string> lines{name, "TRUE", "TRUE", "FALSE", "12", "999"};
-    for (int i = 0; i < 10; ++i) lines.push_back(std::to_string(i + 1));
-    for (int n = 1; n <= kSpeciesInV1; ++n) lines.push_back(n % 2 ? "TRUE" : "FALSE");
-    for (int slot = 1; slot <= kRosterSlots; ++slot) {
-        const bool filled = slot <= 2;
-        lines.push_back(filled ? std::to_string(slot == 1 ? 25 : 251) : "0");
-        lines.push_back(filled ? "30" : "0");
-        lines.push_back(filled ? "27000" : "0");
-    }
-    return lines;
 }
 
 TEST(SaveGameText, WritesTheCurrentLayoutLineByLine) {

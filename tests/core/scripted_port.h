@@ -26,6 +26,7 @@ public:
     std::vector<Shown> shown;
     std::vector<std::string> log;  // the battle log as the window would hold it
     std::deque<bool> answers;
+    std::vector<QuestionIcon> questionIcons;  // the icon of every question, in order
     // Called with every box as it opens, so a test can look at the game the
     // player sees at that moment.
     std::function<void(const Shown&)> onBox;
@@ -37,8 +38,9 @@ public:
     void information(const std::string& text) override { box({Shown::Information, text}); }
     void warning(const std::string& text) override { box({Shown::Warning, text}); }
     void error(const std::string& text) override { shown.push_back({Shown::Error, text}); }
-    bool question(const std::string& text) override {
+    bool question(const std::string& text, QuestionIcon icon) override {
         shown.push_back({Shown::Question, text});
+        questionIcons.push_back(icon);
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text;
             return false;
@@ -67,6 +69,7 @@ public:
     void clear() {
         shown.clear();
         log.clear();
+        questionIcons.clear();
     }
 };
 

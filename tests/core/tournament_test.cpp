@@ -159,6 +159,13 @@ TEST_F(TournamentTest, EightWinsWinThePrizeAndCloseTheTournament) {
     }
     sendOut(1);
     winTurn();
+    // The eighth win has decided the tournament: closing the main window
+    // before "End Fight" costs nothing.
+    EXPECT_FALSE(ClosingCostsTournamentPenalty(game));
+    const GameState beforeClose = game.state;
+    ClosingMainWindow(game);
+    EXPECT_EQ(game.state, beforeClose);
+    EXPECT_EQ(game.battle.BattleKind, 18);
     port.clear();
     random.draws = {2};  // the third prize of band 1
     EndBattle(game);
@@ -196,6 +203,61 @@ TEST_F(TournamentTest, ALostMatchCountsTwoLossesAndResetsTheBand) {
     EXPECT_FALSE(game.screens.main.arena.visible);
     EXPECT_EQ(game.state.MinLevel, 2);
     EXPECT_EQ(game.state.MaxLevel, 100);
+}
+
+TEST_F(TournamentTest, LosingTheEighthMatchWinsNothing) {
+    startPlaying({{4, 10}});
+    game.state.Money = 1000;
+    enter(1);
+    for (int match = 1; match <= 7; ++match) {
+        sendOut(1);
+        winTurn();
+        EndBattle(game);
+    }
+    ASSERT_EQ(game.battle.BattleKind, 18);
+    sendOut(1);
+    loseTurn();
+    const GameState before = game.state;
+    port.clear();
+    EndBattle(game);  // a prize draw here would fail the scripted source
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(game.state.Losses, before.Losses + 1);
+    EXPECT_EQ(game.state.Money, before.Money);
+    EXPECT_EQ(game.state.ZoriBalls, before.ZoriBalls);
+    EXPECT_EQ(game.state.Potions, before.Potions);
+    EXPECT_EQ(game.screens.statistics.rosterCount(), 1);
+    EXPECT_EQ(game.state.MaxLevel, 100);
+}
+
+// Only the two easiest bands turn down evolved creatures: the same draw with
+// an evolved species at match 8 is drawn again in band 2 and kept in band 3.
+TEST_F(TournamentTest, OnlyBandsOneAndTwoDrawAgainForAnEvolvedCreature) {
+    int evolved = 1;
+    while (!IsEvolvedForm(game.data, evolved) ||
+           std::ranges::find(kTournamentExcluded, evolved) != kTournamentExcluded.end())
+        ++evolved;
+    for (int band : {1, 2, 3}) {
+        startPlaying({{4, band == 1 ? 10 : 30}});
+        game.state.Money = 5000;
+        for (int m = 1; m <= 8; ++m) random.draws.push_back(m + 1);
+        for (int m = 1; m <= 7; ++m) random.draws.push_back(0);  // species 1, unevolved
+        random.draws.push_back(evolved - 1);
+        for (int m = 1; m <= 8; ++m) random.draws.push_back(0);
+        const std::size_t firstAttempt = 24;
+        scriptDraw();  // a second attempt that passes everywhere
+        random.ranges.clear();
+        EnterTournament(game, band);
+        if (band <= 2) {
+            EXPECT_TRUE(random.draws.empty()) << band;
+            EXPECT_EQ(random.ranges.size(), 2 * firstAttempt) << band;
+            EXPECT_EQ(game.tournament.TournamentSpecies[8], drawnSpecies.back()) << band;
+        } else {
+            EXPECT_EQ(random.ranges.size(), firstAttempt) << band;
+            EXPECT_EQ(game.tournament.TournamentSpecies[8], evolved) << band;
+        }
+        random.draws.clear();
+        drawnSpecies.clear();
+    }
 }
 
 TEST_F(TournamentTest, RunningOutCostsExperienceAndOneLossOnly) {
@@ -262,6 +324,8 @@ TEST_F(TournamentTest, ATournamentWithNoFighterLeftInTheBandEndsAsLost) {
     EXPECT_FALSE(ClosingCostsTournamentPenalty(game));
     EXPECT_EQ(game.state.RosterExp[1], 1'000'000u);
     EXPECT_EQ(game.state.Money, 250u * MoneyFactor(game.state)) << "the fee is kept";
+    EXPECT_EQ(game.state.Losses, 0u) << "nobody lost a match";
+    EXPECT_EQ(game.state.Wins, 1u);
 }
 
 TEST_F(TournamentTest, EachPrizeGivesWhatItSays) {
@@ -302,6 +366,8 @@ TEST_F(TournamentTest, TheSummitCupCreaturePrize) {
     startPlaying({{4, 100}});
     random.draws = {2, 250 - 1, 42 - 2};
     AwardTournamentPrize(game, 6);
+    // The column of three, any of the 386 species, and a level of 2..100.
+    EXPECT_EQ(random.ranges, (std::vector<int>{3, 386, 99}));
     EXPECT_EQ(boxes(),
               (std::vector<std::string>{"You won " + game.data.TournamentPrizes[6][3] + "!",
                                         "You won a L.42 " + name(250) + "!"}));
@@ -319,8 +385,9 @@ TEST_F(TournamentTest, AFullRosterNeverGetsTheCreaturePrize) {
         game.state.Money = 0;
         port.clear();
         random.draws = {2, second};
+        random.ranges.clear();
         AwardTournamentPrize(game, 6);
-        EXPECT_TRUE(random.draws.empty());
+        EXPECT_EQ(random.ranges, (std::vector<int>{3, 2})) << "drawn again from the other two";
         EXPECT_EQ(boxes(), std::vector<std::string>{
                                "You won " + game.data.TournamentPrizes[6][second + 1] + "!"});
         EXPECT_EQ(game.state.MasterBalls + game.state.Money, second == 0 ? 1u : 30000u);

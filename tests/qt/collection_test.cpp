@@ -203,6 +203,7 @@ TEST_F(CollectionWindows, TheExportWritesThePageAndOpensItAsAFileUrl) {
     EXPECT_EQ(answers.fileModes.value(0), QFileDialog::AnyFile);
     EXPECT_EQ(answers.boxTexts.value(0),
               "ZORIKAN Information exported to " + file + ". View file now?");
+    EXPECT_EQ(answers.boxIcons.value(0), QMessageBox::Information);
     ASSERT_EQ(viewer.opened.size(), 1);
     EXPECT_EQ(viewer.opened[0].toLocalFile(), file);
     QFile page(file);

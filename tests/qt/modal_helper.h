@@ -34,6 +34,7 @@ public:
             }
             boxTexts.push_back(box->text());
             boxTitles.push_back(box->windowTitle());
+            boxIcons.push_back(box->icon());
             // The static boxes report the button that was clicked, not the result code.
             if (QAbstractButton* b = box->button(button))
                 b->click();
@@ -58,6 +59,7 @@ public:
 
     QStringList boxTexts;
     QStringList boxTitles;
+    QList<QMessageBox::Icon> boxIcons;
     QStringList unexpected;
     QList<QFileDialog::FileMode> fileModes;
 

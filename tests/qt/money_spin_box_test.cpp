@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWidget>
 
 #include "ui/money_spin_box.h"
 
@@ -72,6 +75,31 @@ TEST(MoneySpinBox, TypingTakesDigitsUpToTheMaximum) {
     EXPECT_EQ(box.text(), "");
     emit box.editingFinished();
     EXPECT_EQ(box.text(), "300000000");
+}
+
+// A screen reader reads the value that shows and sets it like a player would.
+TEST(MoneySpinBox, AScreenReaderSeesAndSetsTheShownValue) {
+    QWidget window;  // a control inside a window, as in the Game Corner
+    MoneySpinBox& box = *new MoneySpinBox(&window);
+    box.setMaximum(3'000'000'000u);
+    box.setValue(250);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_NE(spoken, nullptr);
+    QAccessibleValueInterface* value = spoken->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toULongLong(), 250u);
+    EXPECT_EQ(value->minimumValue().toULongLong(), 0u);
+    EXPECT_EQ(value->maximumValue().toULongLong(), 3'000'000'000u);
+
+    QSignalSpy changed(&box, &MoneySpinBox::valueChanged);
+    value->setCurrentValue(1000.0);  // the accessibility bus carries numbers as doubles
+    EXPECT_EQ(box.value(), 1000u);
+    EXPECT_EQ(box.text(), "1000");
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(value->currentValue().toULongLong(), 1000u);
+    value->setCurrentValue(4'000'000'000.0);
+    EXPECT_EQ(box.text(), "3000000000") << "held to the maximum like a typed amount";
+    EXPECT_EQ(value->currentValue().toULongLong(), 3'000'000'000u);
 }
 
 }  // namespace

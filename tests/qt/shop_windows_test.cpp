@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +73,48 @@ protected:
     GameSession session{{}, testing::DataFolder()};
     ModalAnswerer answers;
 };
+
+// The fixed texts of a window: group titles, labels and buttons, without the
+// "&" of a mnemonic; then the texts of its radio entries, in order.
+QSet<QString> Captions(const QWidget* window) {
+    QSet<QString> captions;
+    const auto add = [&](QString text) {
+        text.remove('&');
+        if (!text.isEmpty()) captions.insert(text);
+    };
+    for (const auto* group : window->findChildren<QGroupBox*>()) add(group->title());
+    for (const auto* label : window->findChildren<QLabel*>()) add(label->text());
+    for (const auto* button : window->findChildren<QPushButton*>()) add(button->text());
+    return captions;
+}
+QStringList Entries(const QWidget* group) {
+    QStringList entries;
+    for (const auto* radio : group->findChildren<QRadioButton*>()) entries << radio->text();
+    return entries;
+}
+
+TEST_F(ShopWindows, BothShopsShowTheirCaptionsAndEntries) {
+    menu("Buy1");
+    const TForm9* mart = session.mart();
+    EXPECT_EQ(mart->windowTitle(), "Welcome to ZORIKAN Mart! Click an item for a description.");
+    EXPECT_EQ(Captions(mart), (QSet<QString>{"Item to buy:", "Buy:", "Price:", "Buy", "Leave"}));
+    EXPECT_EQ(Entries(mart->findChild<QGroupBox*>("RadioGroup1")),
+              (QStringList{"ZORIBalls", "Great Balls", "Ultra Balls", "Potions", "Super Potions"}));
+
+    menu("GameCorner1");
+    const TFormB* corner = session.gameCorner();
+    EXPECT_EQ(corner->windowTitle(), "Game Corner");
+    EXPECT_EQ(Captions(corner), (QSet<QString>{"Amount to bet:", "¥", "Close", "Play for:",
+                                               "Pick a number:", "Lucky number:", "Draw number!"}));
+    EXPECT_EQ(Entries(corner->findChild<QGroupBox*>("RadioGroup1")),
+              (QStringList{"Money (Pays out 10:1¥)", "ZORIBalls (Pays out 1:100¥)",
+                           "Great Balls (Pays out 1:300¥)", "Ultra Balls (Pays out 1:600¥)",
+                           "Master Balls (Pays out 1:2500¥)", "Potions (Pays out 1:200¥)",
+                           "Super Potions (Pays out 1:500¥)"}));
+    const QStringList digits{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    EXPECT_EQ(Entries(corner->findChild<QGroupBox*>("RadioGroup2")), digits);
+    EXPECT_EQ(Entries(corner->findChild<QGroupBox*>("RadioGroup3")), digits);
+}
 
 TEST_F(ShopWindows, TheMartSellsWhatTheMoneyPaysExactly) {
     session.game().state.Money = 1000;
@@ -230,7 +275,13 @@ TEST_F(ShopWindows, AGameCornerLossIsSilentAndTheBetBoxHoldsLargeMoney) {
     // A number past the maximum cannot be typed.
     type(corner->betBox(), "3000000001");
     EXPECT_LE(corner->betBox()->value(), 3'000'000'000u);
-    type(corner->betBox(), "1000");
+    // A screen reader sets the bet as typing does: the box shows it and it is staked.
+    QAccessibleInterface* bet = QAccessible::queryAccessibleInterface(corner->betBox());
+    ASSERT_NE(bet->valueInterface(), nullptr);
+    bet->valueInterface()->setCurrentValue(1000.0);
+    EXPECT_EQ(corner->betBox()->text(), "1000");
+    EXPECT_EQ(bet->valueInterface()->currentValue().toULongLong(), 1000u);
+    EXPECT_EQ(session.game().screens.gameCorner.bet, 1000u);
 
     session.random().reseed(5);
     const int lucky = LuckyNumberFor(5);

@@ -34,6 +34,7 @@
 #include "screens/tform5.h"
 #include "screens/tform7.h"
 #include "screens/tform8.h"
+#include "screens/tform9.h"
 #include "screens/tforma.h"
 #include "ui/gauge.h"
 
@@ -318,6 +319,9 @@ TEST_F(WholeTexts, AScreenReaderHearsEveryValueAndEveryWindow) {
     showArena(4, 25, 30);
     session.mainWindow()->menuAction("ViewDEX1")->trigger();
     session.zoridex()->speciesList()->setCurrentIndex(3);
+    // The Mart's two description lines.
+    session.mainWindow()->menuAction("Buy1")->trigger();
+    session.mart()->itemEntry(1)->click();
 
     auto spoken = [](QWidget* w) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);

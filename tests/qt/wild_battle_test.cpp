@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
@@ -14,6 +16,7 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
+#include <tuple>
 
 #include "app/game_session.h"
 #include "core/data_file.h"
@@ -104,11 +107,31 @@ TEST_F(WildBattleWindows, ASearchedBattleIsPlayedToItsEnd) {
     ASSERT_TRUE(WaitFor([&] { return answers.done() && arena->goButton()->isVisible(); }))
         << answers.boxTexts.join(" | ").toStdString();
     EXPECT_EQ(answers.boxTexts.value(2), QString::fromStdString("Choose " + fighter + "?"));
+    EXPECT_EQ(answers.boxIcons.value(2), QMessageBox::Question);
     EXPECT_EQ(stat("FightsLbl"), "1");
     EXPECT_FALSE(session.statistics()->rosterList()->isEnabled());
     EXPECT_TRUE(session.statistics()->itemButton(ZoriBallButton)->isVisible());
     EXPECT_EQ(arenaText("Label2"), QString::fromStdString(fighter + " L.40"));
     EXPECT_EQ(arenaText("Label8"), "400/400");
+    // A screen reader hears both gauges as progress bars with their hit
+    // points, and the attack choice under its own caption.
+    const int opponentHp = game.battle.OppLevel * 10;
+    for (const auto& [name, spoken, hp] : {std::tuple{"Gauge1", "Your hit points", 400},
+                                           {"Gauge2", "Enemy hit points", opponentHp}}) {
+        QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(arenaChild(name));
+        ASSERT_NE(gauge, nullptr);
+        EXPECT_EQ(gauge->role(), QAccessible::ProgressBar) << name;
+        EXPECT_EQ(gauge->text(QAccessible::Name), spoken);
+        ASSERT_NE(gauge->valueInterface(), nullptr) << name;
+        EXPECT_EQ(gauge->valueInterface()->currentValue().toInt(), hp) << name;
+        EXPECT_EQ(gauge->valueInterface()->maximumValue().toInt(), hp) << name;
+    }
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(arenaChild("RadioGroup1"))->text(QAccessible::Name),
+        QString::fromStdString(fighter + "'s attacks:"));
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(arenaChild("GroupBox2"))->text(QAccessible::Name),
+        QString::fromStdString("Enemy " + opponent + "'s Attacks:"));
 
     QTest::mouseClick(arena->attackItem(3), Qt::LeftButton);
     for (int turn = 0; turn < 200 && !arena->endButton()->isVisible(); ++turn)
@@ -128,6 +151,7 @@ TEST_F(WildBattleWindows, ASearchedBattleIsPlayedToItsEnd) {
     ASSERT_TRUE(prize.hasMatch()) << log.last().toStdString();
     EXPECT_EQ(arenaText("Label9"), QString("0/%1").arg(game.battle.OppLevel * 10));
     EXPECT_EQ(gauge2->percent(), 0);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(gauge2)->valueInterface()->currentValue(), 0);
     EXPECT_EQ(gauge2->barColour(), QColor(255, 0, 0));
     EXPECT_EQ(stat("MoneyLbl"), prize.captured(1));
 

@@ -1,0 +1,17 @@
+#include "app/run_game.h"
+
+#include <QApplication>
+
+#include "app/game_session.h"
+#include "app/program_end.h"
+
+namespace zorikan {
+
+int RunGame(const QStringList& arguments, const QString& dataFolder) {
+    GameSession session(arguments, dataFolder);
+    ProgramEnd end(session);
+    session.start();
+    return QApplication::exec();
+}
+
+}  // namespace zorikan

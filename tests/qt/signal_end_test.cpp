@@ -1,0 +1,128 @@
+// The built game, started as a child process, ends on SIGTERM, SIGHUP and
+// SIGINT as it ends when its main window closes: the game is saved (an older
+// file is written anew in today's layout) and the exit code is 0.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <fstream>
+
+#include "../core/version1_save.h"
+#include "core/save_game.h"
+#include "data_folder.h"
+
+namespace zorikan {
+namespace {
+
+// The processor time the process has used, in clock ticks.
+long long CpuTicks(qint64 pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string field;
+    long long ticks = 0;
+    // The command name is in parentheses and has no blanks here; utime and
+    // stime are fields 14 and 15.
+    for (int i = 1; i <= 15 && stat >> field; ++i)
+        if (i >= 14) ticks += std::stoll(field);
+    return ticks;
+}
+
+// Waits until the game has settled: it used processor time and then none
+// for half a second (the data and the saved game are read, a box waits).
+bool WaitUntilIdle(qint64 pid) {
+    QElapsedTimer timer;
+    timer.start();
+    long long last = -1;
+    int quiet = 0;
+    while (timer.elapsed() < 60'000) {
+        const long long now = CpuTicks(pid);
+        quiet = now == last && now > 0 ? quiet + 1 : 0;
+        if (quiet >= 5) return true;
+        last = now;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+void WriteVersion1Game(const QString& path, int lines) {
+    std::vector<std::string> all = testing::Version1Lines("Hestia");
+    all.resize(static_cast<std::size_t>(lines));
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    for (const std::string& line : all) out << line << "\r\n";
+}
+
+struct SignalCase {
+    int signal;
+    int lines;  // of the older file; a file cut short opens a warning box
+};
+
+class SignalEnd : public ::testing::TestWithParam<SignalCase> {};
+
+TEST_P(SignalEnd, TheGameIsSavedWholeAndTheProgramEndsWithZero) {
+    const SignalCase c = GetParam();
+    QTemporaryDir dir;
+    const QString file = dir.filePath("old.zgs");
+    WriteVersion1Game(file, c.lines);
+
+    QProcess game;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    game.setProcessEnvironment(env);
+    game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    game.start(ZORIKAN_EXECUTABLE, {file});
+    ASSERT_TRUE(game.waitForStarted());
+    ASSERT_TRUE(WaitUntilIdle(game.processId()));
+
+    QElapsedTimer ending;
+    ending.start();
+    ::kill(static_cast<pid_t>(game.processId()), c.signal);
+    ASSERT_TRUE(game.waitForFinished(5000)) << "still running 5 s after the signal";
+    EXPECT_LT(ending.elapsed(), 5000);
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(game.exitCode(), 0);
+
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray text = saved.readAll();
+    EXPECT_TRUE(text.startsWith(QByteArray(kSaveIdentifier.data()) + "\r\n"));
+    EXPECT_EQ(text.count('\n'), kSaveLinesV2);
+    EXPECT_TRUE(text.endsWith("\r\n"));
+    GameState s;
+    ASSERT_EQ(ReadSaveGameFile(file.toStdString(), s), std::nullopt);
+    EXPECT_EQ(s.PlayerName, "Hestia");
+    EXPECT_EQ(s.RosterSpecies[1], 25);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, SignalEnd,
+    ::testing::Values(SignalCase{SIGTERM, kSaveLinesV1}, SignalCase{SIGINT, kSaveLinesV1},
+                      SignalCase{SIGHUP, kSaveLinesV1},
+                      // Cut off after the first creature: "ended early" is on screen.
+                      SignalCase{SIGTERM, 300}),
+    [](const ::testing::TestParamInfo<SignalCase>& info) {
+        const char* name = info.param.signal == SIGTERM  ? "Term"
+                           : info.param.signal == SIGINT ? "Int"
+                                                         : "Hup";
+        return std::string(name) + (info.param.lines < kSaveLinesV1 ? "WithABoxOpen" : "");
+    });
+
+TEST(SignalEnd, BeforeAnyGameThereIsNothingToSave) {
+    QProcess game;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    game.setProcessEnvironment(env);
+    game.start(ZORIKAN_EXECUTABLE, {});
+    ASSERT_TRUE(game.waitForStarted());
+    ASSERT_TRUE(WaitUntilIdle(game.processId()));
+    ::kill(static_cast<pid_t>(game.processId()), SIGTERM);
+    ASSERT_TRUE(game.waitForFinished(5000));
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(game.exitCode(), 0);
+}
+
+}  // namespace
+}  // namespace zorikan
