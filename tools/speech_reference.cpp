@@ -1,10 +1,10 @@
 // A plain Qt window, none of the game in it, for tools/orca_speech.py: what a
 // screen reader says for ordinary Qt widgets on this desktop is what the
-// game's windows can hope for. Two buttons, a message box behind the second,
-// a group of choices, a list and a menu whose item asks a question, all with
-// Qt's own behaviour; "Side Window"
-// opens a tool window whose list opens a box on Enter and that gives the
-// keyboard back with F6, as the game's statistics window does.
+// game's windows can hope for. A main window with a menu whose item asks a
+// question, two buttons (the first adds a line to a log in another window,
+// the second opens a box), a group of choices and a list, all with Qt's own
+// behaviour; F6 opens a tool window whose list opens a box on Enter and that
+// gives the keyboard back with F6, as the game's statistics window does.
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -12,12 +12,24 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
+
+QPlainTextEdit* MakeLogWindow() {
+    auto* window = new QWidget(nullptr, Qt::Tool);
+    window->setWindowTitle("Log Window");
+    auto* log = new QPlainTextEdit(window);
+    log->setAccessibleName("Reference Log");
+    log->setReadOnly(true);
+    (new QVBoxLayout(window))->addWidget(log);
+    window->show();
+    return log;
+}
 
 QWidget* MakeSideWindow(QWidget* main) {
     auto* side = new QWidget(nullptr, Qt::Tool);
@@ -65,6 +77,10 @@ int main(int argc, char** argv) {
     auto* first = new QPushButton("First Button", &window);
     auto* second = new QPushButton("Second Button", &window);
     layout->addWidget(first);
+    QPlainTextEdit* log = MakeLogWindow();
+    QObject::connect(first, &QPushButton::clicked, log, [log] {
+        log->appendPlainText(QString("Log line %1.").arg(log->blockCount()));
+    });
     layout->addWidget(second);
     QObject::connect(second, &QPushButton::clicked, &window, [&window] {
         QMessageBox::information(&window, "Reference Box", "The reference box says hello.");
@@ -84,5 +100,6 @@ int main(int argc, char** argv) {
     MakeSideWindow(&window);
 
     window.show();
+    window.activateWindow();
     return app.exec();
 }
