@@ -244,11 +244,12 @@ class Desktop:
                 proc.wait()
         # Orca's speech server forks away from its parent; it is ours by the
         # private folder in its command line.
+        # A speech server stuck on a sound card ignores SIGTERM.
         for pid in os.listdir("/proc"):
             try:
                 with open("/proc/%s/cmdline" % pid, "rb") as f:
                     if self.root.encode() in f.read():
-                        os.kill(int(pid), signal.SIGTERM)
+                        os.kill(int(pid), signal.SIGKILL)
             except (OSError, ValueError):
                 pass
 
