@@ -66,11 +66,14 @@ soak: configure
 install: build
 	@cmake --install $(BUILD_DIR)
 
-# The Debian package, built for /usr in a folder of its own.
+# The Debian package, built for /usr in a folder of its own: only what the
+# package holds, with every core. The package's install step builds nothing
+# more (by default it would build every target first, one job at a time).
 package: deps
 	@cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-	       -DZORIKAN_BUILD_BENCH=OFF > /dev/null
-	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target zorikan
+	       -DZORIKAN_BUILD_BENCH=OFF -DZORIKAN_BUILD_TESTS=OFF \
+	       -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON > /dev/null
+	@cmake --build $(PACKAGE_DIR) -j $(JOBS) --target zorikan zorigame_data zorikan_music
 	@cd $(PACKAGE_DIR) && cpack -G DEB
 	@ls $(PACKAGE_DIR)/*.deb
 

@@ -5,13 +5,14 @@
 
 #include <memory>
 
-#include "core/attack.h"
-#include "core/battle_start.h"
-#include "core/data_file.h"
-#include "core/end_battle.h"
-#include "core/roster.h"
-#include "core/turn.h"
-#include "core/wild_search.h"
+#include "core/battle/attack.h"
+#include "core/battle/battle_start.h"
+#include "core/battle/fighter_choice.h"
+#include "core/battle/turn.h"
+#include "core/collection/roster.h"
+#include "core/data/data_file.h"
+#include "core/progress/end_battle.h"
+#include "core/progress/wild_search.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "ui/creature_art.h"
+#include "painter/creature_art.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/data_file.h"
-#include "core/loader.h"
-#include "core/text_file.h"
+#include "core/data/data_file.h"
+#include "core/data/loader.h"
+#include "core/data/text_file.h"
 
 namespace {
 

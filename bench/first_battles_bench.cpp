@@ -4,8 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/data_file.h"
-#include "core/first_battles.h"
+#include "core/data/data_file.h"
+#include "core/progress/first_battles.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <memory>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
-#include "core/game_corner.h"
-#include "core/new_game.h"
+#include "core/collection/game_corner.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
 #include "screens/tformb.h"
 
 namespace {

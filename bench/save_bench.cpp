@@ -10,8 +10,8 @@
 #include <fstream>
 #include <string>
 
-#include "core/save_game.h"
-#include "core/text_file.h"
+#include "core/data/text_file.h"
+#include "core/state/save_game.h"
 
 namespace {
 

@@ -9,14 +9,14 @@ out=${1:-$root/build-fuzz}
 seconds=${2:-60}
 mkdir -p "$out"
 flags="-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
-readers="$root/src/core/text_values.cpp $root/src/core/text_file.cpp $root/src/core/text_encoding.cpp \
-    $root/src/core/file_error.cpp"
+readers="$root/src/core/data/text_values.cpp $root/src/core/data/text_file.cpp $root/src/core/data/text_encoding.cpp \
+    $root/src/core/data/file_error.cpp"
 
 clang++-14 $flags -I"$root/src" "$root/fuzz/save_reader_fuzz.cpp" $readers \
-    "$root/src/core/save_game.cpp" "$root/src/core/atomic_file.cpp" "$root/src/core/game_state.cpp" \
+    "$root/src/core/state/save_game.cpp" "$root/src/core/data/atomic_file.cpp" "$root/src/core/state/game_state.cpp" \
     -o "$out/save_reader_fuzz"
 clang++-14 $flags -I"$root/src" "$root/fuzz/data_reader_fuzz.cpp" $readers \
-    "$root/src/core/data_file.cpp" -o "$out/data_reader_fuzz"
+    "$root/src/core/data/data_file.cpp" -o "$out/data_reader_fuzz"
 
 run() {
     name=$1

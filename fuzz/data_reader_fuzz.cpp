@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/data_file.h"
+#include "core/data/data_file.h"
 
 using namespace zorikan;
 

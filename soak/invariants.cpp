@@ -2,9 +2,9 @@
 
 #include <span>
 
-#include "core/collection_modes.h"
-#include "core/menu_layout.h"
-#include "core/opponent_menus.h"
+#include "core/collection/collection_modes.h"
+#include "core/progress/opponent_menus.h"
+#include "core/shared/menu_layout.h"
 
 namespace zorikan::soak {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/game.h"
+#include "core/shared/game.h"
 
 namespace zorikan::soak {
 

@@ -5,8 +5,8 @@
 #include <deque>
 #include <string>
 
-#include "core/player_port.h"
-#include "core/random.h"
+#include "core/shared/player_port.h"
+#include "core/shared/random.h"
 
 namespace zorikan::soak {
 

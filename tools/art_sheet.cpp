@@ -31,8 +31,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/evolution_line.h"
-#include "ui/creature_art.h"
+#include "core/data/evolution_line.h"
+#include "painter/creature_art.h"
 
 namespace {
 

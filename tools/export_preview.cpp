@@ -9,10 +9,10 @@
 
 #include <cstdio>
 
-#include "core/data_file.h"
-#include "core/game.h"
-#include "core/html_export.h"
-#include "core/statistics.h"
+#include "core/collection/html_export.h"
+#include "core/collection/statistics.h"
+#include "core/data/data_file.h"
+#include "core/shared/game.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include <cstdio>
 
 #include "app/game_session.h"
-#include "core/new_game.h"
-#include "core/roster.h"
+#include "core/collection/roster.h"
+#include "core/state/new_game.h"
 #include "screens/battle_arena.h"
 #include "screens/tform1.h"
 #include "screens/tform4.h"

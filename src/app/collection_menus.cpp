@@ -8,8 +8,8 @@
 #include <QUrl>
 
 #include "app/game_session.h"
-#include "core/collection_modes.h"
-#include "core/html_export.h"
+#include "core/collection/collection_modes.h"
+#include "core/collection/html_export.h"
 #include "screens/tform4.h"
 #include "ui/saved_game_dialog.h"
 

@@ -8,9 +8,10 @@
 #include <QLocale>
 #include <QScreen>
 
-#include "core/evolution_line.h"
-#include "core/new_game.h"
-#include "core/statistics.h"
+#include "core/collection/statistics.h"
+#include "core/data/evolution_line.h"
+#include "core/state/new_game.h"
+#include "painter/creature_images.h"
 #include "screens/about_box.h"
 #include "screens/okright_dlg.h"
 #include "screens/tform1.h"
@@ -22,7 +23,6 @@
 #include "screens/tform9.h"
 #include "screens/tforma.h"
 #include "screens/tformb.h"
-#include "ui/creature_images.h"
 #include "ui/help_window.h"
 #include "ui/keyboard_play.h"
 #include "ui/music_player.h"

@@ -6,9 +6,10 @@
 #include <QStringList>
 #include <memory>
 
-#include "core/game.h"
-#include "core/game_data.h"
-#include "core/random.h"
+#include "core/data/game_data.h"
+#include "core/shared/game.h"
+#include "core/shared/random.h"
+#include "screens/window_host.h"
 #include "ui/qt_player_port.h"
 
 namespace zorikan {
@@ -31,46 +32,46 @@ class TFormB;
 class TAboutBox;
 class TOKRightDlg;
 
-class GameSession : public QObject {
+class GameSession : public QObject, public WindowHost {
     Q_OBJECT
 
 public:
     GameSession(QStringList arguments, QString dataFolder);
     ~GameSession() override;
 
-    Game& game() { return game_; }
-    GameData& data() { return data_; }
-    SeededRandom& random() { return random_; }
-    ui::CreatureImages& images() { return *images_; }
-    const QStringList& arguments() const { return arguments_; }
-    const QString& dataFolder() const { return dataFolder_; }
+    Game& game() override { return game_; }
+    GameData& data() override { return data_; }
+    SeededRandom& random() override { return random_; }
+    ui::CreatureImages& images() override { return *images_; }
+    const QStringList& arguments() const override { return arguments_; }
+    const QString& dataFolder() const override { return dataFolder_; }
 
     // Shows the loader, whose timer starts the data load.
     void start();
     // Redraws every window from the model; runs after each action of the
     // player and before every message box.
-    void refresh();
+    void refresh() override;
     // Places the windows of a game that starts (new) or was loaded.
-    void placeWindows(bool loadedGame);
+    void placeWindows(bool loadedGame) override;
     // Ends the program with `exitCode`: every window goes away and the event
     // loop, with any box open in it, returns. Nothing is saved here; the
     // close of the main window has done that already.
-    void quit(int exitCode = 0);
+    void quit(int exitCode = 0) override;
     bool quitting() const { return quitting_; }
 
     TForm3* loader() const { return loader_; }
-    TForm1* title() const { return title_; }
-    TAboutBox* about() const { return about_; }
-    TForm4* mainWindow() const { return main_; }
+    TForm1* title() const override { return title_; }
+    TAboutBox* about() const override { return about_; }
+    TForm4* mainWindow() const override { return main_; }
     TForm7* battleLog() const { return battleLog_; }
     TForm8* zoridex() const { return zoridex_; }
     TFormA* typeComparisons() const { return typeComparisons_; }
     TForm9* mart() const { return mart_; }
     TFormB* gameCorner() const { return gameCorner_; }
     ui::MusicPlayer& music() { return *music_; }
-    TForm5* statistics() const { return statistics_; }
-    TOKRightDlg* nameDialog() const { return nameDialog_; }
-    ui::HelpWindow* help();
+    TForm5* statistics() const override { return statistics_; }
+    TOKRightDlg* nameDialog() const override { return nameDialog_; }
+    ui::HelpWindow* help() override;
 
     QWidget* window(Window which) const;
 

@@ -4,7 +4,7 @@
 #include <QIcon>
 
 #include "app/run_game.h"
-#include "core/data_location.h"
+#include "core/data/data_location.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

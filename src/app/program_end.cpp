@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "app/game_session.h"
-#include "core/closing_save.h"
+#include "core/state/closing_save.h"
 
 namespace zorikan {
 namespace {

@@ -1,8 +1,8 @@
 #include "app/progress_menus.h"
 
 #include "app/game_session.h"
-#include "core/opponents.h"
-#include "core/tournament.h"
+#include "core/progress/opponents.h"
+#include "core/progress/tournament.h"
 #include "screens/tform4.h"
 
 namespace zorikan {

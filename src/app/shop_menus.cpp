@@ -1,8 +1,8 @@
 #include "app/shop_menus.h"
 
 #include "app/game_session.h"
-#include "core/game_corner.h"
-#include "core/mart.h"
+#include "core/collection/game_corner.h"
+#include "core/collection/mart.h"
 #include "screens/tform4.h"
 
 namespace zorikan {

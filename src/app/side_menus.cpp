@@ -3,8 +3,8 @@
 #include <QFileDialog>
 
 #include "app/game_session.h"
-#include "core/music.h"
-#include "core/zoridex.h"
+#include "core/collection/music.h"
+#include "core/collection/zoridex.h"
 #include "screens/tform4.h"
 #include "ui/music_player.h"
 

@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/game_session.h"
-#include "ui/creature_images.h"
+#include "core/shared/screens.h"
+#include "painter/creature_images.h"
+#include "screens/window_host.h"
 
 namespace zorikan {
 
@@ -13,7 +14,7 @@ QString VersionText() {
     return QStringLiteral("Version 4.1 (%1-bit)").arg(static_cast<int>(sizeof(void*) * 8));
 }
 
-TAboutBox::TAboutBox(GameSession& session)
+TAboutBox::TAboutBox(WindowHost& session)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
       session_(session) {

@@ -8,7 +8,7 @@ class QLabel;
 
 namespace zorikan {
 
-class GameSession;
+class WindowHost;
 
 // "Version 4.1 (64-bit)" on a 64-bit build.
 QString VersionText();
@@ -17,13 +17,13 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TAboutBox(GameSession& session);
+    explicit TAboutBox(WindowHost& session);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    GameSession& session_;
+    WindowHost& session_;
     QLabel* icon_;
 };
 

@@ -6,10 +6,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/game_session.h"
-#include "core/end_battle.h"
-#include "core/turn.h"
-#include "ui/creature_images.h"
+#include "core/battle/turn.h"
+#include "core/progress/end_battle.h"
+#include "core/shared/game.h"
+#include "painter/creature_images.h"
+#include "screens/window_host.h"
 #include "ui/gauge.h"
 #include "ui/keyboard_play.h"
 
@@ -40,7 +41,7 @@ void ShowGauge(ui::Gauge* gauge, const HpGauge& model) {
 
 }  // namespace
 
-BattleArena::BattleArena(GameSession& session, QWidget* parent)
+BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     : QGroupBox(tr("Battle Arena"), parent), session_(session) {
     setObjectName("GroupBox1");
     setGeometry(120, 16, 297, 241);

@@ -17,14 +17,14 @@ namespace ui {
 class Gauge;
 }
 
-class GameSession;
+class WindowHost;
 struct ArenaModel;
 
 class BattleArena : public QGroupBox {
     Q_OBJECT
 
 public:
-    BattleArena(GameSession& session, QWidget* parent);
+    BattleArena(WindowHost& session, QWidget* parent);
 
     void render();
 
@@ -45,7 +45,7 @@ private:
     // The gauge ends 289 pixels from the arena's left edge, whatever the name.
     static void placeGauge(QLabel* label, ui::Gauge* gauge);
 
-    GameSession& session_;
+    WindowHost& session_;
     QListWidget* ListView2;
     QLabel* Label2;
     ui::Gauge* Gauge1;

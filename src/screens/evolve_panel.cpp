@@ -7,8 +7,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/game_session.h"
-#include "core/evolution.h"
+#include "core/collection/evolution.h"
+#include "core/shared/game.h"
+#include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 
 namespace zorikan {
@@ -20,7 +21,7 @@ constexpr int kEntryHeight = 20;
 
 }  // namespace
 
-EvolvePanel::EvolvePanel(GameSession& session, QWidget* parent)
+EvolvePanel::EvolvePanel(WindowHost& session, QWidget* parent)
     : QWidget(parent), session_(session) {
     setObjectName("EvolvePanel");
     setGeometry(0, 0, parent->width(), parent->height());

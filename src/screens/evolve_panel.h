@@ -14,13 +14,13 @@ class QVBoxLayout;
 
 namespace zorikan {
 
-class GameSession;
+class WindowHost;
 
 class EvolvePanel : public QWidget {
     Q_OBJECT
 
 public:
-    EvolvePanel(GameSession& session, QWidget* parent);
+    EvolvePanel(WindowHost& session, QWidget* parent);
 
     void render();
 
@@ -32,7 +32,7 @@ private:
     void EvolveButtonClick();
     void fillEntries(const std::vector<std::string>& entries);
 
-    GameSession& session_;
+    WindowHost& session_;
     QGroupBox* EvolveChoice;
     QVBoxLayout* entriesLayout_;
     QButtonGroup* entries_;

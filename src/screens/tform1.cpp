@@ -7,13 +7,14 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/game_session.h"
-#include "core/command_line.h"
-#include "core/new_game.h"
-#include "core/save_load.h"
+#include "core/shared/game.h"
+#include "core/state/command_line.h"
+#include "core/state/new_game.h"
+#include "core/state/save_load.h"
 #include "screens/about_box.h"
 #include "screens/okright_dlg.h"
 #include "screens/tform4.h"
+#include "screens/window_host.h"
 #include "ui/help_window.h"
 #include "ui/saved_game_dialog.h"
 
@@ -25,7 +26,7 @@ constexpr int kButtonHeight = 65;
 constexpr int kMargin = 8;
 }  // namespace
 
-TForm1::TForm1(GameSession& session) : QWidget(nullptr), session_(session) {
+TForm1::TForm1(WindowHost& session) : QWidget(nullptr), session_(session) {
     setObjectName("Form1");
     setWindowTitle(kGameTitle);
     setAutoFillBackground(true);

@@ -7,13 +7,13 @@ class QPushButton;
 
 namespace zorikan {
 
-class GameSession;
+class WindowHost;
 
 class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm1(GameSession& session);
+    explicit TForm1(WindowHost& session);
 
     // The data is loaded: open a saved game named on the command line, or
     // show the title window.
@@ -34,7 +34,7 @@ protected:
 private:
     QPushButton* addButton(const char* name, const QString& caption, int top);
 
-    GameSession& session_;
+    WindowHost& session_;
     bool exiting_ = false;
 };
 

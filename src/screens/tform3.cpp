@@ -9,15 +9,15 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/game_session.h"
-#include "core/data_file.h"
+#include "core/data/data_file.h"
+#include "core/shared/game.h"
 #include "screens/tform1.h"
+#include "screens/window_host.h"
 #include "ui/gauge.h"
 
 namespace zorikan {
 
-TForm3::TForm3(GameSession& session)
-    : QWidget(nullptr, Qt::FramelessWindowHint), session_(session) {
+TForm3::TForm3(WindowHost& session) : QWidget(nullptr, Qt::FramelessWindowHint), session_(session) {
     setObjectName("Form3");
     setWindowTitle("ZORIKAN Simulator");
     setAutoFillBackground(true);

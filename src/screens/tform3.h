@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "core/loader.h"
+#include "core/data/loader.h"
 
 class QLabel;
 class QPushButton;
@@ -17,13 +17,13 @@ namespace ui {
 class Gauge;
 }
 
-class GameSession;
+class WindowHost;
 
 class TForm3 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm3(GameSession& session);
+    explicit TForm3(WindowHost& session);
 
     // Shows the window and arms `Timer1`, whose first tick loads the data
     // and seeds the game's dice from the clock. Until then the session's
@@ -43,7 +43,7 @@ private:
     void FormHide();
     void drawProgress(bool stageStarted);
 
-    GameSession& session_;
+    WindowHost& session_;
     LoaderGauges gauges_;
     QLabel* Label2;
     ui::Gauge* Gauge1;

@@ -6,19 +6,20 @@
 #include <QListWidget>
 #include <QMenuBar>
 
-#include "app/game_session.h"
-#include "core/closing_save.h"
-#include "core/game_corner.h"
-#include "core/menu_layout.h"
-#include "core/new_game.h"
-#include "core/turn.h"
-#include "core/wild_search.h"
+#include "core/battle/turn.h"
+#include "core/collection/game_corner.h"
+#include "core/progress/wild_search.h"
+#include "core/shared/game.h"
+#include "core/shared/menu_layout.h"
+#include "core/state/closing_save.h"
+#include "core/state/new_game.h"
+#include "painter/creature_images.h"
 #include "screens/about_box.h"
 #include "screens/battle_arena.h"
 #include "screens/evolve_panel.h"
 #include "screens/tform5.h"
 #include "screens/wild_panel.h"
-#include "ui/creature_images.h"
+#include "screens/window_host.h"
 #include "ui/help_window.h"
 #include "ui/saved_game_dialog.h"
 
@@ -32,7 +33,7 @@ QString fromView(std::string_view text) {
 
 }  // namespace
 
-TForm4::TForm4(GameSession& session) : QMainWindow(nullptr), session_(session) {
+TForm4::TForm4(WindowHost& session) : QMainWindow(nullptr), session_(session) {
     setObjectName("Form4");
     setWindowTitle(kGameTitle);
     client_ = new QWidget(this);

@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "core/closing_save.h"
+#include "core/state/closing_save.h"
 
 class QLabel;
 class QListWidget;
@@ -14,7 +14,7 @@ class QMenu;
 
 namespace zorikan {
 
-class GameSession;
+class WindowHost;
 class BattleArena;
 class EvolvePanel;
 class WildPanel;
@@ -23,7 +23,7 @@ class TForm4 : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm4(GameSession& session);
+    explicit TForm4(WindowHost& session);
 
     void render();
     // Connects a menu item (by object name) to what it does. After the
@@ -55,7 +55,7 @@ private:
     // The save dialog as the close and the new game's choice open it.
     SaveDialog saveDialog();
 
-    GameSession& session_;
+    WindowHost& session_;
     QWidget* client_;
     QLabel* Label1;
     QListWidget* ListView1;

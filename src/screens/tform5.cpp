@@ -12,10 +12,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/game_session.h"
-#include "core/battle_items.h"
-#include "core/roster.h"
+#include "core/battle/battle_items.h"
+#include "core/battle/fighter_choice.h"
+#include "core/collection/roster.h"
+#include "core/shared/game.h"
 #include "screens/tform4.h"
+#include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 #include "ui/roster_list_model.h"
 
@@ -49,7 +51,7 @@ constexpr ItemRow kItemRows[6] = {
 
 }  // namespace
 
-TForm5::TForm5(GameSession& session)
+TForm5::TForm5(WindowHost& session)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session) {
     setObjectName("Form5");

@@ -16,13 +16,13 @@ namespace ui {
 class RosterListModel;
 }
 
-class GameSession;
+class WindowHost;
 
 class TForm5 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm5(GameSession& session);
+    explicit TForm5(WindowHost& session);
 
     void render();
     QListView* rosterList() const { return ListView1; }
@@ -60,7 +60,7 @@ private:
     // F6, and Enter on a creature that became the fighter: back to the battle.
     void giveKeyboardToMainWindow();
 
-    GameSession& session_;
+    WindowHost& session_;
     QLabel* PlayerNameLbl;
     QLabel* MoneyLbl;
     QLabel* FightsLbl;

@@ -9,9 +9,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/game_session.h"
-#include "core/zoridex.h"
-#include "ui/creature_images.h"
+#include "core/collection/zoridex.h"
+#include "core/shared/game.h"
+#include "painter/creature_images.h"
+#include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 
 namespace zorikan {
@@ -32,7 +33,7 @@ QString fromUtf8(const std::string& text) {
 
 }  // namespace
 
-TForm8::TForm8(GameSession& session) : QWidget(nullptr, Qt::Tool), session_(session) {
+TForm8::TForm8(WindowHost& session) : QWidget(nullptr, Qt::Tool), session_(session) {
     setObjectName("Form8");
     setWindowTitle("ZORIDEX");
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

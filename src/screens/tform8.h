@@ -12,13 +12,13 @@ class QPushButton;
 
 namespace zorikan {
 
-class GameSession;
+class WindowHost;
 
 class TForm8 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm8(GameSession& session);
+    explicit TForm8(WindowHost& session);
 
     void render();
     QComboBox* speciesList() const { return ComboBox1; }
@@ -35,7 +35,7 @@ private:
     void FormShow();
     void sizeForData();
 
-    GameSession& session_;
+    WindowHost& session_;
     QComboBox* ComboBox1;
     QPushButton* Button1;
     QWidget* Panel1;

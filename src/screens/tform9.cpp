@@ -12,9 +12,10 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "app/game_session.h"
-#include "core/mart.h"
+#include "core/collection/mart.h"
+#include "core/shared/game.h"
 #include "screens/tform4.h"
+#include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 #include "ui/place_window.h"
 
@@ -28,7 +29,7 @@ QString fromUtf8(const std::string& text) {
 
 }  // namespace
 
-TForm9::TForm9(GameSession& session)
+TForm9::TForm9(WindowHost& session)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session) {
     setObjectName("Form9");

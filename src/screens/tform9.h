@@ -13,13 +13,13 @@ class QSpinBox;
 
 namespace zorikan {
 
-class GameSession;
+class WindowHost;
 
 class TForm9 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm9(GameSession& session);
+    explicit TForm9(WindowHost& session);
 
     void render();
     QRadioButton* itemEntry(int index) const { return items_[index]; }
@@ -39,7 +39,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    GameSession& session_;
+    WindowHost& session_;
     QButtonGroup* RadioGroup1;
     std::array<QRadioButton*, 5> items_{};
     QSpinBox* SpinEdit1;

@@ -6,8 +6,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/game_session.h"
-#include "core/zoridex.h"
+#include "core/collection/zoridex.h"
+#include "core/shared/game.h"
+#include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 
 namespace zorikan {
@@ -35,7 +36,7 @@ void refill(QComboBox* list, int count, int selected,
 
 }  // namespace
 
-TFormA::TFormA(GameSession& session) : QWidget(nullptr, Qt::Tool), session_(session) {
+TFormA::TFormA(WindowHost& session) : QWidget(nullptr, Qt::Tool), session_(session) {
     setObjectName("FormA");
     setWindowTitle("Type Comparisons");
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

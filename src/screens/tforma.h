@@ -9,13 +9,13 @@ class QPushButton;
 
 namespace zorikan {
 
-class GameSession;
+class WindowHost;
 
 class TFormA : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFormA(GameSession& session);
+    explicit TFormA(WindowHost& session);
 
     void render();
     QComboBox* attackList() const { return ComboBox2; }
@@ -33,7 +33,7 @@ private:
     // Rebuilds both lists, keeping their selections.
     void FormShow();
 
-    GameSession& session_;
+    WindowHost& session_;
     QComboBox* ComboBox1;  // species
     QComboBox* ComboBox2;  // attacks
     QLabel* Label1;

@@ -13,9 +13,10 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include "app/game_session.h"
-#include "core/game_corner.h"
+#include "core/collection/game_corner.h"
+#include "core/shared/game.h"
 #include "screens/tform4.h"
+#include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 #include "ui/money_spin_box.h"
 #include "ui/place_window.h"
@@ -85,7 +86,7 @@ bool IsInput(QEvent::Type type) {
 
 }  // namespace
 
-TFormB::TFormB(GameSession& session)
+TFormB::TFormB(WindowHost& session)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session) {
     setObjectName("FormB");

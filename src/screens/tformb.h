@@ -18,13 +18,13 @@ namespace ui {
 class MoneySpinBox;
 }
 
-class GameSession;
+class WindowHost;
 
 class TFormB : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFormB(GameSession& session);
+    explicit TFormB(WindowHost& session);
     ~TFormB() override;
 
     void render();
@@ -52,7 +52,7 @@ private:
     void flickerFrame();
     void blockInput(bool blocked);
 
-    GameSession& session_;
+    WindowHost& session_;
     QLabel* Label1;
     ui::MoneySpinBox* SpinEdit1;
     QButtonGroup* RadioGroup1;

@@ -6,12 +6,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/game_session.h"
-#include "core/wild_search.h"
+#include "core/progress/wild_search.h"
+#include "core/shared/game.h"
+#include "screens/window_host.h"
 
 namespace zorikan {
 
-WildPanel::WildPanel(GameSession& session, QWidget* parent) : QWidget(parent), session_(session) {
+WildPanel::WildPanel(WindowHost& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName("WildPanel");
     setGeometry(8, 8, 406, 56);
 

@@ -11,13 +11,13 @@ class QSpinBox;
 
 namespace zorikan {
 
-class GameSession;
+class WindowHost;
 
 class WildPanel : public QWidget {
     Q_OBJECT
 
 public:
-    WildPanel(GameSession& session, QWidget* parent);
+    WildPanel(WindowHost& session, QWidget* parent);
 
     void render();
     // Fills the species list once the game data is there.
@@ -34,7 +34,7 @@ private:
     void Button3Click();
     void Button4Click();
 
-    GameSession& session_;
+    WindowHost& session_;
     QLabel* Label10;
     QComboBox* ComboBox1;
     QLabel* Label11;

@@ -1,9 +1,5 @@
 #include "ui/music_player.h"
 
-#include <QAudioOutput>
-#include <QMediaPlayer>
-#include <QUrl>
-
 namespace zorikan::ui {
 
 MusicPlayer::MusicPlayer(std::function<bool()> repeatOn, std::function<void(const QString&)> report)
@@ -11,35 +7,30 @@ MusicPlayer::MusicPlayer(std::function<bool()> repeatOn, std::function<void(cons
 
 MusicPlayer::~MusicPlayer() = default;
 
-void MusicPlayer::ensurePlayer() {
-    if (player_) return;
-    player_ = new QMediaPlayer(this);
-    output_ = new QAudioOutput(this);
-    player_->setAudioOutput(output_);
-    connect(player_, &QMediaPlayer::mediaStatusChanged, this,
-            [this](QMediaPlayer::MediaStatus status) {
-                if (status == QMediaPlayer::EndOfMedia) endOfMedia();
-                if (status == QMediaPlayer::InvalidMedia) failed(player_->errorString());
-            });
-    connect(player_, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString& text) { failed(text); });
+bool MusicPlayer::ensureBackend(QString& why) {
+    if (backend_) return true;
+    backend_ = LoadMusicBackend(why);
+    if (!backend_) return false;
+    backend_->finished = [this] { endOfMedia(); };
+    backend_->failed = [this](const QString& text) { failed(text); };
+    return true;
 }
 
 void MusicPlayer::open(const QString& file) {
-    ensurePlayer();
-    if (player_->playbackState() == QMediaPlayer::PlayingState) player_->stop();
     fileName_ = file;
     reported_ = false;
     repeat_.opened(true);
-    player_->setSource(QUrl::fromLocalFile(file));
-    player_->play();
+    QString why;
+    if (!ensureBackend(why)) {
+        failed(why);
+        return;
+    }
+    backend_->play(file);
 }
 
 void MusicPlayer::stop() {
     repeat_.stopped();
-    if (!player_) return;
-    player_->stop();  // a stopped player stands at the start again
-    player_->setPosition(0);
+    if (backend_) backend_->stop();
 }
 
 void MusicPlayer::repeatChanged() {
@@ -51,11 +42,7 @@ void MusicPlayer::endOfMedia() {
 }
 
 void MusicPlayer::restart() {
-    if (!player_) return;
-    // Media that cannot seek (MIDI) restart from the source.
-    player_->stop();
-    player_->setPosition(0);
-    player_->play();
+    if (backend_) backend_->restart();
 }
 
 void MusicPlayer::failed(const QString& why) {

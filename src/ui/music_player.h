@@ -1,17 +1,16 @@
 #pragma once
 // The background music: plays one chosen file, stops and rewinds it, and
-// starts it again at its end while "Repeat Music" is checked. The media
-// player is made only when a file is chosen, so the game runs on machines
-// without sound.
+// starts it again at its end while "Repeat Music" is checked. The music
+// module is loaded only when a file is chosen, so the game starts without
+// the sound libraries and runs on machines without sound.
 
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
-#include "core/music.h"
-
-class QAudioOutput;
-class QMediaPlayer;
+#include "core/collection/music.h"
+#include "ui/music_backend.h"
 
 namespace zorikan::ui {
 
@@ -30,20 +29,19 @@ public:
 
     const QString& fileName() const { return fileName_; }
     const MusicRepeat& repeat() const { return repeat_; }
-    QMediaPlayer* player() const { return player_; }
 
-    // The piece reached its end; the player's signal calls this.
+    // The piece reached its end; the backend calls this.
     void endOfMedia();
 
 private:
-    void ensurePlayer();
+    // False when the music module cannot be loaded; `why` says why.
+    bool ensureBackend(QString& why);
     void failed(const QString& why);
     void restart();
 
     std::function<bool()> repeatOn_;
     std::function<void(const QString&)> report_;
-    QMediaPlayer* player_ = nullptr;
-    QAudioOutput* output_ = nullptr;
+    std::unique_ptr<MusicBackend> backend_;
     MusicRepeat repeat_;
     QString fileName_;
     bool reported_ = false;  // one box per chosen file

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/player_port.h"
+#include "core/shared/player_port.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "ui/roster_list_model.h"
 
-#include "ui/creature_images.h"
+#include "painter/creature_images.h"
 
 namespace zorikan::ui {
 

@@ -4,7 +4,7 @@
 
 #include <QAbstractListModel>
 
-#include "core/screens.h"
+#include "core/shared/screens.h"
 
 namespace zorikan::ui {
 

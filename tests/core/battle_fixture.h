@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/battle_start.h"
+#include "core/battle/battle_start.h"
 #include "game_fixture.h"
 
 namespace zorikan::testing {

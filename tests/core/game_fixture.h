@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/game.h"
+#include "core/shared/game.h"
 #include "scripted_port.h"
 #include "test_data.h"
 

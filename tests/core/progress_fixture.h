@@ -4,10 +4,11 @@
 
 #include <string>
 
-#include "core/attack.h"
-#include "core/end_battle.h"
-#include "core/roster.h"
-#include "core/turn.h"
+#include "core/battle/attack.h"
+#include "core/battle/fighter_choice.h"
+#include "core/battle/turn.h"
+#include "core/collection/roster.h"
+#include "core/progress/end_battle.h"
 #include "game_fixture.h"
 
 namespace zorikan::testing {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/player_port.h"
-#include "core/random.h"
+#include "core/shared/player_port.h"
+#include "core/shared/random.h"
 
 namespace zorikan::testing {
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/data_file.h"
-#include "core/game_data.h"
+#include "core/data/data_file.h"
+#include "core/data/game_data.h"
 
 namespace zorikan::testing {
 

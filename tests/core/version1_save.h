@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/save_game.h"
+#include "core/state/game_state.h"
+#include "core/state/save_game.h"
 
 namespace zorikan::testing {
 

@@ -13,7 +13,7 @@
 #include <QPlainTextEdit>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
+#include "core/data/data_file.h"
 #include "data_folder.h"
 #include "ui/gauge.h"
 

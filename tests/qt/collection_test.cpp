@@ -17,11 +17,12 @@
 #include <QUrl>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
-#include "core/new_game.h"
-#include "core/save_load.h"
-#include "core/split_evolutions.h"
+#include "core/data/data_file.h"
+#include "core/data/split_evolutions.h"
+#include "core/state/new_game.h"
+#include "core/state/save_load.h"
 #include "data_folder.h"
+#include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/evolve_panel.h"
 #include "screens/tform4.h"
@@ -46,18 +47,9 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
-class CollectionWindows : public ::testing::Test {
+class CollectionWindows : public testing::GameWindows {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
-        Game& game = session.game();
-        game.state.MinLevel = 2;
-        game.state.MaxLevel = 100;
-        game.screens.main.starterListVisible = true;
-        ChooseStarter(game, 1);  // species 4 at level 5
-        session.refresh();
-        ASSERT_TRUE(WaitFor([&] { return session.statistics()->isVisible(); }));
-    }
+    void SetUp() override { startGame(1); }  // species 4 at level 5
     // Puts a creature into the next slot and lists it.
     void addCreature(int species, int level) {
         GameState& s = session.game().state;
@@ -91,9 +83,6 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return answers.done(); }))
             << answers.boxTexts.join(" | ").toStdString();
     }
-
-    GameSession session{{}, testing::DataFolder()};
-    ModalAnswerer answers;
 };
 
 TEST_F(CollectionWindows, ASplitEvolutionIsChosenInTheMainWindow) {

@@ -2,7 +2,7 @@
 // a clearly visible body coloured by its primary type with two eyes in the
 // upper half, and the picture lists that paint them lazily.
 
-#include "ui/creature_art.h"
+#include "painter/creature_art.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +19,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/data_file.h"
-#include "core/evolution_line.h"
-#include "ui/art_look.h"
-#include "ui/creature_images.h"
+#include "core/data/data_file.h"
+#include "core/data/evolution_line.h"
+#include "painter/art_look.h"
+#include "painter/creature_images.h"
 
 namespace {
 

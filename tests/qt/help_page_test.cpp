@@ -12,9 +12,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "core/game_corner.h"
-#include "core/mart.h"
-#include "core/tournament.h"
+#include "core/collection/game_corner.h"
+#include "core/collection/mart.h"
+#include "core/progress/tournament.h"
 #include "ui/help_window.h"
 
 namespace zorikan {

@@ -19,11 +19,11 @@
 #include <QTimer>
 
 #include "app/game_session.h"
-#include "core/battle_items.h"
-#include "core/data_file.h"
-#include "core/game_corner.h"
-#include "core/new_game.h"
-#include "core/roster.h"
+#include "core/battle/battle_items.h"
+#include "core/collection/game_corner.h"
+#include "core/collection/roster.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"

@@ -12,10 +12,11 @@
 #include <QTest>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
-#include "core/menu_layout.h"
-#include "core/new_game.h"
+#include "core/data/data_file.h"
+#include "core/shared/menu_layout.h"
+#include "core/state/new_game.h"
 #include "data_folder.h"
+#include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
 #include "screens/tform4.h"
@@ -27,25 +28,15 @@ namespace {
 using testing::ModalAnswerer;
 using testing::WaitFor;
 
-class ProgressionWindows : public ::testing::Test {
+class ProgressionWindows : public testing::GameWindows {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
         session.random().reseed(7);
-        Game& game = session.game();
-        game.state.MinLevel = 2;
-        game.state.MaxLevel = 100;
-        game.screens.main.starterListVisible = true;
-        ChooseStarter(game, 0);
-        session.refresh();
-        ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
+        startGame(0);
     }
     void setFighterLevel(int level) {
         session.game().state.RosterLevel[1] = static_cast<std::uint8_t>(level);
         session.game().state.RosterExp[1] = static_cast<std::uint32_t>(level * level * level);
-    }
-    QString stat(const char* label) const {
-        return session.statistics()->findChild<QLabel*>(label)->text();
     }
     // Chooses the player's creature in the statistics window: its statistics, then Yes.
     void sendOutFirst() {
@@ -78,9 +69,6 @@ protected:
         QTest::mouseClick(arena->goButton(), Qt::LeftButton);
         ASSERT_TRUE(arena->endButton()->isVisible());
     }
-
-    GameSession session{{}, testing::DataFolder()};
-    ModalAnswerer answers;
 };
 
 TEST_F(ProgressionWindows, TheFirstLeaderGivesABadgeAndOpensTheNext) {

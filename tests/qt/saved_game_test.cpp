@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -17,8 +18,8 @@
 #include <QTest>
 
 #include "app/game_session.h"
-#include "core/new_game.h"
-#include "core/save_game.h"
+#include "core/state/new_game.h"
+#include "core/state/save_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/tform1.h"
@@ -226,6 +227,26 @@ TEST(SavedGame, MusicAndDebugMenus) {
     const QStringList filters = ui::MusicFileFilters().split(";;");
     ASSERT_EQ(filters.size(), 6);
     EXPECT_TRUE(filters[4].startsWith("MIDI Files (*.mid;*.midi;*.rmi) (*.mid *.midi *.rmi)"));
+}
+
+// The music module is loaded for the first piece: a file that is no music
+// gets the media player's own reason, once.
+TEST(SavedGame, TheFirstPieceLoadsTheMusicModule) {
+    QTemporaryDir dir;
+    const QString notMusic = dir.filePath("notes.mp3");
+    QFile file(notMusic);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("these are no notes");
+    file.close();
+    QStringList reports;
+    ui::MusicPlayer music([] { return true; }, [&](const QString& text) { reports << text; });
+    music.open(notMusic);
+    ASSERT_TRUE(WaitFor([&] { return !reports.isEmpty(); }, 15000));
+    QTest::qWait(200);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].startsWith("notes.mp3")) << reports[0].toStdString();
+    EXPECT_FALSE(reports[0].contains("zorikan_music")) << "the module was not loaded";
+    EXPECT_EQ(music.repeat().state(), MusicRepeat::State::Broken);
 }
 
 }  // namespace

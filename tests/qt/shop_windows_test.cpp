@@ -17,10 +17,11 @@
 #include <limits>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
-#include "core/game_corner.h"
-#include "core/new_game.h"
+#include "core/collection/game_corner.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
 #include "data_folder.h"
+#include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/tform4.h"
 #include "screens/tform5.h"
@@ -44,22 +45,13 @@ int LuckyNumberFor(std::uint32_t seed) {
     return lucky;
 }
 
-class ShopWindows : public ::testing::Test {
+class ShopWindows : public testing::GameWindows {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
-        Game& game = session.game();
-        game.state.MinLevel = 2;
-        game.state.MaxLevel = 100;
-        game.screens.main.starterListVisible = true;
-        ChooseStarter(game, 0);
-        game.state.Money = 10'000;
-        game.state.ZoriBalls = 3;
+        startGame(0);
+        session.game().state.Money = 10'000;
+        session.game().state.ZoriBalls = 3;
         session.refresh();
-        ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
-    }
-    QString stat(const char* label) const {
-        return session.statistics()->findChild<QLabel*>(label)->text();
     }
     void menu(const char* item) { session.mainWindow()->menuAction(item)->trigger(); }
     // Replaces the number box's text as a player types it.
@@ -69,9 +61,6 @@ protected:
         QTest::keyClicks(box, text);
     }
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-    GameSession session{{}, testing::DataFolder()};
-    ModalAnswerer answers;
 };
 
 // The fixed texts of a window: group titles, labels and buttons, without the

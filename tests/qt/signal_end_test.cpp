@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "../core/version1_save.h"
-#include "core/save_game.h"
+#include "core/state/save_game.h"
 #include "data_folder.h"
 
 namespace zorikan {

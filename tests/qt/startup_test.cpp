@@ -14,7 +14,7 @@
 #include <QTextBrowser>
 
 #include "app/game_session.h"
-#include "core/random.h"
+#include "core/shared/random.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/about_box.h"

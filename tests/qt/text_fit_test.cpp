@@ -14,16 +14,17 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 
 #include "../core/scripted_port.h"
 #include "app/game_session.h"
-#include "core/battle_start.h"
-#include "core/data_file.h"
-#include "core/music.h"
-#include "core/new_game.h"
-#include "core/statistics.h"
+#include "core/battle/battle_start.h"
+#include "core/collection/music.h"
+#include "core/collection/statistics.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/about_box.h"
@@ -35,6 +36,7 @@
 #include "screens/tform7.h"
 #include "screens/tform8.h"
 #include "screens/tform9.h"
+#include "screens/tformb.h"
 #include "screens/tforma.h"
 #include "ui/gauge.h"
 
@@ -46,11 +48,19 @@ QString Where(const QWidget* w, const QString& text) {
            ") \"" + text + "\"";
 }
 
+// The text a label draws: the "&" of a mnemonic is an underline, "&&" one "&".
+QString DrawnText(const QLabel* label) {
+    if (!label->buddy()) return label->text();
+    QString text = label->text();
+    text.replace("&&", QChar(1)).remove('&').replace(QChar(1), '&');
+    return text;
+}
+
 // Where a label draws its single line of text, in its parent's coordinates.
 QRect TextBox(const QLabel* label) {
     const QFontMetrics fm = label->fontMetrics();
     const QRect inside = label->contentsRect();
-    const int width = fm.horizontalAdvance(label->text());
+    const int width = fm.horizontalAdvance(DrawnText(label));
     int left = inside.left();
     if (label->alignment() & Qt::AlignRight) left = inside.right() + 1 - width;
     if (label->alignment() & Qt::AlignHCenter) left = inside.center().x() - width / 2;
@@ -75,7 +85,7 @@ QStringList Unfit(QWidget* root) {
     for (QWidget* w : all) {
         if (!w->isVisible() || w->objectName().startsWith("qt_")) continue;
         if (auto* label = qobject_cast<QLabel*>(w); label && IsSingleLineLabel(label)) {
-            const int need = label->fontMetrics().horizontalAdvance(label->text());
+            const int need = label->fontMetrics().horizontalAdvance(DrawnText(label));
             if (need > label->contentsRect().width() - 2 * label->margin())
                 faults << Where(w, label->text()) + QString(" needs %1 px, has %2")
                                                         .arg(need)
@@ -254,6 +264,22 @@ TEST_F(WholeTexts, TheReferenceWindowsHoldEveryEntry) {
         species->setCurrentIndex((a * 7) % kSpeciesCount);
         ASSERT_EQ(Faults(types), "") << "attack " << a;
     }
+}
+
+// The shops are laid out for the desktop's own font, which may be wider than
+// the one they were first drawn for: every entry, caption and description shows whole.
+TEST_F(WholeTexts, TheShopsHoldEveryEntryAndDescription) {
+    session.game().state.Money = 4'294'967'295u;
+    session.refresh();
+    session.mainWindow()->menuAction("Buy1")->trigger();
+    TForm9* mart = session.mart();
+    for (int item = 0; item < 5; ++item) {
+        mart->itemEntry(item)->click();
+        mart->quantityBox()->setValue(2147483647);
+        ASSERT_EQ(Faults(mart), "") << "item " << item;
+    }
+    session.mainWindow()->menuAction("GameCorner1")->trigger();
+    EXPECT_EQ(Faults(session.gameCorner()), "");
 }
 
 TEST_F(WholeTexts, TheStartWindowsHoldTheirCaptions) {

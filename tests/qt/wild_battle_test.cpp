@@ -19,10 +19,11 @@
 #include <tuple>
 
 #include "app/game_session.h"
-#include "core/data_file.h"
-#include "core/new_game.h"
-#include "core/roster.h"
+#include "core/collection/roster.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
 #include "data_folder.h"
+#include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
 #include "screens/tform4.h"
@@ -38,23 +39,14 @@ using testing::DataFolder;
 using testing::ModalAnswerer;
 using testing::WaitFor;
 
-class WildBattleWindows : public ::testing::Test {
+class WildBattleWindows : public testing::GameWindows {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
         session.random().reseed(2024);
-        Game& game = session.game();
-        game.state.MinLevel = 2;
-        game.state.MaxLevel = 100;
-        game.screens.main.starterListVisible = true;
-        ChooseStarter(game, 1);  // species 4 at level 5
-        game.state.RosterLevel[1] = 40;
-        game.state.RosterExp[1] = 68'900;
+        startGame(1);  // species 4 at level 5
+        session.game().state.RosterLevel[1] = 40;
+        session.game().state.RosterExp[1] = 68'900;
         session.refresh();
-        ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
-    }
-    QString stat(const char* label) const {
-        return session.statistics()->findChild<QLabel*>(label)->text();
     }
     QWidget* arenaChild(const char* name) const {
         return session.mainWindow()->arena()->findChild<QWidget*>(name);
@@ -68,9 +60,6 @@ protected:
         ASSERT_TRUE(roster->isVisible() && roster->isEnabled());
         emit roster->doubleClicked(roster->model()->index(row, 0));
     }
-
-    GameSession session{{}, testing::DataFolder()};
-    ModalAnswerer answers;
 };
 
 TEST_F(WildBattleWindows, ASearchedBattleIsPlayedToItsEnd) {

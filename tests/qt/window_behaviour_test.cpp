@@ -16,12 +16,13 @@
 #include <QWindow>
 
 #include "app/game_session.h"
-#include "core/battle_start.h"
-#include "core/data_file.h"
-#include "core/new_game.h"
-#include "core/roster.h"
-#include "core/zoridex.h"
+#include "core/battle/battle_start.h"
+#include "core/collection/roster.h"
+#include "core/collection/zoridex.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
 #include "data_folder.h"
+#include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
 #include "screens/tform4.h"
@@ -42,21 +43,15 @@ QString FromData(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-class SideWindows : public ::testing::Test {
+class SideWindows : public testing::GameWindows {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
         session.random().reseed(77);
+        startGame(0, [](Game& game) { game.state.PlayerName = "Wren"; });  // species 1
         Game& game = session.game();
-        game.state.MinLevel = 2;
-        game.state.MaxLevel = 100;
-        game.state.PlayerName = "Wren";
-        game.screens.main.starterListVisible = true;
-        ChooseStarter(game, 0);  // species 1 at level 5
         game.state.RosterLevel[1] = 60;
         game.state.RosterExp[1] = 216'000;
         session.refresh();
-        ASSERT_TRUE(WaitFor([&] { return session.statistics()->isVisible(); }));
         game.setVisible(Window::Zoridex, false);
         session.refresh();
     }
@@ -81,9 +76,6 @@ protected:
     T* arenaChild(const char* name) const {
         return session.mainWindow()->arena()->findChild<T*>(name);
     }
-
-    GameSession session{{}, testing::DataFolder()};
-    ModalAnswerer answers;
 };
 
 TEST_F(SideWindows, StatisticsAndBattleInfoRefuseToClose) {

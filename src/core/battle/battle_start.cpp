@@ -1,0 +1,126 @@
+#include "core/battle/battle_start.h"
+
+#include "core/collection/statistics.h"
+#include "core/shared/saturating.h"
+
+namespace zorikan {
+
+namespace {
+
+// The opponent's side: name, level, hit points, picture and attack names.
+void ShowOpponent(Game& game, int species, int level) {
+    ArenaModel& arena = game.screens.main.arena;
+    const std::string& name = game.speciesName(species);
+    arena.opponentLabel = "Enemy " + name + " L." + std::to_string(level);
+    arena.opponentImage = species - 1;
+    arena.opponentAttacksCaption = "Enemy " + name + "'s Attacks:";
+}
+
+void ShowOpponentAttacks(Game& game, int species) {
+    ArenaModel& arena = game.screens.main.arena;
+    for (int k = 1; k <= 4; ++k)
+        arena.opponentAttacks[k - 1] = game.data.AttackNames[game.data.SpeciesAttacks[species][k]];
+}
+
+void SetOpponentHp(Game& game, int level) {
+    BattleState& b = game.battle;
+    b.OppHP = level * 10;
+    ArenaModel& arena = game.screens.main.arena;
+    arena.opponentGauge.maximum = b.OppHP;
+    arena.opponentGauge.position = b.OppHP;
+    arena.opponentHpText = std::to_string(b.OppHP) + "/" + std::to_string(b.OppHP);
+}
+
+}  // namespace
+
+GaugeColour HpColour(int hp, int maximum) {
+    if (4 * hp <= maximum) return GaugeColour::Red;
+    if (2 * hp <= maximum) return GaugeColour::Yellow;
+    return GaugeColour::Green;
+}
+
+void ShowHp(HpGauge& gauge, std::string& text, int hp, int maximum) {
+    gauge.position = hp;
+    gauge.colour = HpColour(hp, maximum);
+    text = std::to_string(hp) + "/" + std::to_string(maximum);
+}
+
+void StartWildBattle(Game& game, int species, int level) {
+    game.screens.main.wildPanel.visible = false;
+    game.screens.main.arena.visible = true;
+    game.battle.InWildBattle = true;
+    game.setVisible(Window::BattleLog, true);
+    game.screens.menus.disable("Action1");
+    SetOpponentHp(game, level);
+    game.battle.OppLevel = static_cast<std::uint8_t>(level);
+    game.log("Wild " + game.speciesName(species) + " appeared!");
+    ShowOpponent(game, species, level);
+    game.port.information(kChooseFighterNote);
+    game.screens.main.arena.attacksVisible = false;
+    ShowOpponentAttacks(game, species);
+    game.battle.OppSpecies = species;
+}
+
+void StartTrainerBattle(Game& game, int species, int level, const std::string& trainerName) {
+    game.screens.menus.disable("Action1");
+    game.battle.OppLevel = static_cast<std::uint8_t>(level);
+    game.battle.OppSpecies = species;
+    game.screens.main.arena.visible = true;
+    game.battle.InTrainerBattle = true;
+    SetOpponentHp(game, level);
+    game.setVisible(Window::BattleLog, true);
+    game.log(trainerName + " wants to fight!");
+    game.log(trainerName + " sent out " + game.speciesName(species) + "!");
+    ShowOpponent(game, species, level);
+    game.screens.main.arena.attacksVisible = false;
+    game.port.information(kChooseFighterNote);
+    ShowOpponentAttacks(game, species);
+}
+
+void ConfirmFighter(Game& game, int slot, int species) {
+    const GameData& data = game.data;
+    const std::string& name = game.speciesName(species);
+    const int level = game.state.RosterLevel[slot];
+    ShowButtons(game);
+    game.log(name + ", I choose you!");
+    StatisticsModel& stats = game.screens.statistics;
+    stats.rosterListEnabled = false;
+    stats.rosterListGreyed = true;
+
+    ArenaModel& arena = game.screens.main.arena;
+    arena.goVisible = true;
+    arena.fighterGaugeVisible = true;
+    arena.fighterImage = species - 1;
+    arena.attacksVisible = true;
+    game.screens.menus.disable("File1");
+    arena.attackCaption = name + "'s attacks:";
+    for (int k = 1; k <= 4; ++k) {
+        const int attack = data.SpeciesAttacks[species][k];
+        arena.attackItems[k - 1] =
+            data.AttackNames[attack] + " (" + data.TypeNames[data.AttackType[attack]] + ")";
+    }
+    arena.fighterLabel = name + " L." + std::to_string(level);
+    game.battle.OwnHP = level * 10;
+    game.battle.ActiveSlot = slot;
+    arena.fighterHpText =
+        std::to_string(game.battle.OwnHP) + "/" + std::to_string(game.battle.OwnHP);
+    arena.fighterGauge.maximum = game.battle.OwnHP;
+    arena.fighterGauge.position = game.battle.OwnHP;
+    arena.fighterLabelVisible = true;
+    arena.fighterHpVisible = true;
+    AddCapped(game.state.Fights, 1);
+}
+
+int FighterSpecies(const Game& game) {
+    return game.state.RosterSpecies[game.battle.ActiveSlot];
+}
+
+const std::string& FighterName(const Game& game) {
+    return game.speciesName(FighterSpecies(game));
+}
+
+const std::string& OpponentName(const Game& game) {
+    return game.speciesName(game.battle.OppSpecies);
+}
+
+}  // namespace zorikan

@@ -1,0 +1,121 @@
+#include "core/collection/game_corner.h"
+
+#include "core/collection/statistics.h"
+#include "core/shared/saturating.h"
+
+namespace zorikan {
+
+namespace {
+
+constexpr const char* kYen = "\xC2\xA5";
+
+bool IsPrizeKind(int kind) {
+    return kind >= 0 && kind < kPrizeKindCount;
+}
+
+}  // namespace
+
+Prize GameCornerPrize(int kind, std::uint32_t bet) {
+    const std::uint32_t unit = kPrizeKinds[kind].unit;
+    // Ten times a bet of up to 4294967295 needs 64 bits.
+    if (unit == 0) return {0, std::uint64_t{bet} * 10};
+    return {bet / unit, std::uint64_t{bet % unit} * 10};
+}
+
+std::string PrizeText(int kind, const Prize& prize) {
+    if (kPrizeKinds[kind].unit == 0) return std::to_string(prize.money) + kYen + "!";
+    std::string text = std::to_string(prize.items) + kPrizeKinds[kind].word;
+    if (prize.items > 1) text += "s";
+    if (prize.money > 0) text += " and " + std::to_string(prize.money) + kYen;
+    return text + "!";
+}
+
+void ShowGameCorner(Game& game) {
+    if (!game.isVisible(Window::GameCorner)) {
+        GameCornerModel& corner = game.screens.gameCorner;
+        corner.bet = 0;
+        corner.prizeKind = -1;
+        corner.betMaximum = game.state.Money;
+    }
+    game.setVisible(Window::GameCorner, true);
+}
+
+void SetBet(Game& game, std::uint64_t bet) {
+    GameCornerModel& corner = game.screens.gameCorner;
+    if (corner.drawing) return;
+    corner.bet = static_cast<std::uint32_t>(bet < corner.betMaximum ? bet : corner.betMaximum);
+}
+
+void ChoosePrizeKind(Game& game, int kind) {
+    GameCornerModel& corner = game.screens.gameCorner;
+    if (!corner.drawing) corner.prizeKind = IsPrizeKind(kind) ? kind : -1;
+}
+
+void PickNumber(Game& game, int number) {
+    GameCornerModel& corner = game.screens.gameCorner;
+    if (!corner.drawing) corner.pickedNumber = number >= 0 && number <= 9 ? number : -1;
+}
+
+bool StartDraw(Game& game) {
+    GameCornerModel& corner = game.screens.gameCorner;
+    if (corner.drawing) return false;
+    // The money may have fallen since the window was shown: such a bet
+    // silently does nothing.
+    if (corner.bet > game.state.Money) return false;
+    if (corner.prizeKind < 0) {
+        game.port.warning("Please select something to play for.");
+        return false;
+    }
+    if (corner.pickedNumber < 0) {
+        game.port.warning("Please select a number to bet on.");
+        return false;
+    }
+    game.state.Money -= corner.bet;
+    Freshen(game);
+
+    GameCornerDraw& draw = corner.draw;
+    draw.bet = corner.bet;
+    draw.prizeKind = corner.prizeKind;
+    draw.pickedNumber = corner.pickedNumber;
+    draw.draws.resize(kDrawsPerGame);
+    for (std::uint8_t& number : draw.draws) number = static_cast<std::uint8_t>(game.rng.Random(10));
+    corner.drawing = true;
+    corner.luckyNumber = draw.draws.front();
+    return true;
+}
+
+void ShowDrawStep(Game& game, int index) {
+    GameCornerModel& corner = game.screens.gameCorner;
+    if (!corner.drawing || index < 0 || index >= kDrawsPerGame) return;
+    corner.luckyNumber = corner.draw.draws[index];
+}
+
+void FinishDraw(Game& game) {
+    GameCornerModel& corner = game.screens.gameCorner;
+    if (!corner.drawing) return;
+    const GameCornerDraw& draw = corner.draw;
+    corner.luckyNumber = draw.draws.back();
+    // The game stays under way until its prize is paid and announced.
+    if (draw.pickedNumber == corner.luckyNumber) {
+        game.port.information("Congratulations! You won! And your prize is...");
+        const Prize prize = GameCornerPrize(draw.prizeKind, draw.bet);
+        Prize credited;
+        if (kPrizeKinds[draw.prizeKind].unit != 0)
+            credited.items = AddCapped(game.state.*kPrizeKinds[draw.prizeKind].count, prize.items);
+        credited.money = AddCapped(game.state.Money, prize.money);
+        game.port.information(PrizeText(draw.prizeKind, credited));
+    }
+    corner.drawing = false;
+}
+
+bool DrawInProgress(const Game& game) {
+    return game.screens.gameCorner.drawing;
+}
+
+bool CloseGameCorner(Game& game) {
+    if (DrawInProgress(game)) return false;
+    game.setVisible(Window::GameCorner, false);
+    return true;
+}
+
+}  // namespace zorikan

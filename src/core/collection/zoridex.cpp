@@ -1,0 +1,118 @@
+#include "core/collection/zoridex.h"
+
+#include <charconv>
+
+#include "core/collection/statistics.h"
+
+namespace zorikan {
+
+namespace {
+
+bool IsAttack(int attack) {
+    return attack >= 1 && attack <= kAttackCount;
+}
+
+const std::string& TypeName(const GameData& data, int type) {
+    static const std::string none;
+    return type >= 1 && type <= kTypeCount ? data.TypeNames[type] : none;
+}
+
+}  // namespace
+
+std::string ZoridexEntry(const GameData& data, int species) {
+    return data.SpeciesNames[species] + " (#" + SpeciesNumber(species) + ")";
+}
+
+std::string SpeciesTypeEntry(const GameData& data, int species) {
+    std::string entry =
+        data.SpeciesNames[species] + ", " + TypeName(data, data.SpeciesType1[species]);
+    if (data.SpeciesType2[species] != 0) entry += "/" + TypeName(data, data.SpeciesType2[species]);
+    return entry;
+}
+
+std::string AttackTypeEntry(const GameData& data, int attack) {
+    return data.AttackNames[attack] + ", " + TypeName(data, data.AttackType[attack]);
+}
+
+std::string EvolutionLine(const GameData& data, int species) {
+    return data.EvolutionLevel[species] != 0
+               ? "Can evolve at level " + std::to_string(data.EvolutionLevel[species]) + "."
+               : "Does not evolve.";
+}
+
+void ShowZoridex(Game& game) {
+    game.setVisible(Window::Zoridex, true);
+}
+
+void SelectZoridexEntry(Game& game, int index) {
+    game.screens.zoridex.selected = index >= 0 && index < kSpeciesCount ? index : -1;
+    UpdateDisplay(game);
+}
+
+void UpdateDisplay(Game& game) {
+    ZoridexModel& view = game.screens.zoridex;
+    if (view.selected < 0 || view.selected >= kSpeciesCount) return;
+    const GameData& data = game.data;
+    const int n = view.selected + 1;
+    view.type2Visible = data.SpeciesType2[n] != 0;
+    view.type1 = TypeName(data, data.SpeciesType1[n]);
+    if (view.type2Visible) view.type2 = "/" + TypeName(data, data.SpeciesType2[n]);
+    view.picture = n - 1;
+    view.name = ZoridexEntry(data, n);
+    const bool shown = game.state.OwnedFlags[n] || game.screens.menus.isChecked(kAlwaysShowAttacks);
+    for (int k = 0; k < 4; ++k) {
+        const int attack = data.SpeciesAttacks[n][k + 1];
+        view.attackNames[k] = shown && IsAttack(attack) ? data.AttackNames[attack] : "???";
+        view.attackTypes[k] =
+            shown && IsAttack(attack) ? TypeName(data, data.AttackType[attack]) : "???";
+        if (shown && !IsAttack(attack)) view.attackNames[k] = view.attackTypes[k] = "";
+    }
+    view.evolution = EvolutionLine(data, n);
+    view.panelVisible = true;
+}
+
+void TypeComparisonsChange(Game& game, int attackIndex, int speciesIndex) {
+    TypeComparisonModel& view = game.screens.typeComparisons;
+    view.selectedAttack = attackIndex >= 0 && attackIndex < kAttackCount ? attackIndex : -1;
+    view.selectedSpecies = speciesIndex >= 0 && speciesIndex < kSpeciesCount ? speciesIndex : -1;
+    if (view.selectedAttack >= 0 && view.selectedSpecies >= 0) CalculateMultipliers(game);
+}
+
+void CalculateMultipliers(Game& game) {
+    TypeComparisonModel& view = game.screens.typeComparisons;
+    if (view.selectedAttack < 0 || view.selectedSpecies < 0) return;
+    const GameData& data = game.data;
+    view.type2RowVisible = false;
+    const int a = view.selectedAttack + 1;
+    const int n = view.selectedSpecies + 1;
+    const int t = data.AttackType[a];
+    if (t < 1 || t > kTypeCount) return;  // the chart has no row for it
+    const auto column = [](int type) { return type >= 0 && type <= kTypeCount ? type : 0; };
+    const float m1 = data.TypeChart[t][column(data.SpeciesType1[n])];
+    float m2 = 1.0f;
+    if (data.SpeciesType2[n] != 0) {
+        m2 = data.TypeChart[t][column(data.SpeciesType2[n])];
+        view.type2RowVisible = true;
+    }
+    const float total = m1 * m2;
+    const char separator = game.screens.decimalSeparator;
+    view.type1Multiplier = GeneralFormat(m1, separator);
+    view.type2Multiplier = GeneralFormat(m2, separator);
+    view.total = GeneralFormat(total, separator);
+    view.type1RowVisible = true;
+    view.totalVisible = true;
+}
+
+std::string GeneralFormat(double value, char decimalSeparator) {
+    // to_chars ignores the C locale, which the desktop toolkit sets from the
+    // system; the separator is put in below.
+    char buffer[40];
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    for (char& c : text)
+        if (c == '.') c = decimalSeparator;
+    return text;
+}
+
+}  // namespace zorikan

@@ -1,0 +1,25 @@
+#pragma once
+// How fair the start is: a level-5 starter that always uses its strongest
+// attack fights seeded wild battles from the search before the first badge,
+// through the game's own search, fighter choice and "Go!". The benchmark
+// reports the share won and a test keeps it at one half or more.
+
+#include <cstdint>
+
+#include "core/data/game_data.h"
+
+namespace zorikan {
+
+struct FirstBattlesTally {
+    int won = 0;
+    int fought = 0;                           // battles that came to an end
+    int lowestLevel = 100, highestLevel = 0;  // opponent levels met
+};
+
+FirstBattlesTally PlayFirstBattles(const GameData& data, int starter, int battles,
+                                   std::uint32_t seed);
+
+// The attack slot (0..3) of the species' strongest attack.
+int StrongestAttackSlot(const GameData& data, int species);
+
+}  // namespace zorikan

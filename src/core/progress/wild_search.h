@@ -1,0 +1,39 @@
+#pragma once
+// "Fight a wild ZORIKAN": the search draws a species and level that grow with
+// the player's progress; an owner of Omnivar picks any species and level.
+
+#include <string>
+#include <utility>
+
+#include "core/shared/game.h"
+
+namespace zorikan {
+
+inline constexpr int kOmnivarSpecies = 150;
+
+inline constexpr const char* kChosenSpeciesNote =
+    "Using Omnivar's psychic powers, you can fight any ZORIKAN you want to, and at any level. "
+    "Please select which ZORIKAN to fight against, or click Random to face a random ZORIKAN.";
+inline constexpr const char* kNoSpeciesChosen =
+    "Please choose which ZORIKAN to fight from the list first, or click Random to face a "
+    "random ZORIKAN.";
+
+// Whether the search may not bring `species` at the player's progress.
+bool SearchExcludes(const Game& game, int species);
+// The lowest and highest level of a searched creature.
+std::pair<int, int> SearchLevels(const GameState& state);
+
+// "Name (#007)": entry species - 1 of the chosen-species list.
+std::string SpeciesEntry(const GameData& data, int species);
+
+// "Search for a ZORIKAN".
+void FindZRKN1Click(Game& game);
+// "Omnivar": a wild Omnivar at level 100.
+void Omnivar1Click(Game& game);
+
+// The chosen-species panel's buttons.
+void WildPanelGo(Game& game);
+void WildPanelCancel(Game& game);
+void WildPanelRandom(Game& game);
+
+}  // namespace zorikan

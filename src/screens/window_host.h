@@ -1,0 +1,53 @@
+#pragma once
+// What a window needs of the running game: the game and its data, a redraw of
+// every window, its sibling windows and the shared dialogs. The application's
+// session implements it; a window never sees the session itself.
+
+#include <QString>
+#include <QStringList>
+
+namespace zorikan {
+
+struct Game;
+struct GameData;
+class SeededRandom;
+
+namespace ui {
+class CreatureImages;
+class HelpWindow;
+}  // namespace ui
+
+class TAboutBox;
+class TForm1;
+class TForm4;
+class TForm5;
+class TOKRightDlg;
+
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+
+    virtual Game& game() = 0;
+    virtual GameData& data() = 0;
+    virtual SeededRandom& random() = 0;
+    virtual ui::CreatureImages& images() = 0;
+    virtual const QStringList& arguments() const = 0;
+    virtual const QString& dataFolder() const = 0;
+
+    // Redraws every window from the model; runs after each action of the
+    // player and before every message box.
+    virtual void refresh() = 0;
+    // Places the windows of a game that starts (new) or was loaded.
+    virtual void placeWindows(bool loadedGame) = 0;
+    // Ends the program with `exitCode`; nothing is saved here.
+    virtual void quit(int exitCode = 0) = 0;
+
+    virtual TForm1* title() const = 0;
+    virtual TAboutBox* about() const = 0;
+    virtual TForm4* mainWindow() const = 0;
+    virtual TForm5* statistics() const = 0;
+    virtual TOKRightDlg* nameDialog() const = 0;
+    virtual ui::HelpWindow* help() = 0;
+};
+
+}  // namespace zorikan

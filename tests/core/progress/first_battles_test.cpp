@@ -1,0 +1,29 @@
+// A fair start: each starter, at level 5 and always using its strongest
+// attack, must win at least half of its battles against the wild creatures
+// the search offers before the first badge. The battles run through the
+// game's own search, fighter choice and "Go!" with a seeded random source.
+
+#include "core/progress/first_battles.h"
+
+#include <gtest/gtest.h>
+
+#include "test_data.h"
+
+namespace zorikan::testing {
+namespace {
+
+TEST(FirstBattles, EachStarterWinsAtLeastHalfItsFirstWildBattles) {
+    for (int starter : {1, 4, 7}) {
+        SCOPED_TRACE(RealGameData().SpeciesNames[starter]);
+        const FirstBattlesTally tally =
+            PlayFirstBattles(RealGameData(), starter, 10000, 7919u + starter);
+        ASSERT_EQ(tally.fought, 10000) << "a battle did not end";
+        // The search itself keeps to levels 2..10 before the first badges.
+        EXPECT_EQ(tally.lowestLevel, 2);
+        EXPECT_EQ(tally.highestLevel, 10);
+        EXPECT_GE(tally.won * 2, tally.fought) << tally.won << " of " << tally.fought;
+    }
+}
+
+}  // namespace
+}  // namespace zorikan::testing

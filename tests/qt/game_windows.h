@@ -1,0 +1,47 @@
+#pragma once
+// The window tests' game: the real session and windows over the real data,
+// with the starter chosen as a new game chooses it, and a player who answers
+// the boxes.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <functional>
+
+#include "app/game_session.h"
+#include "core/data/data_file.h"
+#include "core/state/new_game.h"
+#include "data_folder.h"
+#include "modal_helper.h"
+#include "screens/tform4.h"
+#include "screens/tform5.h"
+
+namespace zorikan::testing {
+
+class GameWindows : public ::testing::Test {
+protected:
+    // Loads the data and chooses starter `entry` (0..2); `beforeStarter`
+    // may set up the game first. Returns once the windows show the game.
+    void startGame(int entry, const std::function<void(Game&)>& beforeStarter = {}) {
+        ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
+        Game& game = session.game();
+        game.state.MinLevel = 2;
+        game.state.MaxLevel = 100;
+        if (beforeStarter) beforeStarter(game);
+        game.screens.main.starterListVisible = true;
+        ChooseStarter(game, entry);
+        session.refresh();
+        ASSERT_TRUE(WaitFor([&] {
+            return session.mainWindow()->isVisible() && session.statistics()->isVisible();
+        }));
+    }
+    // A value the statistics window shows.
+    QString stat(const char* label) const {
+        return session.statistics()->findChild<QLabel*>(label)->text();
+    }
+
+    GameSession session{{}, DataFolder()};
+    ModalAnswerer answers;
+};
+
+}  // namespace zorikan::testing
