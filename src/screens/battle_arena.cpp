@@ -192,8 +192,11 @@ void BattleArena::renderFighter(const ArenaModel& arena) {
         attackItems_[arena.selectedAttack]->setChecked(true);
     }
     RadioGroup1->setVisible(arena.attacksVisible);
-    Button1->setVisible(arena.goVisible);
+    // "End Fight" takes the keyboard before "Go!", which had it, goes away:
+    // otherwise the keyboard would pass through an attack on its way.
     EndButton->setVisible(arena.endVisible);
+    if (arena.endVisible && !endWasVisible_) EndButton->setFocus();
+    Button1->setVisible(arena.goVisible);
 }
 
 void BattleArena::renderOpponent(const ArenaModel& arena) {
@@ -220,7 +223,6 @@ void BattleArena::render() {
     setVisible(arena.visible);
     // Keyboard players land on the next thing to do.
     if (arena.goVisible && !goWasVisible_) attackItems_[0]->setFocus();
-    if (arena.endVisible && !endWasVisible_) EndButton->setFocus();
     goWasVisible_ = arena.goVisible;
     endWasVisible_ = arena.endVisible;
 }

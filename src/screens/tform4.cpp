@@ -150,6 +150,12 @@ void TForm4::render() {
     const MainWindowModel& main = game.screens.main;
     idleHint_->setVisible(!starters && !main.arena.visible && !main.wildPanel.visible &&
                           !main.evolveChoice.visible && !game.state.PlayerName.empty());
+    // Between battles the hint holds the keyboard, so that a screen reader
+    // reads it as the window comes back (F6) and a menu opened with Alt
+    // stays open: with no control to hold it, the keyboard stayed behind
+    // in the statistics window's roster.
+    QWidget* focus = focusWidget();
+    if (idleHint_->isVisible() && (!focus || !focus->isVisible())) idleHint_->setFocus();
 }
 
 void TForm4::buildIdleHint() {
@@ -166,6 +172,7 @@ void TForm4::buildIdleHint() {
            "the ZORIDEX from the <b>Actions</b> menu.<br>Double-click a creature "
            "in the Statistics window<br>to see how it is doing.<br><br>"
            "F6: to the Statistics window and back &nbsp;&middot;&nbsp; F1: help</p>"));
+    idleHint_->setFocusPolicy(Qt::StrongFocus);
     idleHint_->hide();
 }
 

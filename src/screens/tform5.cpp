@@ -187,6 +187,12 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event) {
             // handed the activation back to this window.
             if (choosingFighter && !game.screens.statistics.rosterListEnabled)
                 QTimer::singleShot(0, this, &TForm5::giveKeyboardToMainWindow);
+            // Otherwise the player stays with the roster, unless an evolution
+            // choice now waits in the main window. A closing box hands the
+            // activation to the main window on some desktops, so the window
+            // takes it back.
+            else if (!game.screens.main.evolveChoice.visible)
+                QTimer::singleShot(0, this, &TForm5::takeKeyboard);
             return true;
         }
     }

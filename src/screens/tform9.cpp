@@ -48,6 +48,11 @@ TForm9::TForm9(WindowHost& session)
         auto* entry = new QRadioButton(kMartItems[i].entry, group);
         entry->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
         entry->setAccessibleName(tr("Buy %1").arg(kMartItems[i].entry));
+        // A screen reader reads the price and the description with the item.
+        entry->setAccessibleDescription(tr("%1¥ each. %2 %3")
+                                            .arg(kMartItems[i].price)
+                                            .arg(kMartItems[i].line1, kMartItems[i].line2)
+                                            .trimmed());
         // Two columns, filled top to bottom.
         groupLayout->addWidget(entry, i % 3, i / 3);
         RadioGroup1->addButton(entry, i);
@@ -170,6 +175,8 @@ void TForm9::render() {
     }
     Edit1->setText(fromUtf8(m.price));
     Button1->setEnabled(m.buyEnabled);
+    // The total stands in a greyed box the keyboard passes by: "Buy" tells it.
+    Button1->setAccessibleDescription(tr("Total price: %1").arg(Edit1->text()));
     Label2->setText(fromUtf8(m.description1));
     Label3->setText(fromUtf8(m.description2));
 }

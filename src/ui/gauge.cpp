@@ -74,16 +74,28 @@ void Gauge::setBarColour(const QColor& colour) {
 }
 
 void Gauge::changed(int percentBefore, int positionBefore) {
-    if (position_ != positionBefore && QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, position_);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (percent() == percentBefore) return;
-    setAccessibleDescription(QString::number(percent()) + "%");
+    if (position_ == positionBefore || percent() == percentBefore) return;
+    tellScreenReader();
     if (immediate_ && isVisible())
         repaint();
     else
         update();
+}
+
+void Gauge::tellScreenReader() {
+    // A screen reader hears the percentage, so only a new one is news, and
+    // not dozens in a moment: the loader's gauges fill thirteen times within
+    // a second, and a reader told of every step stayed silent long after, the
+    // title window included. Empty and full are always told.
+    constexpr int kQuietMs = 250;
+    const bool endOfRun = percent() == 0 || percent() == 100;
+    if (!endOfRun && told_.isValid() && told_.elapsed() < kQuietMs) return;
+    told_.start();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, position_);
+        QAccessible::updateAccessibility(&event);
+    }
+    setAccessibleDescription(QString::number(percent()) + "%");
 }
 
 void Gauge::paintEvent(QPaintEvent*) {

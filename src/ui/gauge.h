@@ -3,6 +3,7 @@
 // settable maximum, position and bar colour.
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QWidget>
 
 namespace zorikan::ui {
@@ -37,11 +38,13 @@ protected:
 
 private:
     void changed(int percentBefore, int positionBefore);
+    void tellScreenReader();
 
     int maximum_ = 1;
     int position_ = 0;
     QColor colour_ = QColor(0, 0, 128);
     bool immediate_ = false;
+    QElapsedTimer told_;  // since a screen reader last heard of a change
 };
 
 }  // namespace zorikan::ui

@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +35,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (dropsLateAlt(watched, event)) return true;
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return QObject::eventFilter(watched, event);
         auto* key = static_cast<QKeyEvent*>(event);
@@ -60,6 +63,32 @@ protected:
     }
 
 private:
+    // With a screen reader on, Qt hands each key to the reader and delivers
+    // it once the reader answers, while Alt and a letter open their menu at
+    // once. The Alt press from before the letter then reaches the open menu,
+    // which closes on it. So a menu that shows while Alt is held drops the
+    // first Alt press it gets before Alt is released.
+    bool dropsLateAlt(QObject* watched, QEvent* event) {
+        switch (event->type()) {
+            case QEvent::Show:
+                if (qobject_cast<QMenu*>(watched) &&
+                    (QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier))
+                    altHeldMenu_ = watched;
+                return false;
+            case QEvent::KeyRelease:
+                if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt) altHeldMenu_ = nullptr;
+                return false;
+            case QEvent::KeyPress: {
+                if (!altHeldMenu_ || watched != altHeldMenu_) return false;
+                altHeldMenu_ = nullptr;
+                return static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt;
+            }
+            default:
+                return false;
+        }
+    }
+    QPointer<QObject> altHeldMenu_;
+
     // Buttons in dialog boxes press themselves on Enter already.
     static bool pressButton(QWidget* widget) {
         auto* button = qobject_cast<QPushButton*>(widget);

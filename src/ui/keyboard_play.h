@@ -4,7 +4,9 @@
 // - Enter (and Return) presses the focused push button, as Space does;
 // - the arrow keys in a group of radio buttons check the button they move to,
 //   also when none was checked yet;
-// - F1 opens the help wherever no window has its own use for the key.
+// - F1 opens the help wherever no window has its own use for the key;
+// - a menu opened with Alt and its letter stays open when a screen reader
+//   hands the Alt press on late.
 // Side windows close with Esc through `CloseOnEscape`.
 
 #include <QList>

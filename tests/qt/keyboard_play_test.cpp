@@ -64,6 +64,40 @@ private:
     QPointer<QMessageBox> last_;
 };
 
+// What a screen reader follows as the keys move the keyboard: the widgets
+// that take the focus, and the windows that become active.
+class FocusTrail : public QObject {
+public:
+    FocusTrail() { qApp->installEventFilter(this); }
+    void clear() {
+        focused_.clear();
+        activated_.clear();
+    }
+    // The widgets in their order, leaving out the boxes closed meanwhile.
+    QList<QWidget*> focused() const { return alive(focused_); }
+    QList<QWidget*> activated() const { return alive(activated_); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType()) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::FocusIn) focused_.push_back(widget);
+        if (event->type() == QEvent::WindowActivate && widget->isWindow())
+            activated_.push_back(widget);
+        return false;
+    }
+
+private:
+    static QList<QWidget*> alive(const QList<QPointer<QWidget>>& list) {
+        QList<QWidget*> widgets;
+        for (const QPointer<QWidget>& w : list)
+            if (w) widgets.push_back(w);
+        return widgets;
+    }
+    QList<QPointer<QWidget>> focused_;
+    QList<QPointer<QWidget>> activated_;
+};
+
 class KeyboardPlay : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -388,6 +422,113 @@ TEST_F(KeyboardPlay, SideWindowsCloseWithEscAndEveryWindowHasTheHelp) {
     EXPECT_EQ(QApplication::focusWidget(), corner->findChild<QPushButton*>("Button1"));
     key(Qt::Key_Escape);
     EXPECT_FALSE(corner->isVisible());
+}
+
+TEST_F(KeyboardPlay, AMenuOpenedWithAltStaysOpenWhenTheAltPressComesLate) {
+    Game& game = session.game();
+    BeginNewGame(game, folder.filePath("menu.zgs").toStdString());
+    TakePlayerName(game, "Menu");
+    game.setVisible(Window::Main, true);
+    ShowStarterChoice(game);
+    ChooseStarter(game, 0);
+    session.refresh();
+    session.mainWindow()->activateWindow();
+    ASSERT_TRUE(active(session.mainWindow()));
+    // Alt held and A through the window, as a desktop delivers them.
+    QWindow* window = session.mainWindow()->windowHandle();
+    QTest::keyPress(window, Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    // A screen reader hands the Alt pressed before the A on afterwards.
+    QKeyEvent late(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(menu, &late);
+    EXPECT_TRUE(menu->isVisible());
+    // Once Alt is up, Alt closes the menu as ever.
+    QTest::keyRelease(window, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(menu, Qt::Key_Alt);
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(KeyboardPlay, EachKeyMovesTheFocusOnceAndF6ActivatesOneWindow) {
+    Game& game = session.game();
+    FocusTrail trail;
+    session.title()->show();
+    ASSERT_TRUE(active(session.title()));
+    trail.clear();
+    key(Qt::Key_Tab);
+    EXPECT_EQ(trail.focused(), QList<QWidget*>{QApplication::focusWidget()});
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "LoadButton");
+    session.title()->hide();
+
+    BeginNewGame(game, folder.filePath("trail.zgs").toStdString());
+    TakePlayerName(game, "Trail");
+    game.setVisible(Window::Main, true);
+    ShowStarterChoice(game);
+    ChooseStarter(game, 1);
+    game.state.RosterLevel[1] = 40;
+    game.state.RosterExp[1] = 64'000;
+    session.refresh();
+    session.mainWindow()->activateWindow();
+    ASSERT_TRUE(active(session.mainWindow()));
+
+    // F6 there and back: each press one window, and the roster's focus.
+    for (int round = 0; round < 2; ++round) {
+        trail.clear();
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.statistics()));
+
+        QTest::qWait(50);
+        EXPECT_EQ(trail.activated(), QList<QWidget*>{session.statistics()});
+        EXPECT_EQ(trail.focused(), QList<QWidget*>{session.statistics()->rosterList()});
+        trail.clear();
+        key(Qt::Key_F6);
+        ASSERT_TRUE(active(session.mainWindow()));
+        QTest::qWait(50);
+        EXPECT_EQ(trail.activated(), QList<QWidget*>{session.mainWindow()});
+        // Back in the main window the keyboard is on one of its controls,
+        // not left behind in the roster.
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->window(), session.mainWindow());
+        EXPECT_EQ(trail.focused(), QList<QWidget*>{QApplication::focusWidget()});
+    }
+
+    // A wild battle: once the fighter is out, the keyboard comes back to the
+    // first attack in one step; each arrow and Tab moves it once; "End Fight"
+    // takes it once when the battle is over.
+    answerWithKeys(1);
+    chooseMenu('A', {"FightWild1", "FindZRKN1"});
+    ASSERT_TRUE(boxesDone());
+    keyTarget();
+    trail.clear();
+    chooseFighter(2);
+    BattleArena* arena = session.mainWindow()->arena();
+    QTest::qWait(50);
+    EXPECT_EQ(trail.activated().count(session.mainWindow()), 1);
+    QList<QWidget*> inMain;
+    for (QWidget* w : trail.focused())
+        if (w->window() == session.mainWindow()) inMain.push_back(w);
+    EXPECT_EQ(inMain, QList<QWidget*>{arena->attackItem(0)});
+    const std::pair<Qt::Key, QWidget*> moves[] = {{Qt::Key_Down, arena->attackItem(1)},
+                                                  {Qt::Key_Down, arena->attackItem(2)},
+                                                  {Qt::Key_Up, arena->attackItem(1)},
+                                                  {Qt::Key_Tab, arena->goButton()}};
+    for (auto [k, expected] : moves) {
+        trail.clear();
+        key(k);
+        EXPECT_EQ(trail.focused(), QList<QWidget*>{expected});
+    }
+    trail.clear();
+    for (int turn = 0; turn < 200 && arena->goButton()->isVisible(); ++turn) key(Qt::Key_Return);
+    ASSERT_TRUE(arena->endButton()->isVisible());
+    EXPECT_EQ(trail.focused(), QList<QWidget*>{arena->endButton()});
+    EXPECT_TRUE(trail.activated().isEmpty());
+    // After the battle the main window's hint holds the keyboard.
+    trail.clear();
+    key(Qt::Key_Return);
+    ASSERT_FALSE(arena->isVisible());
+    EXPECT_EQ(trail.focused(),
+              QList<QWidget*>{session.mainWindow()->findChild<QWidget*>("IdleHint")});
 }
 
 }  // namespace
