@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QThread>
 
 #include "core/collection/statistics.h"
 #include "core/data/evolution_line.h"
@@ -121,8 +122,10 @@ void GameSession::quit(int exitCode) {
     quitting_ = true;
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     // Not QApplication::quit(): that asks every window to close first, and
-    // the side windows refuse the player's close.
-    QCoreApplication::exit(exitCode);
+    // the side windows refuse the player's close. Without a running loop (a
+    // session driven by hand) there is nothing to end: asking anyway would
+    // make every later loop of the process return at once.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(exitCode);
 }
 
 ui::HelpWindow* GameSession::help() {
