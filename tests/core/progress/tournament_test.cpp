@@ -42,6 +42,14 @@ protected:
         EnterTournament(game, band);
         ASSERT_TRUE(random.draws.empty());
     }
+    // The first creature wins matches 1 to 7; the eighth opponent steps up.
+    void winFirstSevenMatches() {
+        for (int match = 1; match <= 7; ++match) {
+            sendOut(1);
+            winTurn();
+            EndBattle(game);
+        }
+    }
     std::string trainer(int match) const {
         return game.data.TournamentTrainers[game.tournament.TournamentTrainerIdx[match]];
     }
@@ -152,11 +160,7 @@ TEST_F(TournamentTest, EightWinsWinThePrizeAndCloseTheTournament) {
     game.state.RosterExp[2] = 2000;  // a level that lags, caught up at the end
     game.state.Money = 1000;
     enter(1);
-    for (int match = 1; match <= 7; ++match) {
-        sendOut(1);
-        winTurn();
-        EndBattle(game);
-    }
+    winFirstSevenMatches();
     sendOut(1);
     winTurn();
     // The eighth win has decided the tournament: closing the main window
@@ -209,11 +213,7 @@ TEST_F(TournamentTest, LosingTheEighthMatchWinsNothing) {
     startPlaying({{4, 10}});
     game.state.Money = 1000;
     enter(1);
-    for (int match = 1; match <= 7; ++match) {
-        sendOut(1);
-        winTurn();
-        EndBattle(game);
-    }
+    winFirstSevenMatches();
     ASSERT_EQ(game.battle.BattleKind, 18);
     sendOut(1);
     loseTurn();
