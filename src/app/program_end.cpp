@@ -14,7 +14,7 @@
 namespace zorikan {
 namespace {
 
-constexpr int kEndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
+constexpr std::array kEndingSignals = {SIGTERM, SIGHUP, SIGINT};
 
 // The handler only writes a byte to this pair; the save runs in the event loop.
 int wakeUp[2] = {-1, -1};
@@ -49,7 +49,8 @@ ProgramEnd::ProgramEnd(GameSession& session) : session_(session) {
         action.sa_handler = OnEndingSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
-        for (int i = 0; i < 3; ++i) ::sigaction(kEndingSignals[i], &action, &previous_[i]);
+        for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
+            ::sigaction(kEndingSignals[i], &action, &previous_[i]);
     }
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -60,7 +61,8 @@ ProgramEnd::ProgramEnd(GameSession& session) : session_(session) {
 ProgramEnd::~ProgramEnd() {
     qApp->removeEventFilter(this);
     if (!notifier_) return;
-    for (int i = 0; i < 3; ++i) ::sigaction(kEndingSignals[i], &previous_[i], nullptr);
+    for (std::size_t i = 0; i < kEndingSignals.size(); ++i)
+        ::sigaction(kEndingSignals[i], &previous_[i], nullptr);
     delete notifier_;
     ::close(wakeUp[0]);
     ::close(wakeUp[1]);

@@ -6,6 +6,7 @@
 // the program; none of them can be refused by a window.
 
 #include <QObject>
+#include <array>
 #include <csignal>
 #include <functional>
 
@@ -36,7 +37,8 @@ protected:
 private:
     GameSession& session_;
     QSocketNotifier* notifier_ = nullptr;
-    struct sigaction previous_[3] = {};
+    // The handlers of SIGTERM, SIGHUP and SIGINT before ours.
+    std::array<struct sigaction, 3> previous_ = {};
 };
 
 }  // namespace zorikan

@@ -114,8 +114,6 @@ void TForm1::AboutButtonClick() {
 }
 
 void TForm1::ExitButtonClick() {
-    exiting_ = true;
-    close();
     session_.quit();
 }
 
@@ -129,7 +127,7 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!exiting_ && event->spontaneous()) session_.quit();
+    if (event->spontaneous()) session_.quit();
 }
 
 }  // namespace zorikan

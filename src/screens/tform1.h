@@ -35,7 +35,6 @@ private:
     QPushButton* addButton(const char* name, const QString& caption, int top);
 
     WindowHost& session_;
-    bool exiting_ = false;
 };
 
 }  // namespace zorikan

@@ -106,6 +106,17 @@ protected:
         ASSERT_TRUE(folder.isValid());
     }
 
+    // A new game in `file` of the test's folder, for `player`, with starter
+    // `entry` chosen, as the title's "Start a new game!" leads to it.
+    void startNewGame(const char* file, const char* player, int entry) {
+        Game& game = session.game();
+        BeginNewGame(game, folder.filePath(file).toStdString());
+        TakePlayerName(game, player);
+        game.setVisible(Window::Main, true);
+        ShowStarterChoice(game);
+        ChooseStarter(game, entry);
+    }
+
     // The widget a key goes to: the focused one, else the active window.
     QWidget* keyTarget() {
         // A desktop hands the activation back to a closed box's parent, the
@@ -371,11 +382,7 @@ TEST_F(KeyboardPlay, SideWindowsCloseWithEscAndEveryWindowHasTheHelp) {
     session.help()->hide();
     session.title()->hide();
 
-    BeginNewGame(game, folder.filePath("side.zgs").toStdString());
-    TakePlayerName(game, "Side");
-    game.setVisible(Window::Main, true);
-    ShowStarterChoice(game);
-    ChooseStarter(game, 0);
+    startNewGame("side.zgs", "Side", 0);
     game.state.Money = 5'000;
     session.refresh();
     session.mainWindow()->activateWindow();
@@ -425,12 +432,7 @@ TEST_F(KeyboardPlay, SideWindowsCloseWithEscAndEveryWindowHasTheHelp) {
 }
 
 TEST_F(KeyboardPlay, AMenuOpenedWithAltStaysOpenWhenTheAltPressComesLate) {
-    Game& game = session.game();
-    BeginNewGame(game, folder.filePath("menu.zgs").toStdString());
-    TakePlayerName(game, "Menu");
-    game.setVisible(Window::Main, true);
-    ShowStarterChoice(game);
-    ChooseStarter(game, 0);
+    startNewGame("menu.zgs", "Menu", 0);
     session.refresh();
     session.mainWindow()->activateWindow();
     ASSERT_TRUE(active(session.mainWindow()));
@@ -461,11 +463,7 @@ TEST_F(KeyboardPlay, EachKeyMovesTheFocusOnceAndF6ActivatesOneWindow) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "LoadButton");
     session.title()->hide();
 
-    BeginNewGame(game, folder.filePath("trail.zgs").toStdString());
-    TakePlayerName(game, "Trail");
-    game.setVisible(Window::Main, true);
-    ShowStarterChoice(game);
-    ChooseStarter(game, 1);
+    startNewGame("trail.zgs", "Trail", 1);
     game.state.RosterLevel[1] = 40;
     game.state.RosterExp[1] = 64'000;
     session.refresh();

@@ -48,6 +48,17 @@ bool WaitUntilIdle(qint64 pid) {
     return false;
 }
 
+// Starts the built game headless with `arguments` and waits until it has
+// settled; false when it did not start or never settled.
+bool StartGame(QProcess& game, const QStringList& arguments) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    game.setProcessEnvironment(env);
+    game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    game.start(ZORIKAN_EXECUTABLE, arguments);
+    return game.waitForStarted() && WaitUntilIdle(game.processId());
+}
+
 void WriteVersion1Game(const QString& path, int lines) {
     std::vector<std::string> all = testing::Version1Lines("Hestia");
     all.resize(static_cast<std::size_t>(lines));
@@ -69,13 +80,7 @@ TEST_P(SignalEnd, TheGameIsSavedWholeAndTheProgramEndsWithZero) {
     WriteVersion1Game(file, c.lines);
 
     QProcess game;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    game.setProcessEnvironment(env);
-    game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    game.start(ZORIKAN_EXECUTABLE, {file});
-    ASSERT_TRUE(game.waitForStarted());
-    ASSERT_TRUE(WaitUntilIdle(game.processId()));
+    ASSERT_TRUE(StartGame(game, {file}));
 
     QElapsedTimer ending;
     ending.start();
@@ -112,12 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SignalEnd, BeforeAnyGameThereIsNothingToSave) {
     QProcess game;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    game.setProcessEnvironment(env);
-    game.start(ZORIKAN_EXECUTABLE, {});
-    ASSERT_TRUE(game.waitForStarted());
-    ASSERT_TRUE(WaitUntilIdle(game.processId()));
+    ASSERT_TRUE(StartGame(game, {}));
     ::kill(static_cast<pid_t>(game.processId()), SIGTERM);
     ASSERT_TRUE(game.waitForFinished(5000));
     EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
