@@ -6,11 +6,7 @@
 // the program; none of them can be refused by a window.
 
 #include <QObject>
-#include <array>
-#include <csignal>
 #include <functional>
-
-class QSocketNotifier;
 
 namespace zorikan {
 
@@ -18,8 +14,8 @@ class GameSession;
 
 class ProgramEnd : public QObject {
 public:
-    // Installs the handlers of SIGTERM, SIGHUP and SIGINT for the lifetime of
-    // this object; the previous ones come back when it goes.
+    // Installs the handlers of the ending signals for the lifetime of this
+    // object; the previous ones come back when it goes.
     explicit ProgramEnd(GameSession& session);
     ~ProgramEnd() override;
 
@@ -36,9 +32,6 @@ protected:
 
 private:
     GameSession& session_;
-    QSocketNotifier* notifier_ = nullptr;
-    // The handlers of SIGTERM, SIGHUP and SIGINT before ours.
-    std::array<struct sigaction, 3> previous_ = {};
 };
 
 }  // namespace zorikan

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "core/data/file_path.h"
+
 namespace zorikan {
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 bool HoldsDataFile(const std::string& folder) {
     if (folder.empty()) return false;
     std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(folder) / kDataFileName, error);
+    return std::filesystem::exists(PathFromUtf8(folder) / kDataFileName, error);
 }
 
 }  // namespace

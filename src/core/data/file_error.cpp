@@ -1,13 +1,16 @@
 #include "core/data/file_error.h"
 
 #include <cerrno>
+#include <string>
 
 namespace zorikan {
 
 FileError FileErrorFromErrno(int code) {
     switch (code) {
         case ENOSPC:
+#ifdef EDQUOT  // not a Windows error
         case EDQUOT:
+#endif
         case EFBIG:
             return FileError{"Disk full"};
         case EACCES:

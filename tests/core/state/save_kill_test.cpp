@@ -2,6 +2,12 @@
 // afterwards the file holds either the game as it was or the game as it was
 // being saved, whole, never a mixture or a cut-off file.
 
+#include "posix_only.h"
+
+#ifdef _WIN32
+ZORIKAN_SKIPPED_WITHOUT_POSIX(SaveUnderKill, OnThisSystem)
+#else
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,3 +88,5 @@ TEST(SaveUnderKill, TheFileIsAlwaysTheOldGameOrTheNewOneWhole) {
 
 }  // namespace
 }  // namespace zorikan
+
+#endif  // _WIN32

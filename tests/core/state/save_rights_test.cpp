@@ -2,6 +2,12 @@
 // that take no new files, links, and the file's permissions, group and owner
 // kept across a save. Checking a file before play starts changes nothing.
 
+#include "posix_only.h"
+
+#ifdef _WIN32
+ZORIKAN_SKIPPED_WITHOUT_POSIX(SaveRights, OnThisSystem)
+#else
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -208,3 +214,5 @@ TEST(CheckFileWritable, FindsOutWithoutLeavingOrChangingAFile) {
 
 }  // namespace
 }  // namespace zorikan::testing
+
+#endif  // _WIN32
