@@ -47,6 +47,8 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
         });
 
     port_.beforeBox = [this] { refresh(); };
+    port_.appendLog = [this](const QString& line) { battleLog()->append(line); };
+    port_.clearLog = [this] { battleLog()->clear(); };
     port_.window = [this](Window which) { return window(which); };
     port_.boxParent = [this]() -> QWidget* {
         return main_ && main_->isVisible() ? static_cast<QWidget*>(main_) : loader_;
@@ -54,9 +56,20 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
 
     ui::InstallWindowRoles();
     ui::InstallKeyboardPlay(this, [this] { help()->openTopic("Index"); });
-    // The windows in their fixed order of creation.
+    // The windows in their fixed order of creation: the two the player sees
+    // first now, the others once the title window is on screen.
     loader_ = new TForm3(*this);
     title_ = new TForm1(*this);
+    title_->installEventFilter(this);
+}
+
+void GameSession::buildWindows() const {
+    // The session is never a const object; only its accessors are const.
+    if (!windowsBuilt_) const_cast<GameSession*>(this)->createWindows();
+}
+
+void GameSession::createWindows() {
+    windowsBuilt_ = true;
     about_ = new TAboutBox(*this);
     main_ = new TForm4(*this);
     battleLog_ = new TForm7();
@@ -73,8 +86,17 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     ConnectCollectionMenus(*this);
     ConnectShopMenus(*this);
     ConnectProgressMenus(*this);
-    port_.appendLog = [this](const QString& line) { battleLog_->append(line); };
-    port_.clearLog = [this] { battleLog_->clear(); };
+}
+
+bool GameSession::eventFilter(QObject* watched, QEvent* event) {
+    // The title window's first paint is on its way to the screen: build the
+    // other windows as soon as the event loop is free, ahead of any click.
+    if (watched == title_ && event->type() == QEvent::Paint) {
+        title_->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this, [this] { buildWindows(); }, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 GameSession::~GameSession() {
@@ -100,6 +122,7 @@ void GameSession::start() {
 void GameSession::refresh() {
     if (refreshing_) return;
     refreshing_ = true;
+    buildWindows();
     Freshen(game_);
     main_->render();
     statistics_->render();
@@ -111,6 +134,7 @@ void GameSession::refresh() {
 }
 
 void GameSession::placeWindows(bool loadedGame) {
+    buildWindows();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const WindowPlacement p = PlaceWindows(screen.width(), screen.height(), loadedGame);
     main_->move(p.mainLeft, p.mainTop);
@@ -134,6 +158,7 @@ ui::HelpWindow* GameSession::help() {
 }
 
 QWidget* GameSession::window(Window which) const {
+    if (which != Window::Loader && which != Window::Title) buildWindows();
     switch (which) {
         case Window::Loader:
             return loader_;

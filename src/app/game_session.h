@@ -1,6 +1,8 @@
 #pragma once
 // One run of the program: the game data, the random source, the game and its
 // windows, created once in their fixed order and then only shown and hidden.
+// The loader and the title come first; the others follow once the title has
+// been painted, or as soon as anything asks for one of them.
 
 #include <QObject>
 #include <QStringList>
@@ -61,21 +63,39 @@ public:
 
     TForm3* loader() const { return loader_; }
     TForm1* title() const override { return title_; }
-    TAboutBox* about() const override { return about_; }
-    TForm4* mainWindow() const override { return main_; }
-    TForm7* battleLog() const { return battleLog_; }
-    TForm8* zoridex() const { return zoridex_; }
-    TFormA* typeComparisons() const { return typeComparisons_; }
-    TForm9* mart() const { return mart_; }
-    TFormB* gameCorner() const { return gameCorner_; }
-    ui::MusicPlayer& music() { return *music_; }
-    TForm5* statistics() const override { return statistics_; }
-    TOKRightDlg* nameDialog() const override { return nameDialog_; }
+    // Each of these first builds the windows that follow the title, if they
+    // are not built yet: to the caller they have always been there.
+    TAboutBox* about() const override { return built(about_); }
+    TForm4* mainWindow() const override { return built(main_); }
+    TForm7* battleLog() const { return built(battleLog_); }
+    TForm8* zoridex() const { return built(zoridex_); }
+    TFormA* typeComparisons() const { return built(typeComparisons_); }
+    TForm9* mart() const { return built(mart_); }
+    TFormB* gameCorner() const { return built(gameCorner_); }
+    ui::MusicPlayer& music() {
+        buildWindows();
+        return *music_;
+    }
+    TForm5* statistics() const override { return built(statistics_); }
+    TOKRightDlg* nameDialog() const override { return built(nameDialog_); }
     ui::HelpWindow* help() override;
 
     QWidget* window(Window which) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Builds, once, the windows after the loader and the title, in their
+    // fixed order, and wires the menus to them.
+    void buildWindows() const;
+    void createWindows();
+    template <typename W>
+    W* built(W* const& window) const {
+        buildWindows();
+        return window;
+    }
+
     QStringList arguments_;
     QString dataFolder_;
     GameData data_;
@@ -85,6 +105,7 @@ private:
     std::unique_ptr<ui::CreatureImages> images_;
     bool refreshing_ = false;
     bool quitting_ = false;
+    bool windowsBuilt_ = false;
 
     TForm3* loader_ = nullptr;
     TForm1* title_ = nullptr;

@@ -2,20 +2,43 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 #include "app/run_game.h"
 #include "core/data/data_location.h"
 
+#ifdef ZORIKAN_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+#endif
+
 int main(int argc, char* argv[]) {
+#ifdef ZORIKAN_FONTCONFIG
+    // The loader window measures its text before it shows, and the first text
+    // measured makes Fontconfig read the system's whole font configuration,
+    // dozens of files. A second thread reads it while Qt connects to the
+    // display, and the loader finds it ready.
+    std::thread fontConfiguration([] { FcInit(); });
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZORIKAN Simulator");
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setDesktopFileName("net.zorikan.simulator");
-    QApplication::setWindowIcon(QIcon(":/icons/zorikan.png"));
+    // The icon is a PNG, which Qt reads itself. Left to guess, the reader
+    // would first load every image format plugin (and the JPEG library) to
+    // ask each whether it reads PNG.
+    QImageReader icon(":/icons/zorikan.png", "png");
+    icon.setAutoDetectImageFormat(false);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     const std::string dataFolder = zorikan::FindDataFolder(
         QApplication::applicationDirPath().toStdString(), ZORIKAN_INSTALLED_DATA_DIR);
+#ifdef ZORIKAN_FONTCONFIG
+    fontConfiguration.join();
+#endif
     return zorikan::RunGame(arguments, QString::fromStdString(dataFolder));
 }

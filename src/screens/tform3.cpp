@@ -44,10 +44,7 @@ TForm3::TForm3(WindowHost& session) : QWidget(nullptr, Qt::FramelessWindowHint),
     Gauge2->setObjectName("Gauge2");
     Gauge2->setAccessibleName(tr("Total progress"));
     Gauge2->setMaximum(LoaderGauges::kTotalMaximum);
-    for (ui::Gauge* g : {Gauge1, Gauge2}) {
-        g->setImmediate(true);
-        g->setFixedHeight(18);
-    }
+    for (ui::Gauge* g : {Gauge1, Gauge2}) g->setFixedHeight(18);
 
     failureHint_ = new QLabel(tr("The game cannot start without its data. "
                                  "Press Esc or click Quit to leave."),
@@ -96,8 +93,14 @@ void TForm3::drawProgress(bool stageStarted) {
     }
     Gauge1->setPosition(gauges_.stagePosition());
     Gauge2->setPosition(gauges_.totalPosition());
-    // The load keeps the event loop waiting, so the new caption is painted now.
-    if (stageStarted && isVisible()) repaint();
+    // The load keeps the event loop waiting, so the window paints itself from
+    // here, but no more often than a screen shows a new picture: painting each
+    // new percentage made the load last many times longer than the reading.
+    constexpr int kFrameMs = 16;
+    if (isVisible() && (!painted_.isValid() || painted_.hasExpired(kFrameMs))) {
+        repaint();
+        painted_.start();
+    }
 }
 
 void TForm3::TimerEventLoad() {

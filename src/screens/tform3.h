@@ -3,6 +3,7 @@
 // hands over to the title window (or to a saved game named on the command
 // line). After a failed load it offers the only way out of the program.
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "core/data/loader.h"
@@ -51,6 +52,7 @@ private:
     QLabel* failureHint_;
     QPushButton* quitButton_;
     QTimer* Timer1;
+    QElapsedTimer painted_;  // since the load last painted the window
     bool loaded_ = false;
     bool failed_ = false;
 };
