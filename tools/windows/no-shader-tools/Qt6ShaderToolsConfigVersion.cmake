@@ -1,0 +1,4 @@
+# Answers to whichever Qt 6 version asks for it.
+set(PACKAGE_VERSION ${PACKAGE_FIND_VERSION})
+set(PACKAGE_VERSION_COMPATIBLE TRUE)
+set(PACKAGE_VERSION_EXACT TRUE)
