@@ -24,9 +24,7 @@ struct Handle {
     explicit Handle(HANDLE h) : handle(h) {}
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
-    ~Handle() {
-        if (valid()) ::CloseHandle(handle);
-    }
+    ~Handle() { close(); }
     bool valid() const { return handle != INVALID_HANDLE_VALUE; }
     void close() {
         if (valid()) ::CloseHandle(handle);
