@@ -1,10 +1,9 @@
 #!/usr/bin/env python3
 """Times how long programs take from their launch until a window with a given
 title is mapped on the X display named by DISPLAY, and prints the median of
-several launches of each, taken in turns so that both meet the same load.
-  startup_time.py RUNS TITLE-1 PROGRAM-1 TITLE-2 PROGRAM-2
-Prints one line per program: "<median ms> <program>", then the ratio of the
-second median to the first."""
+several launches of each, taken in turns so that all meet the same load.
+  startup_time.py RUNS TITLE-1 PROGRAM-1 TITLE-2 PROGRAM-2 [TITLE PROGRAM]...
+Prints one line per program: "<median ms>  <ratio to the first>  <program>"."""
 import os, select, statistics, subprocess, sys, time
 from Xlib import X, display
 
@@ -43,8 +42,8 @@ def time_launch(program, title, timeout=30.0):
 
 def main():
     runs = int(sys.argv[1])
-    programs = [(sys.argv[2], os.path.abspath(sys.argv[3])),
-                (sys.argv[4], os.path.abspath(sys.argv[5]))]
+    pairs = sys.argv[2:]
+    programs = [(pairs[i], os.path.abspath(pairs[i + 1])) for i in range(0, len(pairs), 2)]
     times = {program: [] for _, program in programs}
     for title, program in programs:  # one launch each to fill the file cache
         time_launch(program, title)
@@ -53,8 +52,7 @@ def main():
             times[program].append(time_launch(program, title))
     medians = [statistics.median(times[program]) for _, program in programs]
     for (_, program), median in zip(programs, medians):
-        print(f"{median:.1f} ms  {program}")
-    print(f"ratio {medians[1] / medians[0]:.2f}")
+        print(f"{median:6.1f} ms  {median / medians[0]:.2f}x  {program}")
 
 
 main()

@@ -5,6 +5,8 @@
 #include "app/side_menus.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QImageReader>
 #include <QLocale>
 #include <QScreen>
 #include <QThread>
@@ -30,6 +32,19 @@
 #include "ui/window_roles.h"
 
 namespace zorikan {
+
+namespace {
+
+QIcon ProgramIcon() {
+    // The icon is a PNG, which Qt reads itself. Left to guess, the reader
+    // would first load every image format plugin (and the JPEG library) to
+    // ask each whether it reads PNG.
+    QImageReader reader(":/icons/zorikan.png", "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
+}  // namespace
 
 GameSession::GameSession(QStringList arguments, QString dataFolder)
     : arguments_(std::move(arguments)),
@@ -70,6 +85,11 @@ void GameSession::buildWindows() const {
 
 void GameSession::createWindows() {
     windowsBuilt_ = true;
+    // The icon shows in the task bar, not in the two windows the player sees
+    // first; giving it to them too would cost the title window a tenth of
+    // its way to the screen (reading it, and sending it to the display with
+    // each window). Every window, those two included, takes it from here.
+    QApplication::setWindowIcon(ProgramIcon());
     about_ = new TAboutBox(*this);
     main_ = new TForm4(*this);
     battleLog_ = new TForm7();

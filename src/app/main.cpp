@@ -1,9 +1,6 @@
 // ZORIKAN Simulator: a creature-collecting and battling game.
 
 #include <QApplication>
-#include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 
 #include "app/run_game.h"
 #include "core/data/data_location.h"
@@ -26,12 +23,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("ZORIKAN Simulator");
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setDesktopFileName("net.zorikan.simulator");
-    // The icon is a PNG, which Qt reads itself. Left to guess, the reader
-    // would first load every image format plugin (and the JPEG library) to
-    // ask each whether it reads PNG.
-    QImageReader icon(":/icons/zorikan.png", "png");
-    icon.setAutoDetectImageFormat(false);
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

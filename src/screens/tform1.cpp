@@ -15,6 +15,7 @@
 #include "screens/okright_dlg.h"
 #include "screens/tform4.h"
 #include "screens/window_host.h"
+#include "ui/game_banner.h"
 #include "ui/help_window.h"
 #include "ui/saved_game_dialog.h"
 
@@ -29,19 +30,8 @@ constexpr int kMargin = 8;
 TForm1::TForm1(WindowHost& session) : QWidget(nullptr), session_(session) {
     setObjectName("Form1");
     setWindowTitle(kGameTitle);
-    setAutoFillBackground(true);
-    QPalette yellow = palette();
-    yellow.setColor(QPalette::Window, Qt::yellow);
-    yellow.setColor(QPalette::WindowText, Qt::black);
-    setPalette(yellow);
-
-    auto* title = new QLabel(kGameTitle, this);
-    title->setObjectName("TitleLabel");
-    QFont font("Arial");
-    font.setPixelSize(43);
-    title->setFont(font);
-    title->setStyleSheet("color: red;");
-    title->setAlignment(Qt::AlignCenter);
+    ui::PaintYellow(this);
+    QLabel* title = ui::NewBanner(kGameTitle, 43, this);
     title->setGeometry(kMargin, 0, kButtonWidth, 45);
 
     connect(addButton("NewButton", tr("Start a new game!"), 45), &QPushButton::clicked, this,

@@ -13,6 +13,7 @@
 #include "core/shared/game.h"
 #include "screens/tform1.h"
 #include "screens/window_host.h"
+#include "ui/game_banner.h"
 #include "ui/gauge.h"
 
 namespace zorikan {
@@ -20,20 +21,9 @@ namespace zorikan {
 TForm3::TForm3(WindowHost& session) : QWidget(nullptr, Qt::FramelessWindowHint), session_(session) {
     setObjectName("Form3");
     setWindowTitle("ZORIKAN Simulator");
-    setAutoFillBackground(true);
-    QPalette yellow = palette();
-    yellow.setColor(QPalette::Window, Qt::yellow);
-    yellow.setColor(QPalette::WindowText, Qt::black);
-    setPalette(yellow);
+    ui::PaintYellow(this);
     setCursor(Qt::WaitCursor);
-
-    auto* title = new QLabel("ZORIKAN Simulator V4.1", this);
-    title->setObjectName("TitleLabel");
-    QFont titleFont("Arial");
-    titleFont.setPixelSize(36);
-    title->setFont(titleFont);
-    title->setStyleSheet("color: red;");
-    title->setAlignment(Qt::AlignCenter);
+    QLabel* title = ui::NewBanner("ZORIKAN Simulator V4.1", 36, this);
 
     Label2 = new QLabel(this);
     Label2->setObjectName("Label2");

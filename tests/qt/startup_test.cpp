@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -48,6 +51,7 @@ TEST(Startup, WithoutTheDataFileTheGameSaysSoAndOffersAWayOut) {
 }
 
 TEST(Startup, TheLoaderFillsItsGaugesThenShowsTheTitle) {
+    QApplication::setWindowIcon(QIcon());
     GameSession session({}, DataFolder());
     session.start();
     ASSERT_TRUE(WaitFor([&] { return session.title()->isVisible(); }));
@@ -55,6 +59,29 @@ TEST(Startup, TheLoaderFillsItsGaugesThenShowsTheTitle) {
     EXPECT_EQ(session.loader()->gauges().totalPosition(), LoaderGauges::kTotalMaximum);
     EXPECT_EQ(session.loader()->gauges().stagePosition(), 64);
     EXPECT_FALSE(session.mainWindow()->isVisible());
+    // The program's icon follows the title window onto the screen.
+    EXPECT_TRUE(WaitFor([] { return !QApplication::windowIcon().isNull(); }));
+}
+
+TEST(Startup, TheLoaderAndTheTitleShowTheNameInRedOnYellow) {
+    GameSession session({}, DataFolder());
+    const std::pair<QWidget*, int> windows[] = {{session.loader(), 36}, {session.title(), 43}};
+    for (const auto& [window, pixelSize] : windows) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        auto* banner = window->findChild<QLabel*>("TitleLabel");
+        ASSERT_NE(banner, nullptr);
+        EXPECT_EQ(banner->text(), "ZORIKAN Simulator V4.1");
+        EXPECT_EQ(banner->font().family(), "Arial");
+        EXPECT_EQ(banner->font().pixelSize(), pixelSize);
+        const QImage picture = window->grab().toImage();
+        EXPECT_EQ(picture.pixelColor(1, picture.height() - 2), QColor(Qt::yellow));
+        int red = 0;
+        const QRect name = banner->geometry();
+        for (int y = name.top(); y <= name.bottom(); ++y)
+            for (int x = name.left(); x <= name.right(); ++x)
+                red += picture.pixelColor(x, y) == QColor(Qt::red);
+        EXPECT_GT(red, 100);
+    }
 }
 
 TEST(Startup, NothingLoadsOrReseedsTheDiceBeforeTheGameStarts) {
