@@ -85,10 +85,10 @@ void GameSession::buildWindows() const {
 
 void GameSession::createWindows() {
     windowsBuilt_ = true;
-    // The icon shows in the task bar, not in the two windows the player sees
-    // first; giving it to them too would cost the title window a tenth of
-    // its way to the screen (reading it, and sending it to the display with
-    // each window). Every window, those two included, takes it from here.
+    // The program's icon waits for these windows: reading it and sending it
+    // to the display with the loader and the title cost the title window a
+    // tenth of its way to the screen. Set for the whole program, it reaches
+    // every window, those two included, a moment after the title shows.
     QApplication::setWindowIcon(ProgramIcon());
     about_ = new TAboutBox(*this);
     main_ = new TForm4(*this);
