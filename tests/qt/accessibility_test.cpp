@@ -1,5 +1,5 @@
 // Every control of every window can be named by a screen reader and reached
-// from the keyboard.
+// from the keyboard, and the shops' controls speak what they show.
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include "app/game_session.h"
 #include "core/data/data_file.h"
 #include "data_folder.h"
+#include "screens/tform9.h"
+#include "screens/tformb.h"
 #include "ui/gauge.h"
 
 namespace zorikan {
@@ -68,6 +71,65 @@ TEST(Accessibility, EveryControlHasANameAndTakesTheKeyboard) {
     }
     // The title, loader, main, statistics, log and catalogue windows all took part.
     EXPECT_GT(controls, 30);
+}
+
+// The shops' entries speak what they show, after the question they answer;
+// their buttons speak their captions; a field speaks the words of its label.
+TEST(Accessibility, TheShopsSpeakWhatTheyShow) {
+    GameSession session({}, testing::DataFolder());
+    QWidget* const corner = session.gameCorner();
+    QWidget* const mart = session.mart();
+    struct Group {
+        QWidget* window;
+        const char* group;
+        QString spokenPrefix;
+        QStringList entries;
+    };
+    QStringList digits;
+    for (int i = 0; i < 10; ++i) digits << QString::number(i);
+    const Group groups[] = {
+        {corner,
+         "RadioGroup1",
+         "Play for ",
+         {"Money (Pays out 10:1¥)", "ZORIBalls (Pays out 1:100¥)", "Great Balls (Pays out 1:300¥)",
+          "Ultra Balls (Pays out 1:600¥)", "Master Balls (Pays out 1:2500¥)",
+          "Potions (Pays out 1:200¥)", "Super Potions (Pays out 1:500¥)"}},
+        {corner, "RadioGroup2", "Pick number ", digits},
+        {corner, "RadioGroup3", "Lucky number ", digits},
+        {mart,
+         "RadioGroup1",
+         "Buy ",
+         {"ZORIBalls", "Great Balls", "Ultra Balls", "Potions", "Super Potions"}},
+    };
+    for (const Group& g : groups) {
+        for (int i = 0; i < g.entries.size(); ++i) {
+            const QString name = QStringLiteral("%1Item%2").arg(g.group).arg(i);
+            auto* entry = g.window->findChild<QAbstractButton*>(name);
+            ASSERT_NE(entry, nullptr)
+                << g.window->objectName().toStdString() << "/" << name.toStdString();
+            EXPECT_EQ(entry->text(), g.entries[i]);
+            EXPECT_EQ(SpokenName(entry), g.spokenPrefix + entry->text());
+        }
+    }
+    int fields = 0;
+    for (QWidget* window : {corner, mart}) {
+        const std::string where = window->objectName().toStdString();
+        for (const char* name : {"Button1", "Button2"}) {
+            auto* button = window->findChild<QAbstractButton*>(name);
+            ASSERT_NE(button, nullptr) << where << "/" << name;
+            EXPECT_FALSE(button->text().isEmpty());
+            EXPECT_EQ(SpokenName(button), button->text()) << where << "/" << name;
+        }
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->buddy()) continue;
+            ++fields;
+            const QString words = label->text().remove('&').remove(':').trimmed();
+            EXPECT_TRUE(SpokenName(label->buddy()).contains(words, Qt::CaseInsensitive))
+                << where << ": " << SpokenName(label->buddy()).toStdString() << " for "
+                << words.toStdString();
+        }
+    }
+    EXPECT_EQ(fields, 3) << "the bet, the quantity and the price";
 }
 
 }  // namespace

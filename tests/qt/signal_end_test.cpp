@@ -1,10 +1,12 @@
 // The built game, started as a child process, ends on SIGTERM, SIGHUP and
 // SIGINT as it ends when its main window closes: the game is saved (an older
-// file is written anew in today's layout) and the exit code is 0.
+// file is written anew in today's layout) and the exit code is 0; a game that
+// cannot be written ends the program with 1.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -114,6 +116,21 @@ INSTANTIATE_TEST_SUITE_P(
                                                          : "Hup";
         return std::string(name) + (info.param.lines < kSaveLinesV1 ? "WithABoxOpen" : "");
     });
+
+TEST(SignalEnd, AGameThatCannotBeWrittenEndsTheProgramWithOne) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("old.zgs");
+    WriteVersion1Game(file, kSaveLinesV1);
+    QProcess game;
+    ASSERT_TRUE(StartGame(game, {file}));
+    // The file gives way to a folder of its name: the save on leaving fails.
+    ASSERT_TRUE(QFile::rename(file, file + ".kept"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("old.zgs"));
+    ::kill(static_cast<pid_t>(game.processId()), SIGTERM);
+    ASSERT_TRUE(game.waitForFinished(5000)) << "still running 5 s after the signal";
+    EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(game.exitCode(), 1);
+}
 
 TEST(SignalEnd, BeforeAnyGameThereIsNothingToSave) {
     QProcess game;

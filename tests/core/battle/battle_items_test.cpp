@@ -26,6 +26,7 @@ protected:
         game.state.ZoriBalls = game.state.GreatBalls = game.state.UltraBalls = 2;
         game.state.MasterBalls = game.state.Potions = game.state.SuperPotions = 2;
         ShowButtons(game);
+        random.ranges.clear();
     }
     // The opponent's answer: its attack slot, no critical, spread 0.
     void opponentTurn() { draws({opponentSlot - 1, 0, 10}); }
@@ -57,6 +58,7 @@ TEST_F(BattleItemsTest, EachBallCatchesAtItsHighestHp) {
         const int limit = i == 0 ? 50 : i == 1 ? 100 : 250;
         draws({limit - 1});
         UseItem(game, balls[i].first);
+        EXPECT_EQ(random.ranges, std::vector<int>{limit}) << "one draw over the ball's limit";
         EXPECT_EQ(port.log[0], lines[i]);
         EXPECT_EQ(port.log[1], "You caught " + name(opponent) + "!");
         EXPECT_FALSE(opponentAttacked());
@@ -106,22 +108,28 @@ TEST_F(BattleItemsTest, APotionAtFullHpIsNotUsed) {
     EXPECT_EQ(game.state.Potions, 2u);
 }
 
-TEST_F(BattleItemsTest, APotionRestoresUpToTheMaximumThenTheOpponentAttacks) {
-    start(5, 2);
-    game.battle.OwnHP = 35;
-    opponentTurn();
-    UseItem(game, PotionButton);
-    EXPECT_EQ(port.log[0], name(fighter) + " recovered 15 HP!");
-    EXPECT_TRUE(opponentAttacked());
-    EXPECT_EQ(game.state.Potions, 1u);
-    EXPECT_LT(game.battle.OwnHP, 50) << "the opponent's attack follows";
-
-    start(6, 2);
-    game.battle.OwnHP = 1;
-    opponentTurn();
-    UseItem(game, SuperPotionButton);
-    EXPECT_EQ(port.log[0], name(fighter) + " recovered 59 HP!");
-    EXPECT_EQ(game.state.SuperPotions, 1u);
+TEST_F(BattleItemsTest, APotionRestoresItsAmountUpToTheMaximumThenTheOpponentAttacks) {
+    struct Drink {
+        ItemButton button;
+        int level, hp, restored;
+    };
+    const Drink drinks[] = {
+        {PotionButton, 5, 35, 15},        // capped at 50
+        {SuperPotionButton, 6, 1, 59},    // capped at 60
+        {PotionButton, 10, 20, 50},       // the whole amount, below 100
+        {SuperPotionButton, 20, 40, 100}  // the whole amount, below 200
+    };
+    for (const Drink& d : drinks) {
+        SCOPED_TRACE(d.level);
+        start(d.level, 2);
+        game.battle.OwnHP = d.hp;
+        opponentTurn();
+        UseItem(game, d.button);
+        EXPECT_EQ(port.log[0], name(fighter) + " recovered " + std::to_string(d.restored) + " HP!");
+        EXPECT_TRUE(opponentAttacked());
+        EXPECT_EQ(d.button == PotionButton ? game.state.Potions : game.state.SuperPotions, 1u);
+        EXPECT_LT(game.battle.OwnHP, d.hp + d.restored) << "the opponent's attack follows";
+    }
 }
 
 }  // namespace

@@ -24,8 +24,11 @@ class TournamentTest : public ProgressTest {
 protected:
     // Scripts the draws of a tournament that passes every test at the first
     // attempt: trainers 3, 4, ... 10, the first unevolved species the data
-    // allows, and levels from the bottom of the band upwards.
-    void scriptDraw() {
+    // allows, and levels from the bottom of the band upwards (as far as the
+    // band's level draw reaches: the Summit Cup's has five values).
+    void scriptDraw(int band) {
+        const TournamentBand& b = TournamentBands()[band - 1];
+        const int topDraw = b.maxLevel - b.minLevel + 4;
         for (int m = 1; m <= 8; ++m) random.draws.push_back(m + 1);
         int species = 0;
         for (int m = 1; m <= 8; ++m) {
@@ -35,10 +38,10 @@ protected:
             drawnSpecies.push_back(species);
             random.draws.push_back(species - 1);
         }
-        for (int m = 1; m <= 8; ++m) random.draws.push_back(m - 1);
+        for (int m = 1; m <= 8; ++m) random.draws.push_back(std::min(m - 1, topDraw));
     }
     void enter(int band) {
-        scriptDraw();
+        scriptDraw(band);
         EnterTournament(game, band);
         ASSERT_TRUE(random.draws.empty());
     }
@@ -189,6 +192,30 @@ TEST_F(TournamentTest, EightWinsWinThePrizeAndCloseTheTournament) {
     EXPECT_FALSE(ClosingCostsTournamentPenalty(game));
 }
 
+TEST_F(TournamentTest, TheSummitCupGoesThroughAllEightMatchesToItsPrize) {
+    startPlaying({{4, 100}});
+    game.state.Money = 10000;
+    enter(6);
+    for (int match = 1; match <= 8; ++match) {
+        ASSERT_EQ(game.battle.BattleKind, 60 + match);
+        ASSERT_TRUE(game.battle.InTournament);
+        EXPECT_EQ(game.battle.OppLevel, 100);
+        sendOut(1);
+        winTurn();
+        port.clear();
+        if (match == 8) random.draws = {0};  // the Master Ball
+        EndBattle(game);
+    }
+    EXPECT_EQ(boxes(), (std::vector<std::string>{
+                           "Congratulations! You beat " + trainer(8) +
+                               "! You won the tournament! Now for the unveiling of your prize...",
+                           "You won " + game.data.TournamentPrizes[6][1] + "!"}));
+    EXPECT_EQ(game.state.MasterBalls, 1u);
+    EXPECT_EQ(game.state.Wins, 8u);
+    EXPECT_FALSE(game.battle.InTournament);
+    EXPECT_EQ(game.state.MinLevel, 2);
+}
+
 TEST_F(TournamentTest, ALostMatchCountsTwoLossesAndResetsTheBand) {
     startPlaying({{4, 30}});
     game.state.Money = 3000;
@@ -244,7 +271,7 @@ TEST_F(TournamentTest, OnlyBandsOneAndTwoDrawAgainForAnEvolvedCreature) {
         random.draws.push_back(evolved - 1);
         for (int m = 1; m <= 8; ++m) random.draws.push_back(0);
         const std::size_t firstAttempt = 24;
-        scriptDraw();  // a second attempt that passes everywhere
+        scriptDraw(band);  // a second attempt that passes everywhere
         random.ranges.clear();
         EnterTournament(game, band);
         if (band <= 2) {
