@@ -3,7 +3,7 @@
 // the search offers before the first badge. The battles run through the
 // game's own search, fighter choice and "Go!" with a seeded random source.
 
-#include "core/progress/first_battles.h"
+#include "balance/first_battles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@ namespace {
 TEST(FirstBattles, EachStarterWinsAtLeastHalfItsFirstWildBattles) {
     for (int starter : {1, 4, 7}) {
         SCOPED_TRACE(RealGameData().SpeciesNames[starter]);
-        const FirstBattlesTally tally =
-            PlayFirstBattles(RealGameData(), starter, 10000, 7919u + starter);
+        const balance::FirstBattlesTally tally =
+            balance::PlayFirstBattles(RealGameData(), starter, 10000, 7919u + starter);
         ASSERT_EQ(tally.fought, 10000) << "a battle did not end";
         // The search itself keeps to levels 2..10 before the first badges.
         EXPECT_EQ(tally.lowestLevel, 2);
