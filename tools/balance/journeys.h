@@ -16,6 +16,9 @@ namespace zorikan::balance {
 
 inline constexpr std::array<int, 3> kStarters = {1, 4, 7};
 inline constexpr int kFightsPerMatchup = 300;
+inline constexpr std::uint32_t kJourneySeed = 2026u;
+inline constexpr int kFirstBattles = 10'000;
+inline constexpr std::uint32_t kFirstBattlesSeed = 2024u;
 // Below this share won an opponent is a wall the line cannot pass by levels alone.
 inline constexpr double kWall = 0.40;
 // At this share or more an opponent is comfortably beaten.

@@ -16,10 +16,6 @@ namespace {
 using namespace zorikan;
 using namespace zorikan::balance;
 
-constexpr std::uint32_t kJourneySeed = 2026u;
-constexpr std::uint32_t kFirstBattlesSeed = 2024u;
-constexpr int kFirstBattles = 10'000;
-
 long Percent(double share) {
     return std::lround(share * 100);
 }
@@ -30,8 +26,8 @@ void PrintSummary(const GameData& data, const Journey& journey) {
         "Aldmark leaders beaten at ≥ %ld %% |\n|---|---|---|---|---|\n",
         Percent(kComfortable), Percent(kWall), Percent(kLeaderBeaten));
     for (const LineSummary& line : journey.lines)
-        std::printf("| %s | %ld %% | %d | %d | %d of 8 |\n",
-                    data.SpeciesNames[line.starter].c_str(), Percent(line.meanWinRate),
+        std::printf("| %s | %.1f %% | %d | %d | %d of 8 |\n",
+                    data.SpeciesNames[line.starter].c_str(), line.meanWinRate * 100,
                     line.comfortable, line.walls, line.aldmarkBeaten);
 }
 
@@ -69,9 +65,9 @@ int main(int argc, char** argv) {
 
     std::array<double, 3> firstBattles{};
     std::printf(
-        "\nFirst battles, a level-5 starter against %d seeded wild battles before the "
+        "\nFirst battles, a level-5 starter in %d,%03d seeded wild battles before the "
         "first badge:",
-        kFirstBattles);
+        kFirstBattles / 1000, kFirstBattles % 1000);
     for (std::size_t l = 0; l < kStarters.size(); ++l) {
         const FirstBattlesTally tally =
             PlayFirstBattles(data, kStarters[l], kFirstBattles, kFirstBattlesSeed);

@@ -1,18 +1,20 @@
 // A fair start: each starter, at level 5 and always using its strongest
-// attack, must win at least half of its battles against the wild creatures
-// the search offers before the first badge. The battles run through the
-// game's own search, fighter choice and "Go!" with a seeded random source.
+// attack against the creature met, wins more than half of its battles
+// against the wild creatures the search offers before the first badge, but
+// not nearly all. The battles run through the game's own search, fighter
+// choice and "Go!" with a seeded random source.
 
 #include "balance/first_battles.h"
 
 #include <gtest/gtest.h>
 
+#include "balance/journeys.h"
 #include "test_data.h"
 
 namespace zorikan::testing {
 namespace {
 
-TEST(FirstBattles, EachStarterWinsAtLeastHalfItsFirstWildBattles) {
+TEST(FirstBattles, EachStarterWinsMostButNotAllOfItsFirstWildBattles) {
     for (int starter : {1, 4, 7}) {
         SCOPED_TRACE(RealGameData().SpeciesNames[starter]);
         const balance::FirstBattlesTally tally =
@@ -21,7 +23,9 @@ TEST(FirstBattles, EachStarterWinsAtLeastHalfItsFirstWildBattles) {
         // The search itself keeps to levels 2..10 before the first badges.
         EXPECT_EQ(tally.lowestLevel, 2);
         EXPECT_EQ(tally.highestLevel, 10);
-        EXPECT_GE(tally.won * 2, tally.fought) << tally.won << " of " << tally.fought;
+        const double won = static_cast<double>(tally.won) / tally.fought;
+        EXPECT_GE(won, balance::kFirstBattlesLowest);
+        EXPECT_LE(won, balance::kFirstBattlesHighest);
     }
 }
 
