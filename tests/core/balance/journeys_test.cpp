@@ -47,10 +47,10 @@ TEST(Journeys, TheLineEvolvesAtItsLevelsAndPicksTheHardestHittingAttack) {
     const int chosen =
         d.SpeciesAttacks[cairnshell][StrongestAttackAgainst(d, cairnshell, mudmole) + 1];
     EXPECT_EQ(d.AttackNames[chosen], "Quill Cut");
-    // Against a Stone creature the Stone attacks are halved: its Herd attack wins.
-    const int cairnlet = 7;
+    // Against Odile's Herd and Moss creature its Stone attacks are halved and its Herd one doubles.
+    const int fernbilly = 45;
     const int pick =
-        d.SpeciesAttacks[cairnshell][StrongestAttackAgainst(d, cairnshell, cairnlet) + 1];
+        d.SpeciesAttacks[cairnshell][StrongestAttackAgainst(d, cairnshell, fernbilly) + 1];
     EXPECT_EQ(d.AttackNames[pick], "Horn Prod");
 }
 
@@ -84,9 +84,9 @@ TEST(Journeys, EachBrokenGoalIsNamed) {
         start[2] = c.firstBattles;
         EXPECT_EQ(UnmetGoals(d, journey, start).size(), 1u);
     }
-    // The edges themselves still hold.
+    // The edges themselves still hold (six points apart less a hair).
     Journey edges = fair;
-    edges.lines[0] = {1, 0.74, 30, 3, 0, 5};
+    edges.lines[0] = {1, 0.7401, 30, 3, 0, 5};
     edges.lines[1] = {4, 0.80, 30, 6, 0, 5};
     EXPECT_TRUE(UnmetGoals(d, edges, {0.55, 0.70, 0.60}).empty());
 }
