@@ -85,9 +85,11 @@ double WinRate(const GameData& data, int starter, const Opponent& opponent, int 
         game.battle.BattleKind = kOrdinaryBattle;  // no badges, gifts or series
         RosterDoubleClick(game, 0);
         game.screens.main.arena.selectedAttack = slot;
+        // Two creatures that cannot touch each other would fight for ever: a fight
+        // still going after 1000 turns counts as not won.
         for (int turn = 0; turn < 1000 && !game.screens.main.arena.endVisible; ++turn)
             GoClick(game);
-        won += game.battle.BattleKind != 0;
+        won += game.screens.main.arena.endVisible && game.battle.BattleKind != 0;
         EndBattle(game);
     }
     return fights > 0 ? static_cast<double>(won) / fights : 0;
