@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev l
             gstreamer1.0-plugins-good gstreamer1.0-plugins-bad \
             gstreamer1.0-plugins-ugly gstreamer1.0-libav
 
-.PHONY: all deps configure build run test bench soak install package windows clean
+.PHONY: all deps configure build run test bench balance soak install package windows clean
 
 all: build
 
@@ -54,6 +54,11 @@ test: configure
 bench: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zorikan_bench
 	@./$(BUILD_DIR)/bench/zorikan_bench
+
+# How each starter line fares against the trainers, from the built data file.
+balance: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zorikan_balance
+	@./$(BUILD_DIR)/tools/zorikan_balance
 
 # Thousands of seeded games through the rules, checked after every action.
 # SOAK_ARGS: first seed, number of games, actions per game (a minute or less by default).

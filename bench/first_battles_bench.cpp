@@ -4,12 +4,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "balance/first_battles.h"
 #include "core/data/data_file.h"
-#include "core/progress/first_battles.h"
 
 namespace {
 
 using namespace zorikan;
+using namespace zorikan::balance;
 
 const GameData& Tables() {
     static const GameData data = [] {

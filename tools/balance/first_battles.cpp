@@ -1,7 +1,8 @@
-#include "core/progress/first_battles.h"
+#include "balance/first_battles.h"
 
 #include <algorithm>
 
+#include "balance/journeys.h"
 #include "core/battle/fighter_choice.h"
 #include "core/battle/turn.h"
 #include "core/collection/roster.h"
@@ -11,15 +12,7 @@
 #include "core/shared/random.h"
 #include "core/shared/silent_port.h"
 
-namespace zorikan {
-
-int StrongestAttackSlot(const GameData& data, int species) {
-    const auto& attacks = data.SpeciesAttacks[species];
-    int best = 0;
-    for (int k = 1; k < 4; ++k)
-        if (data.AttackPower[attacks[k + 1]] > data.AttackPower[attacks[best + 1]]) best = k;
-    return best;
-}
+namespace zorikan::balance {
 
 FirstBattlesTally PlayFirstBattles(const GameData& data, int starter, int battles,
                                    std::uint32_t seed) {
@@ -31,7 +24,6 @@ FirstBattlesTally PlayFirstBattles(const GameData& data, int starter, int battle
     game.screens.main.starterListVisible = false;
     game.state.MinLevel = 2;
     game.state.MaxLevel = 100;
-    const int slot = StrongestAttackSlot(data, starter);
     FirstBattlesTally tally;
     for (int b = 0; b < battles; ++b) {
         game.state.RosterLevel[1] = 5;  // every battle starts from a fresh level-5 starter
@@ -40,7 +32,8 @@ FirstBattlesTally PlayFirstBattles(const GameData& data, int starter, int battle
         tally.lowestLevel = std::min<int>(tally.lowestLevel, game.battle.OppLevel);
         tally.highestLevel = std::max<int>(tally.highestLevel, game.battle.OppLevel);
         RosterDoubleClick(game, 0);
-        game.screens.main.arena.selectedAttack = slot;
+        game.screens.main.arena.selectedAttack =
+            StrongestAttackAgainst(data, starter, game.battle.OppSpecies);
         for (int turn = 0; turn < 1000 && !game.screens.main.arena.endVisible; ++turn)
             GoClick(game);
         if (!game.screens.main.arena.endVisible) break;
@@ -51,4 +44,4 @@ FirstBattlesTally PlayFirstBattles(const GameData& data, int starter, int battle
     return tally;
 }
 
-}  // namespace zorikan
+}  // namespace zorikan::balance

@@ -1,14 +1,15 @@
 #pragma once
 // How fair the start is: a level-5 starter that always uses its strongest
-// attack fights seeded wild battles from the search before the first badge,
-// through the game's own search, fighter choice and "Go!". The benchmark
-// reports the share won and a test keeps it at one half or more.
+// attack against the creature it meets fights seeded wild battles from the
+// search before the first badge, through the game's own search, fighter
+// choice and "Go!". The balance tool reports the share won and a test keeps
+// it within the band a fair start allows.
 
 #include <cstdint>
 
 #include "core/data/game_data.h"
 
-namespace zorikan {
+namespace zorikan::balance {
 
 struct FirstBattlesTally {
     int won = 0;
@@ -19,7 +20,4 @@ struct FirstBattlesTally {
 FirstBattlesTally PlayFirstBattles(const GameData& data, int starter, int battles,
                                    std::uint32_t seed);
 
-// The attack slot (0..3) of the species' strongest attack.
-int StrongestAttackSlot(const GameData& data, int species);
-
-}  // namespace zorikan
+}  // namespace zorikan::balance
