@@ -8,6 +8,7 @@
 #include "core/battle/turn.h"
 #include "core/collection/roster.h"
 #include "core/progress/end_battle.h"
+#include "core/progress/wild_search.h"
 #include "core/shared/game.h"
 #include "core/shared/random.h"
 #include "core/shared/silent_port.h"
@@ -16,7 +17,6 @@ namespace zorikan::balance {
 
 namespace {
 
-constexpr int kOmnivar = 150;
 constexpr int kFirstJourneyLevel = 12;
 constexpr int kAldmarkLeaders = 8;
 constexpr int kFirstFour = 4;
@@ -30,7 +30,7 @@ bool IsAldmarkLeader(const Opponent& o, int upTo) {
 std::vector<const Opponent*> JourneyOpponents() {
     std::vector<const Opponent*> journey;
     for (const Opponent& o : Opponents())
-        if (o.level >= kFirstJourneyLevel && o.species != kOmnivar) journey.push_back(&o);
+        if (o.level >= kFirstJourneyLevel && o.species != kOmnivarSpecies) journey.push_back(&o);
     return journey;
 }
 
