@@ -13,7 +13,7 @@ readers="$root/src/core/data/text_values.cpp $root/src/core/data/posix/text_file
     $root/src/core/data/file_error.cpp"
 
 clang++-14 $flags -I"$root/src" "$root/fuzz/save_reader_fuzz.cpp" $readers \
-    "$root/src/core/state/save_game.cpp" "$root/src/core/data/posix/atomic_file.cpp" "$root/src/core/state/game_state.cpp" \
+    "$root/src/core/saves/save_game.cpp" "$root/src/core/data/posix/atomic_file.cpp" "$root/src/core/model/game_state.cpp" \
     -o "$out/save_reader_fuzz"
 clang++-14 $flags -I"$root/src" "$root/fuzz/data_reader_fuzz.cpp" $readers \
     "$root/src/core/data/data_file.cpp" -o "$out/data_reader_fuzz"

@@ -12,7 +12,7 @@
 #include "core/collection/html_export.h"
 #include "core/collection/statistics.h"
 #include "core/data/data_file.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 
 #include "app/game_session.h"
 #include "core/collection/roster.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "screens/battle_arena.h"
 #include "screens/tform1.h"
 #include "screens/tform4.h"

@@ -13,7 +13,7 @@
 
 #include "core/collection/statistics.h"
 #include "core/data/evolution_line.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "painter/creature_images.h"
 #include "screens/about_box.h"
 #include "screens/okright_dlg.h"

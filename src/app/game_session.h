@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "core/data/game_data.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "core/shared/random.h"
 #include "screens/window_host.h"
 #include "ui/qt_player_port.h"

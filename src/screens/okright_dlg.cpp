@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 
 namespace zorikan {
 

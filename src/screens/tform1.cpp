@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "core/shared/game.h"
-#include "core/state/command_line.h"
-#include "core/state/new_game.h"
-#include "core/state/save_load.h"
+#include "core/game/game.h"
+#include "core/saves/command_line.h"
+#include "core/saves/new_game.h"
+#include "core/saves/save_load.h"
 #include "screens/about_box.h"
 #include "screens/okright_dlg.h"
 #include "screens/tform4.h"

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "core/data/data_file.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "screens/tform1.h"
 #include "screens/window_host.h"
 #include "ui/game_banner.h"

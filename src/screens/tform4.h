@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "core/state/closing_save.h"
+#include "core/saves/closing_save.h"
 
 class QLabel;
 class QListWidget;

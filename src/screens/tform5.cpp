@@ -15,7 +15,7 @@
 #include "core/battle/battle_items.h"
 #include "core/battle/fighter_choice.h"
 #include "core/collection/roster.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "screens/tform4.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"

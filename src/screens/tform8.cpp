@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "core/collection/zoridex.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "painter/creature_images.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"

@@ -13,7 +13,7 @@
 #include <QSpinBox>
 
 #include "core/collection/mart.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "screens/tform4.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"

@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 
 #include "core/collection/zoridex.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 

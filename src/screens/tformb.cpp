@@ -14,7 +14,7 @@
 #include <QSignalBlocker>
 
 #include "core/collection/game_corner.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "screens/tform4.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"

@@ -4,7 +4,7 @@
 
 #include <QAbstractListModel>
 
-#include "core/shared/screens.h"
+#include "core/model/screens.h"
 
 namespace zorikan::ui {
 

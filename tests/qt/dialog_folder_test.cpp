@@ -13,7 +13,7 @@
 
 #include "app/game_session.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/tform1.h"

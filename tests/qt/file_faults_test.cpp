@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "app/game_session.h"
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/tform1.h"

@@ -10,7 +10,7 @@
 
 #include "app/game_session.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/tform4.h"

@@ -23,7 +23,7 @@
 #include "core/collection/game_corner.h"
 #include "core/collection/roster.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"

@@ -18,8 +18,8 @@
 #include <QTest>
 
 #include "app/game_session.h"
-#include "core/state/new_game.h"
-#include "core/state/save_game.h"
+#include "core/saves/new_game.h"
+#include "core/saves/save_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/tform1.h"

@@ -19,7 +19,7 @@
 #include "app/game_session.h"
 #include "core/collection/game_corner.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "game_windows.h"
 #include "modal_helper.h"

@@ -24,7 +24,7 @@
 #include "core/collection/music.h"
 #include "core/collection/statistics.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "game_windows.h"
 #include "modal_helper.h"

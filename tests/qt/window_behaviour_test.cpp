@@ -20,7 +20,7 @@
 #include "core/collection/roster.h"
 #include "core/collection/zoridex.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "game_windows.h"
 #include "modal_helper.h"

@@ -8,8 +8,6 @@ namespace zorikan {
 
 namespace {
 
-constexpr std::uint32_t kOmnivar = 150;
-
 // What differs between the fighter's attack and the opponent's.
 struct Side {
     int attackerSpecies;

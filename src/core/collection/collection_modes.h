@@ -3,7 +3,7 @@
 // creature evolves or releases it. While a mode is on, the battles, the Mart
 // and the other mode's menu item wait.
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

@@ -28,7 +28,7 @@ bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t l
                           ".");
         return false;
     }
-    if (species == 150) game.port.information(kOmnivarNote);
+    if (species == kOmnivar) game.port.information(kOmnivarNote);
     HideButtons(game);
     game.screens.main.arena.goVisible = false;
 

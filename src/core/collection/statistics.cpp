@@ -45,10 +45,10 @@ void EnableButtons(Game& game) {
     const int listed = game.screens.statistics.rosterCount();
     bool ownsOmnivar = false;
     for (int slot = 1; slot <= std::min(listed, kRosterSlots); ++slot)
-        if (s.RosterSpecies[slot] == 150) ownsOmnivar = true;
+        if (s.RosterSpecies[slot] == kOmnivar) ownsOmnivar = true;
     // Only one Omnivar may be held at a time, trainers' creatures cannot be
     // caught, and a full roster has no room for another creature.
-    const bool noBalls = (ownsOmnivar && game.screens.main.arena.opponentImage == 150 - 1) ||
+    const bool noBalls = (ownsOmnivar && game.screens.main.arena.opponentImage == kOmnivar - 1) ||
                          b.InTrainerBattle || (b.InWildBattle && listed == kRosterSlots);
     if (noBalls)
         for (int ball = ZoriBallButton; ball <= MasterBallButton; ++ball) enabled[ball] = false;

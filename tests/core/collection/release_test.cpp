@@ -7,7 +7,7 @@
 #include "core/collection/collection_modes.h"
 #include "core/collection/roster.h"
 #include "core/collection/statistics.h"
-#include "core/state/save_load.h"
+#include "core/saves/save_load.h"
 #include "game_fixture.h"
 #include "temp_folder.h"
 

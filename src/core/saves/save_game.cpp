@@ -1,4 +1,4 @@
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 
 #include <charconv>
 

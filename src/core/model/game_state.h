@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/data/game_data.h"
+#include "core/model/species.h"
 
 namespace zorikan {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/collection/roster.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "game_fixture.h"
 
 namespace zorikan {

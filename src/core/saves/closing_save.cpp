@@ -1,12 +1,12 @@
-#include "core/state/closing_save.h"
+#include "core/saves/closing_save.h"
 
 #include "core/battle/turn.h"
 #include "core/collection/game_corner.h"
 #include "core/data/atomic_file.h"
+#include "core/saves/new_game.h"
+#include "core/saves/save_game.h"
+#include "core/saves/save_load.h"
 #include "core/shared/silent_port.h"
-#include "core/state/new_game.h"
-#include "core/state/save_game.h"
-#include "core/state/save_load.h"
 
 namespace zorikan {
 
@@ -60,10 +60,7 @@ std::optional<FileError> SaveOnLeaving(const Game& game) {
         return std::nullopt;
     SilentPort silent(false);
     Game left(game.data, silent, game.rng);
-    left.state = game.state;
-    left.battle = game.battle;
-    left.tournament = game.tournament;
-    left.screens = game.screens;
+    left.model() = game.model();
     // The close waits for the Game Corner's reveal: the game on show is paid.
     FinishDraw(left);
     ClosingMainWindow(left);

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/data/file_error.h"
-#include "core/state/game_state.h"
+#include "core/model/game_state.h"
 
 namespace zorikan {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/state/game_state.h"
+#include "core/model/game_state.h"
 
 namespace zorikan {
 namespace {

@@ -1,31 +1,30 @@
 #pragma once
-// The running game: the fixed data, the player's progress, the battle under
-// way and what the windows show, with the port through which the rules talk
-// to the player and the one random source.
+// The running game: its model (the player's progress, the battle under way
+// and what the windows show) with the fixed data it is played on, the port
+// through which the rules talk to the player and the one random source.
 
 #include <string>
 
-#include "core/battle/battle_state.h"
 #include "core/data/game_data.h"
-#include "core/progress/tournament_state.h"
+#include "core/model/game_model.h"
 #include "core/shared/player_port.h"
 #include "core/shared/random.h"
-#include "core/shared/screens.h"
-#include "core/state/game_state.h"
 
 namespace zorikan {
 
-struct Game {
+// The model's members (state, battle, tournament, screens) are the game's
+// own, so the rules reach them as game.state; model() is the whole of it as
+// one value.
+struct Game : GameModel {
     Game(const GameData& gameData, PlayerPort& playerPort, RandomSource& random)
         : data(gameData), port(playerPort), rng(random) {}
+
+    GameModel& model() { return *this; }
+    const GameModel& model() const { return *this; }
 
     const GameData& data;
     PlayerPort& port;
     RandomSource& rng;
-    GameState state;
-    BattleState battle;
-    TournamentDraw tournament;
-    Screens screens;
 
     bool isVisible(Window window) const { return screens.visible[static_cast<int>(window)]; }
     void setVisible(Window window, bool visible) {
@@ -35,10 +34,5 @@ struct Game {
     void log(const std::string& line) { port.logLine(line); }
     const std::string& speciesName(int species) const;
 };
-
-// A species number the tables can be indexed with.
-constexpr bool IsSpecies(long long species) {
-    return species >= 1 && species <= kSpeciesCount;
-}
 
 }  // namespace zorikan

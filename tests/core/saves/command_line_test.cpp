@@ -1,6 +1,6 @@
 // Which saved game the command line names.
 
-#include "core/state/command_line.h"
+#include "core/saves/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The saved-game layout: what is written, what is read back, and the rules
 // for older files, odd lines and short files.
 
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 
 #include <gtest/gtest.h>
 

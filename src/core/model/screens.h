@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "core/collection/game_corner_model.h"
-#include "core/collection/mart_model.h"
-#include "core/collection/zoridex_model.h"
-#include "core/shared/menus.h"
-#include "core/shared/player_port.h"
+#include "core/model/game_corner_model.h"
+#include "core/model/mart_model.h"
+#include "core/model/menus.h"
+#include "core/model/window.h"
+#include "core/model/zoridex_model.h"
 
 namespace zorikan {
 
@@ -125,7 +125,7 @@ struct CollectionModes {
 };
 
 struct Screens {
-    std::array<bool, static_cast<int>(Window::GameCorner) + 1> visible{};
+    std::array<bool, kWindowCount> visible{};
     MenuModel menus;
     MainWindowModel main;
     StatisticsModel statistics;

@@ -1,4 +1,4 @@
-#include "core/state/game_state.h"
+#include "core/model/game_state.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/shared/menus.h"
+#include "core/model/menus.h"
 
 namespace zorikan {
 

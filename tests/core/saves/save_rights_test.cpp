@@ -15,7 +15,7 @@ ZORIKAN_SKIPPED_WITHOUT_POSIX(SaveRights, OnThisSystem)
 
 #include "as_player.h"
 #include "core/data/atomic_file.h"
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 #include "temp_folder.h"
 
 namespace zorikan::testing {

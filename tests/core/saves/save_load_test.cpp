@@ -1,7 +1,7 @@
 // Saving at close and loading into play: files on disk, the failure paths,
 // and what the windows and menus show after a load.
 
-#include "core/state/save_load.h"
+#include "core/saves/save_load.h"
 
 #include <gtest/gtest.h>
 #ifndef _WIN32
@@ -12,7 +12,7 @@
 #endif
 
 #include "core/data/atomic_file.h"
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 #include "game_fixture.h"
 #include "posix_only.h"
 #include "temp_folder.h"

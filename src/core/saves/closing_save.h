@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/data/file_error.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

@@ -1,9 +1,9 @@
-#include "core/state/save_load.h"
+#include "core/saves/save_load.h"
 
 #include "core/collection/statistics.h"
 #include "core/progress/opponent_menus.h"
-#include "core/state/new_game.h"
-#include "core/state/save_game.h"
+#include "core/saves/new_game.h"
+#include "core/saves/save_game.h"
 
 namespace zorikan {
 

@@ -1,4 +1,4 @@
-#include "core/shared/menu_layout.h"
+#include "core/model/menu_layout.h"
 
 namespace zorikan {
 

@@ -1,4 +1,4 @@
-#include "core/state/command_line.h"
+#include "core/saves/command_line.h"
 
 namespace zorikan {
 

@@ -2,14 +2,15 @@
 // asked when a save fails, and the dialog that refuses a file the game can
 // never be written to.
 
-#include "core/state/closing_save.h"
+#include "core/saves/closing_save.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 
 #include "core/collection/game_corner.h"
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 #include "game_fixture.h"
 #include "posix_only.h"
 #include "temp_folder.h"
@@ -188,6 +189,42 @@ TEST_F(ClosingSaveTest, LeavingUnattendedWritesTheGameAsTheCloseWouldAndAsksNoth
     EXPECT_EQ(error->message(), "File access denied.");
     EXPECT_TRUE(port.shown.empty());
     EXPECT_TRUE(std::filesystem::is_directory(game.screens.main.saveFileName));
+}
+
+TEST_F(ClosingSaveTest, LeavingWritesWhatEveryPartOfTheModelHolds) {
+    // The save on leaving plays the close on a copy of the game: a part of the
+    // model the copy missed would be written as a new game has it. (The
+    // tournament's draw never reaches the file.)
+    struct Row {
+        const char* part;
+        std::function<void(GameModel&)> change;
+        std::function<bool(const GameState&)> written;
+    };
+    const std::vector<Row> rows = {
+        {"the game state", [](GameModel& m) { m.state.Catches = 77; },
+         [](const GameState& w) { return w.Catches == 77; }},
+        {"the battle variables",  // a tournament match: the file pays the quit penalty
+         [](GameModel& m) {
+             m.battle.InTournament = true;
+             m.battle.ActiveSlot = 1;
+         },
+         [](const GameState& w) { return w.RosterExp[1] == 950u; }},
+        {"the screens",
+         [this](GameModel& m) { m.screens.main.saveFileName = folder.file("moved.zgs"); },
+         [](const GameState& w) { return w.RosterSpecies[1] == 25; }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.part);
+        startPlaying({{25, 10}});
+        game.screens.main.saveFileName = folder.file("left.zgs");
+        game.screens.main.arena.goVisible = true;
+        row.change(game.model());
+        ASSERT_EQ(SaveOnLeaving(game), std::nullopt);
+        GameState written;
+        ASSERT_EQ(ReadSaveGameFile(game.screens.main.saveFileName, written), std::nullopt);
+        EXPECT_TRUE(row.written(written));
+        std::filesystem::remove(game.screens.main.saveFileName);
+    }
 }
 
 TEST_F(ClosingSaveTest, LeavingBeforeTheStarterWritesNothing) {

@@ -1,4 +1,4 @@
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 
 #include "core/collection/roster.h"
 

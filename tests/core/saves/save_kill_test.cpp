@@ -18,7 +18,7 @@ ZORIKAN_SKIPPED_WITHOUT_POSIX(SaveUnderKill, OnThisSystem)
 #include <random>
 #include <thread>
 
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 #include "temp_folder.h"
 
 namespace zorikan {
