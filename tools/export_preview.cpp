@@ -10,8 +10,8 @@
 #include <cstdio>
 
 #include "core/collection/html_export.h"
-#include "core/collection/statistics.h"
 #include "core/data/data_file.h"
+#include "core/game/freshen.h"
 #include "core/game/game.h"
 
 namespace {

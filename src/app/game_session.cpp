@@ -11,9 +11,9 @@
 #include <QScreen>
 #include <QThread>
 
-#include "core/collection/statistics.h"
 #include "core/data/evolution_line.h"
-#include "core/saves/new_game.h"
+#include "core/game/freshen.h"
+#include "core/saves/window_placement.h"
 #include "painter/creature_images.h"
 #include "screens/about_box.h"
 #include "screens/okright_dlg.h"

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "app/game_session.h"
+#include "core/collection/debug_menu.h"
 #include "core/collection/music.h"
 #include "core/collection/zoridex.h"
 #include "screens/tform4.h"

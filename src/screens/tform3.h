@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
-#include "core/data/loader.h"
+#include "core/data/loader_gauges.h"
 
 class QLabel;
 class QPushButton;

@@ -20,6 +20,7 @@
 #include "app/game_session.h"
 #include "core/saves/new_game.h"
 #include "core/saves/save_game.h"
+#include "core/saves/window_placement.h"
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/tform1.h"

@@ -14,6 +14,10 @@ void Evolve1Click(Game& game);
 // cannot be released, so the mode needs two.
 void ReleaseZRKN1Click(Game& game);
 
+// The roster list's double-click on the creature of `species` in `slot`
+// while a mode is on: it evolves or is released, and release mode ends.
+void DoubleClickInMode(Game& game, int slot, int species);
+
 // Ends evolution mode after its double-click.
 void EndEvolutionMode(Game& game);
 // Ends release mode: the last step of every double-click on the roster.

@@ -1,6 +1,6 @@
 #include "core/collection/roster.h"
 
-#include "core/collection/statistics.h"
+#include "core/collection/item_buttons.h"
 #include "core/collection/zoridex.h"
 
 namespace zorikan {

@@ -3,6 +3,7 @@
 #include "core/battle/turn.h"
 #include "core/collection/game_corner.h"
 #include "core/data/atomic_file.h"
+#include "core/data/file_path.h"
 #include "core/saves/new_game.h"
 #include "core/saves/save_game.h"
 #include "core/saves/save_load.h"

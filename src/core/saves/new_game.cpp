@@ -1,24 +1,9 @@
 #include "core/saves/new_game.h"
 
 #include "core/collection/roster.h"
+#include "core/data/file_path.h"
 
 namespace zorikan {
-
-WindowPlacement PlaceWindows(int screenWidth, int screenHeight, bool loadedGame) {
-    WindowPlacement p{};
-    p.mainLeft = screenWidth / 2 - 305;
-    p.mainTop = screenHeight / 2 - (loadedGame ? 246 : 236);
-    p.statisticsLeft = p.mainLeft + 428;
-    p.statisticsTop = p.mainTop;
-    p.battleLogLeft = p.mainLeft;
-    p.battleLogTop = p.mainTop + 314;
-    return p;
-}
-
-std::string FileNameWithoutFolder(const std::string& path) {
-    const auto cut = path.find_last_of("/\\");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 std::string GameCaption(const std::string& playerName, const std::string& savePath) {
     return std::string(kGameTitle) + " - " + playerName + " [" + FileNameWithoutFolder(savePath) +

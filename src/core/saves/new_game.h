@@ -1,28 +1,12 @@
 #pragma once
 // From the title window to play: a new game's start values, the player's
-// name, the starter choice, and where the windows stand.
+// name and the starter choice.
 
 #include <string>
 
 #include "core/game/game.h"
 
 namespace zorikan {
-
-struct WindowPlacement {
-    int mainLeft, mainTop;
-    int statisticsLeft, statisticsTop;
-    int battleLogLeft, battleLogTop;
-
-    bool operator==(const WindowPlacement&) const = default;
-};
-
-// The main window stands near the screen's centre with the statistics window
-// to its right and the battle log below it. A loaded game stands 10 pixels
-// higher than a new one.
-WindowPlacement PlaceWindows(int screenWidth, int screenHeight, bool loadedGame);
-
-// "game.zgs" for "C:\games\game.zgs" or "/home/kell/game.zgs".
-std::string FileNameWithoutFolder(const std::string& path);
 
 // "ZORIKAN Simulator V4.1 - Kell [game.zgs]".
 std::string GameCaption(const std::string& playerName, const std::string& savePath);

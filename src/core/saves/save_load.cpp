@@ -1,6 +1,7 @@
 #include "core/saves/save_load.h"
 
-#include "core/collection/statistics.h"
+#include "core/data/file_path.h"
+#include "core/game/freshen.h"
 #include "core/progress/opponent_menus.h"
 #include "core/saves/new_game.h"
 #include "core/saves/save_game.h"

@@ -14,7 +14,7 @@ bool Save(Game& game);
 
 // Reads the saved game at `path` and brings up play: roster list, name,
 // counters, caption, opened menus, statistics and main window; the title
-// window goes away. The caller places the windows (PlaceWindows(..., true)).
+// window goes away. The caller places the windows (PlaceWindows(..., true), window_placement.h).
 // A file that fails to load, or that holds no creature at all, shows the
 // error box and changes nothing at all. A file that ends early but holds a
 // creature loads, and a warning box tells where it ended.

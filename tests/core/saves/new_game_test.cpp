@@ -5,6 +5,7 @@
 
 #include "core/collection/roster.h"
 #include "core/saves/new_game.h"
+#include "core/saves/window_placement.h"
 #include "game_fixture.h"
 
 namespace zorikan {

@@ -1,4 +1,4 @@
-#include "core/data/loader.h"
+#include "core/data/loader_gauges.h"
 
 namespace zorikan {
 
