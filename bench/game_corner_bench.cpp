@@ -18,7 +18,7 @@
 #include "core/collection/game_corner.h"
 #include "core/data/data_file.h"
 #include "core/saves/new_game.h"
-#include "screens/tformb.h"
+#include "screens/game_corner_window.h"
 
 namespace {
 

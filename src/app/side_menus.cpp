@@ -6,7 +6,7 @@
 #include "core/collection/debug_menu.h"
 #include "core/collection/music.h"
 #include "core/collection/zoridex.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 #include "ui/music_player.h"
 
 namespace zorikan {

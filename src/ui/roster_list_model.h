@@ -6,15 +6,17 @@
 
 #include "core/model/screens.h"
 
-namespace zorikan::ui {
-
+namespace zorikan::painter {
 class CreatureImages;
+}  // namespace zorikan::painter
+
+namespace zorikan::ui {
 
 class RosterListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    RosterListModel(const StatisticsModel& statistics, CreatureImages& images,
+    RosterListModel(const StatisticsModel& statistics, painter::CreatureImages& images,
                     QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -25,7 +27,7 @@ public:
 
 private:
     const StatisticsModel& statistics_;
-    CreatureImages& images_;
+    painter::CreatureImages& images_;
     std::uint64_t shownRevision_ = 0;
 };
 

@@ -16,8 +16,8 @@
 #include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
-#include "screens/tform1.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
+#include "screens/title_window.h"
 #include "ui/saved_game_dialog.h"
 
 namespace zorikan {

@@ -14,9 +14,9 @@
 #include "core/saves/save_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
-#include "screens/tform1.h"
-#include "screens/tform3.h"
-#include "screens/tform4.h"
+#include "screens/loader_window.h"
+#include "screens/main_window.h"
+#include "screens/title_window.h"
 
 namespace zorikan {
 namespace {

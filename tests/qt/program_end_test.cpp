@@ -17,7 +17,7 @@
 #include "core/saves/save_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 
 namespace zorikan {
 namespace {

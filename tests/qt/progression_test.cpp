@@ -19,8 +19,8 @@
 #include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
+#include "screens/main_window.h"
+#include "screens/statistics_window.h"
 
 namespace zorikan {
 namespace {

@@ -23,10 +23,10 @@
 #include "data_folder.h"
 #include "game_windows.h"
 #include "modal_helper.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
-#include "screens/tform9.h"
-#include "screens/tformb.h"
+#include "screens/game_corner_window.h"
+#include "screens/main_window.h"
+#include "screens/mart_window.h"
+#include "screens/statistics_window.h"
 #include "ui/money_spin_box.h"
 
 namespace zorikan {

@@ -1,4 +1,4 @@
-#include "screens/tform7.h"
+#include "screens/battle_log_window.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>

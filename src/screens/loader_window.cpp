@@ -1,4 +1,4 @@
-#include "screens/tform3.h"
+#include "screens/loader_window.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -11,7 +11,7 @@
 
 #include "core/data/data_file.h"
 #include "core/game/game.h"
-#include "screens/tform1.h"
+#include "screens/title_window.h"
 #include "screens/window_host.h"
 #include "ui/game_banner.h"
 #include "ui/gauge.h"

@@ -1,4 +1,4 @@
-#include "screens/tform9.h"
+#include "screens/mart_window.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -14,7 +14,7 @@
 
 #include "core/collection/mart.h"
 #include "core/game/game.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 #include "ui/place_window.h"

@@ -1,4 +1,4 @@
-#include "screens/tforma.h"
+#include "screens/type_comparisons_window.h"
 
 #include <QComboBox>
 #include <QGridLayout>

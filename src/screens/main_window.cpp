@@ -1,4 +1,4 @@
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -17,7 +17,7 @@
 #include "screens/about_box.h"
 #include "screens/battle_arena.h"
 #include "screens/evolve_panel.h"
-#include "screens/tform5.h"
+#include "screens/statistics_window.h"
 #include "screens/wild_panel.h"
 #include "screens/window_host.h"
 #include "ui/help_window.h"

@@ -1,4 +1,4 @@
-#include "screens/tform1.h"
+#include "screens/title_window.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -12,8 +12,8 @@
 #include "core/saves/new_game.h"
 #include "core/saves/save_load.h"
 #include "screens/about_box.h"
-#include "screens/okright_dlg.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
+#include "screens/name_dialog.h"
 #include "screens/window_host.h"
 #include "ui/game_banner.h"
 #include "ui/help_window.h"

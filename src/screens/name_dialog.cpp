@@ -1,4 +1,4 @@
-#include "screens/okright_dlg.h"
+#include "screens/name_dialog.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "screens/tformb.h"
+#include "screens/game_corner_window.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -15,7 +15,7 @@
 
 #include "core/collection/game_corner.h"
 #include "core/game/game.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 #include "ui/money_spin_box.h"

@@ -1,4 +1,4 @@
-#include "screens/tform8.h"
+#include "screens/zoridex_window.h"
 
 #include <QComboBox>
 #include <QGridLayout>

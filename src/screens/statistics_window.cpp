@@ -1,4 +1,4 @@
-#include "screens/tform5.h"
+#include "screens/statistics_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,7 +16,7 @@
 #include "core/battle/fighter_choice.h"
 #include "core/collection/roster.h"
 #include "core/game/game.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 #include "ui/roster_list_model.h"
