@@ -1,0 +1,19 @@
+#include "ui/speech_bus.h"
+
+#include <QAccessible>
+#include <QWidget>
+
+namespace zorikan::ui {
+
+// A value change that carries a text is what Qt's UI Automation bridge turns
+// into a notification, which Narrator and NVDA speak. It comes from the
+// window, whose own value is nothing to read again.
+void SendSpeech(QWidget* focus, const QStringList& texts) {
+    if (!QAccessible::isActive()) return;
+    for (const QString& text : texts) {
+        QAccessibleValueChangeEvent event(focus->window(), text);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+}  // namespace zorikan::ui
