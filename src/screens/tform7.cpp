@@ -29,6 +29,8 @@ TForm7::TForm7() : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::Win
     layout->addWidget(Memo1);
     setFixedSize(422, 159);
     qApp->installEventFilter(this);
+    // The speaker follows the keyboard before the first line comes.
+    ui::Speaker::instance();
 }
 
 void TForm7::append(const QString& line) {

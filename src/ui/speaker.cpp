@@ -1,6 +1,9 @@
 #include "ui/speaker.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
 #include <utility>
@@ -26,6 +29,12 @@ Speaker& Speaker::instance() {
     return *speaker;
 }
 
+Speaker::Speaker() {
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget* from, QWidget*) { keyboardMoved(from); });
+}
+
 void Speaker::say(const QString& text) {
     if (text.isEmpty()) return;
     waiting_.append(text);
@@ -41,26 +50,35 @@ void Speaker::flushSoon() {
     });
 }
 
-void Speaker::flushWhenFocused() {
-    if (waitingForFocus_) return;
-    waitingForFocus_ = true;
-    connect(
-        qApp, &QApplication::focusChanged, this,
-        [this] {
-            waitingForFocus_ = false;
-            flushSoon();
-        },
-        Qt::SingleShotConnection);
+void Speaker::flush() {
+    if (QWidget* holder = KeyboardHolder()) speakAt(holder);
 }
 
-void Speaker::flush() {
+void Speaker::keyboardMoved(QWidget* from) {
+    // The keyboard leaving the menus for the control it came from is no move
+    // for the screen reader, which stays on the chosen command.
+    if (!qobject_cast<QMenuBar*>(from) && !qobject_cast<QMenu*>(from)) chosenCommand_ = nullptr;
     if (waiting_.isEmpty()) return;
-    QWidget* holder = KeyboardHolder();
-    if (!holder) {
-        flushWhenFocused();
-        return;
-    }
-    SendSpeech(holder, std::exchange(waiting_, {}));
+    // The screen reader hears of the move just after this: what waits is
+    // spoken where it still is, or once it has arrived.
+    if (from)
+        speakAt(from);
+    else
+        flushSoon();
+}
+
+void Speaker::speakAt(QWidget* focus) {
+    if (waiting_.isEmpty()) return;
+    SendSpeech({focus, chosenCommand_}, std::exchange(waiting_, {}));
+}
+
+bool Speaker::eventFilter(QObject* watched, QEvent* event) {
+    // A menu closes before its command runs.
+    if (event->type() == QEvent::Hide)
+        if (auto* menu = qobject_cast<QMenu*>(watched))
+            if (QAction* chosen = menu->activeAction(); chosen && !chosen->menu())
+                chosenCommand_ = chosen;
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace zorikan::ui

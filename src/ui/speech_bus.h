@@ -4,13 +4,21 @@
 
 #include <QStringList>
 
+class QAction;
 class QWidget;
 
 namespace zorikan::ui {
 
-// Hands `texts` to the screen reader, in order, as said by `focus`, the
-// control that holds the keyboard. Does nothing while no screen reader
-// listens.
-void SendSpeech(QWidget* focus, const QStringList& texts);
+// Where the screen reader may be: the control that holds the keyboard, and
+// the menu command chosen last (or null), on which a reader stays until the
+// keyboard moves.
+struct SpeechTarget {
+    QWidget* focus = nullptr;
+    QAction* command = nullptr;
+};
+
+// Hands `texts` to the screen reader, in order, as said where it is. Does
+// nothing while no screen reader listens.
+void SendSpeech(const SpeechTarget& where, const QStringList& texts);
 
 }  // namespace zorikan::ui

@@ -1,6 +1,7 @@
 #include "ui/speech_bus.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -46,9 +47,9 @@ QString BusPath(QAccessibleInterface* object) {
 // A change of `object`'s description to `said`, as Qt's bridge words its
 // own events.
 void SendDescription(QDBusConnection& bus, QAccessibleInterface* object, const QVariant& said) {
-    QDBusMessage change = QDBusMessage::createSignal(
-        BusPath(object), QStringLiteral("org.a11y.atspi.Event.Object"),
-        QStringLiteral("PropertyChange"));
+    QDBusMessage change =
+        QDBusMessage::createSignal(BusPath(object), QStringLiteral("org.a11y.atspi.Event.Object"),
+                                   QStringLiteral("PropertyChange"));
     const BusObject program{bus.baseService(), QDBusObjectPath(kPathPrefix + "root")};
     change.setArguments({QStringLiteral("accessible-description"), 0, 0,
                          QVariant::fromValue(QDBusVariant(said)), QVariant::fromValue(program)});
@@ -63,18 +64,21 @@ namespace zorikan::ui {
 // the object that holds its focus, and nothing that Qt 6.4 sends for a text
 // away from the keyboard. So each text goes out as such a change, on the
 // connection that Qt's own bridge opened to the accessibility bus (it is
-// open only while a screen reader listens), for the focused control and
-// the entry inside it (a list's current line) that may hold Orca's focus
-// instead; Orca speaks it for the one it is on. A last change to no text
-// tells the reader to ask the control for its own description again, and
-// says nothing.
-void SendSpeech(QWidget* focus, const QStringList& texts) {
+// open only while a screen reader listens), for each object Orca's focus
+// may be on: the focused control, the entry inside it (a list's current
+// line) and the menu command chosen last. Orca speaks it for the one it is
+// on. A last change to no text tells the reader to ask the control for its
+// own description again, and says nothing.
+void SendSpeech(const SpeechTarget& where, const QStringList& texts) {
     QDBusConnection bus(QStringLiteral("a11y"));
     if (!bus.isConnected()) return;
     static const QMetaType registered = qDBusRegisterMetaType<BusObject>();
     Q_UNUSED(registered);
     QList<QAccessibleInterface*> speakers;
-    for (QAccessibleInterface* object = QAccessible::queryAccessibleInterface(focus);
+    if (where.command)
+        if (QAccessibleInterface* command = QAccessible::queryAccessibleInterface(where.command))
+            speakers.append(command);
+    for (QAccessibleInterface* object = QAccessible::queryAccessibleInterface(where.focus);
          object && !speakers.contains(object); object = object->focusChild())
         speakers.append(object);
     for (const QString& text : texts)

@@ -8,10 +8,10 @@ namespace zorikan::ui {
 // A value change that carries a text is what Qt's UI Automation bridge turns
 // into a notification, which Narrator and NVDA speak. It comes from the
 // window, whose own value is nothing to read again.
-void SendSpeech(QWidget* focus, const QStringList& texts) {
-    if (!QAccessible::isActive()) return;
+void SendSpeech(const SpeechTarget& where, const QStringList& texts) {
+    if (!where.focus || !QAccessible::isActive()) return;
     for (const QString& text : texts) {
-        QAccessibleValueChangeEvent event(focus->window(), text);
+        QAccessibleValueChangeEvent event(where.focus->window(), text);
         QAccessible::updateAccessibility(&event);
     }
 }
