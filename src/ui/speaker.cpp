@@ -36,7 +36,7 @@ Speaker::Speaker() {
 }
 
 void Speaker::say(const QString& text) {
-    if (text.isEmpty()) return;
+    if (text.isEmpty() || !ScreenReaderListens()) return;
     waiting_.append(text);
     flushSoon();
 }

@@ -17,6 +17,9 @@ struct SpeechTarget {
     QAction* command = nullptr;
 };
 
+// Whether a screen reader listens now.
+bool ScreenReaderListens();
+
 // Hands `texts` to the screen reader, in order, as said where it is. Does
 // nothing while no screen reader listens.
 void SendSpeech(const SpeechTarget& where, const QStringList& texts);

@@ -60,6 +60,12 @@ void SendDescription(QDBusConnection& bus, QAccessibleInterface* object, const Q
 
 namespace zorikan::ui {
 
+// Qt's bridge is connected to the accessibility bus only while the desktop
+// says that a screen reader runs.
+bool ScreenReaderListens() {
+    return QDBusConnection(QStringLiteral("a11y")).isConnected();
+}
+
 // Orca, the screen reader of Debian's desktops, speaks a new description of
 // the object that holds its focus, and nothing that Qt 6.4 sends for a text
 // away from the keyboard. So each text goes out as such a change, on the
