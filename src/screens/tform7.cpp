@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/speaker.h"
@@ -35,10 +34,9 @@ TForm7::TForm7() : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::Win
 
 void TForm7::append(const QString& line) {
     if (!moveOpen_) {
-        // The lines written until the game waits for the player again.
+        // The lines written until the player's next key or click.
         moveOpen_ = true;
         moveStarts_.append(Memo1->blockCount() - (Memo1->document()->isEmpty() ? 1 : 0));
-        QTimer::singleShot(0, this, [this] { moveOpen_ = false; });
     }
     movesBack_ = 0;
     Memo1->appendPlainText(line);
@@ -74,6 +72,10 @@ void TForm7::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm7::eventFilter(QObject* watched, QEvent* event) {
+    // A key or a click begins the player's next move. Before a key acts,
+    // its shortcut check comes by; a click acts once the button is released.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::MouseButtonPress)
+        moveOpen_ = false;
     // F7 reaches the focused control (or a window without one) of any window.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -29,7 +29,8 @@ protected:
 
 private:
     QPlainTextEdit* Memo1;
-    // The first line of each move: the lines one action of the player wrote.
+    // The first line of each move: the lines written between two keys or
+    // clicks of the player.
     QList<int> moveStarts_;
     bool moveOpen_ = false;
     // The move that F7 spoke last, counted back from the end.

@@ -86,10 +86,15 @@ public:
         return said;
     }
     QString spoken() const { return texts().join(" | "); }
+    // Whether what was said last has arrived whole: each saying ends in
+    // handing the objects' own descriptions back.
+    bool settled() const {
+        return !heard.isEmpty() && heard.last().what.typeId() != QMetaType::QString;
+    }
     QStringList textsBy(QWidget* control) const {
-        const QString path = "/org/a11y/atspi/accessible/" +
-                             QString::number(QAccessible::uniqueId(
-                                 QAccessible::queryAccessibleInterface(control)));
+        const QString path =
+            "/org/a11y/atspi/accessible/" +
+            QString::number(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
         QStringList said;
         for (const Said& s : heard)
             if (s.object == path && s.what.typeId() == QMetaType::QString)
@@ -627,9 +632,9 @@ TEST_F(KeyboardPlay, EveryBattleLineAndTheLuckyNumberAreSpokenOnceWhereTheKeyboa
     ASSERT_GT(log.size(), 4);
     // The starter's line went to the log before the battle, which cleared it.
     const QStringList spoken = QStringList{fighter + " has been added to the ZORIDEX!"} + log;
-    ASSERT_TRUE(WaitFor([&] { return reader.texts().size() >= spoken.size(); }))
-        << reader.spoken().toStdString();
-    QTest::qWait(20);
+    ASSERT_TRUE(WaitFor([&] {
+        return reader.texts().size() >= spoken.size() && reader.stillSpeaking().isEmpty();
+    })) << reader.spoken().toStdString();
     EXPECT_EQ(reader.spoken().toStdString(), spoken.join(" | ").toStdString());
     const QStringList byGo = reader.textsBy(arena->goButton());
     EXPECT_TRUE(byGo.contains(log.value(3))) << log.value(3).toStdString();
@@ -643,7 +648,7 @@ TEST_F(KeyboardPlay, EveryBattleLineAndTheLuckyNumberAreSpokenOnceWhereTheKeyboa
     for (int press = 0; press <= log.size() && unheard > 0; ++press) {
         reader.heard.clear();
         key(Qt::Key_F7);
-        ASSERT_TRUE(WaitFor([&] { return !reader.texts().isEmpty(); }));
+        ASSERT_TRUE(WaitFor([&] { return reader.settled(); }));
         const QStringList move = reader.texts();
         ASSERT_LE(move.size(), unheard) << reader.spoken().toStdString();
         EXPECT_EQ(log.mid(unheard - move.size(), move.size()), move)
@@ -653,7 +658,7 @@ TEST_F(KeyboardPlay, EveryBattleLineAndTheLuckyNumberAreSpokenOnceWhereTheKeyboa
     EXPECT_EQ(unheard, 0);
     reader.heard.clear();
     key(Qt::Key_F7);
-    ASSERT_TRUE(WaitFor([&] { return !reader.texts().isEmpty(); }));
+    ASSERT_TRUE(WaitFor([&] { return reader.settled(); }));
     EXPECT_EQ(reader.spoken(), log.first());
     key(Qt::Key_Return);
     ASSERT_FALSE(arena->isVisible());
@@ -673,7 +678,7 @@ TEST_F(KeyboardPlay, EveryBattleLineAndTheLuckyNumberAreSpokenOnceWhereTheKeyboa
     EXPECT_EQ(QApplication::focusWidget(), corner->drawButton());
     ASSERT_TRUE(WaitFor([&] { return !DrawInProgress(game); }, 10'000));
     EXPECT_EQ(QApplication::focusWidget(), corner->drawButton());
-    QTest::qWait(20);
+    ASSERT_TRUE(WaitFor([&] { return reader.settled(); }));
     const int lucky = game.screens.gameCorner.luckyNumber;
     EXPECT_EQ(reader.spoken(), QString("Lucky number: %1.").arg(lucky));
     EXPECT_EQ(reader.textsBy(corner->drawButton()).size(), 1);
