@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "ui/speaker.h"
+
 namespace zorikan::ui {
 
 namespace {
@@ -16,6 +18,8 @@ QString fromUtf8(const std::string& text) {
 
 QWidget* QtPlayerPort::parentForBox() {
     if (beforeBox) beforeBox();
+    // What was written before the box is spoken before it.
+    Speaker::instance().flush();
     if (QWidget* active = QApplication::activeWindow()) return active;
     return boxParent ? boxParent() : nullptr;
 }

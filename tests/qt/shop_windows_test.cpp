@@ -224,7 +224,10 @@ TEST_F(ShopWindows, AGameCornerWinFlickersThenPaysItsPrize) {
 
     // The stake shows at once, and nothing else acts until the reveal.
     EXPECT_EQ(stat("MoneyLbl"), "9750");
-    EXPECT_FALSE(corner->drawButton()->isEnabled());
+    // "Draw number!" keeps the keyboard, but a second click stakes nothing.
+    EXPECT_TRUE(corner->drawButton()->isEnabled());
+    click(corner->drawButton());
+    EXPECT_EQ(stat("MoneyLbl"), "9750");
     EXPECT_FALSE(corner->closeButton()->isEnabled());
     EXPECT_FALSE(session.mainWindow()->close());
     EXPECT_TRUE(session.mainWindow()->isVisible());
