@@ -29,6 +29,7 @@
 #include "ui/help_window.h"
 #include "ui/keyboard_play.h"
 #include "ui/music_player.h"
+#include "ui/place_window.h"
 #include "ui/window_roles.h"
 
 namespace zorikan {
@@ -71,6 +72,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
 
     ui::InstallWindowRoles();
     ui::InstallKeyboardPlay(this, [this] { help()->openTopic("Index"); });
+    ui::InstallScreenKeeper(this);
     // The windows in their fixed order of creation: the two the player sees
     // first now, the others once the title window is on screen.
     loader_ = new TForm3(*this);
@@ -157,9 +159,20 @@ void GameSession::placeWindows(bool loadedGame) {
     buildWindows();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const WindowPlacement p = PlaceWindows(screen.width(), screen.height(), loadedGame);
-    main_->move(p.mainLeft, p.mainTop);
-    statistics_->move(p.statisticsLeft, p.statisticsTop);
-    battleLog_->move(p.battleLogLeft, p.battleLogTop);
+    // The places are those of the frames, whether the windows show yet or not.
+    ui::MoveFrame(main_, {p.mainLeft, p.mainTop});
+    ui::MoveFrame(statistics_, {p.statisticsLeft, p.statisticsTop});
+    ui::MoveFrame(battleLog_, {p.battleLogLeft, p.battleLogTop});
+}
+
+void GameSession::bringBackWindows() {
+    for (Window which : {Window::Main, Window::BattleLog, Window::Statistics, Window::Zoridex,
+                         Window::Mart, Window::TypeComparisons, Window::GameCorner}) {
+        QWidget* shown = window(which);
+        if (game_.isVisible(which) && shown->isVisible() &&
+            (shown->windowState() & Qt::WindowMinimized))
+            ui::BringBack(shown);
+    }
 }
 
 void GameSession::quit(int exitCode) {

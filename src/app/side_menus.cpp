@@ -7,6 +7,7 @@
 #include "core/collection/zoridex.h"
 #include "screens/tform4.h"
 #include "ui/music_player.h"
+#include "ui/saved_game_dialog.h"
 
 namespace zorikan {
 
@@ -19,6 +20,7 @@ QString chooseMusicFile(QWidget* parent) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(ui::MusicFileFilters().split(";;"));
+    dialog.setDirectory(ui::MusicFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

@@ -175,6 +175,9 @@ void TFormB::showEvent(QShowEvent* event) {
         placed_ = true;
         ui::PlaceBelow(this, session_.mainWindow());
     }
+    // The Mart and the Game Corner first open at the same place: the second
+    // steps aside, so that it does not hide the first whole.
+    ui::StepClearOf(this);
     QWidget::showEvent(event);
 }
 
