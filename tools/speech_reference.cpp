@@ -5,6 +5,9 @@
 // the second opens a box), a group of choices and a list, all with Qt's own
 // behaviour; F6 opens a tool window whose list opens a box on Enter and that
 // gives the keyboard back with F6, as the game's statistics window does.
+// The log's lines also go to the game's speaker (src/ui/speaker.h), which
+// has them spoken where the keyboard is, as the battle log's are: Space on
+// the first button says one line, Enter on it two at once.
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -17,6 +20,8 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include "ui/speaker.h"
 
 namespace {
 
@@ -78,8 +83,18 @@ int main(int argc, char** argv) {
     auto* second = new QPushButton("Second Button", &window);
     layout->addWidget(first);
     QPlainTextEdit* log = MakeLogWindow();
-    QObject::connect(first, &QPushButton::clicked, log, [log] {
-        log->appendPlainText(QString("Log line %1.").arg(log->blockCount()));
+    int lineCount = 0;
+    const auto addLine = [log, &lineCount] {
+        const QString line = QString("Log line %1.").arg(++lineCount);
+        log->appendPlainText(line);
+        zorikan::ui::Speaker::instance().say(line);
+    };
+    QObject::connect(first, &QPushButton::clicked, log, addLine);
+    auto* twice = new QShortcut(QKeySequence(Qt::Key_Return), first);
+    twice->setContext(Qt::WidgetShortcut);
+    QObject::connect(twice, &QShortcut::activated, log, [addLine] {
+        addLine();
+        addLine();
     });
     layout->addWidget(second);
     QObject::connect(second, &QPushButton::clicked, &window, [&window] {

@@ -31,6 +31,7 @@
 #include "ui/help_window.h"
 #include "ui/keyboard_play.h"
 #include "ui/music_player.h"
+#include "ui/place_window.h"
 #include "ui/window_roles.h"
 
 namespace zorikan {
@@ -125,6 +126,7 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
 
     ui::InstallWindowRoles();
     ui::InstallKeyboardPlay(this, [this] { help()->openTopic("Index"); });
+    ui::InstallScreenKeeper(this);
     // The windows in their fixed order of creation: the two the player sees
     // first now, the others once the title window is on screen.
     loader_ = std::make_unique<TForm3>(*this);
@@ -216,9 +218,20 @@ void GameSession::placeWindows(bool loadedGame) {
     buildWindows();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const WindowPlacement p = PlaceWindows(screen.width(), screen.height(), loadedGame);
-    mainWindow()->move(p.mainLeft, p.mainTop);
-    statistics()->move(p.statisticsLeft, p.statisticsTop);
-    battleLog()->move(p.battleLogLeft, p.battleLogTop);
+    // The places are those of the frames, whether the windows show yet or not.
+    ui::MoveFrame(mainWindow(), {p.mainLeft, p.mainTop});
+    ui::MoveFrame(statistics(), {p.statisticsLeft, p.statisticsTop});
+    ui::MoveFrame(battleLog(), {p.battleLogLeft, p.battleLogTop});
+}
+
+void GameSession::bringBackWindows() {
+    for (Window which : {Window::Main, Window::BattleLog, Window::Statistics, Window::Zoridex,
+                         Window::Mart, Window::TypeComparisons, Window::GameCorner}) {
+        QWidget* shown = window(which);
+        if (game_.isVisible(which) && shown->isVisible() &&
+            (shown->windowState() & Qt::WindowMinimized))
+            ui::BringBack(shown);
+    }
 }
 
 void GameSession::quit(int exitCode) {

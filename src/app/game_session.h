@@ -61,6 +61,7 @@ public:
     void refresh() override;
     // Places the windows of a game that starts (new) or was loaded.
     void placeWindows(bool loadedGame) override;
+    void bringBackWindows() override;
     // Ends the program with `exitCode`: every window goes away and the event
     // loop, with any box open in it, returns. Nothing is saved here; the
     // close of the main window has done that already.

@@ -8,6 +8,7 @@
 #include "core/collection/zoridex.h"
 #include "screens/main_window.h"
 #include "ui/music_player.h"
+#include "ui/saved_game_dialog.h"
 
 namespace zorikan {
 
@@ -20,6 +21,7 @@ QString chooseMusicFile(QWidget* parent) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(ui::MusicFileFilters().split(";;"));
+    dialog.setDirectory(ui::MusicFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

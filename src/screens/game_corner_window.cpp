@@ -20,6 +20,7 @@
 #include "ui/keyboard_play.h"
 #include "ui/money_spin_box.h"
 #include "ui/place_window.h"
+#include "ui/speaker.h"
 
 namespace zorikan {
 
@@ -174,6 +175,9 @@ void TFormB::showEvent(QShowEvent* event) {
         placed_ = true;
         ui::PlaceBelow(this, session_.mainWindow());
     }
+    // The Mart and the Game Corner first open at the same place: the second
+    // steps aside, so that it does not hide the first whole.
+    ui::StepClearOf(this);
     QWidget::showEvent(event);
 }
 
@@ -213,6 +217,8 @@ void TFormB::flickerFrame() {
     }
     flicker_.stop();
     blockInput(false);
+    ui::Speaker::instance().say(
+        tr("Lucky number: %1.").arg(game.screens.gameCorner.draw.draws.back()));
     FinishDraw(game);
     session_.refresh();
     if (isVisible()) Button1->setFocus();
@@ -248,7 +254,8 @@ void TFormB::render() {
     showChoice(RadioGroup1, m.prizeKind);
     showChoice(RadioGroup2, m.pickedNumber);
     showChoice(RadioGroup3, m.luckyNumber);
-    Button1->setEnabled(!m.drawing);
+    // "Draw number!" keeps the keyboard through the draw, which no key or
+    // click reaches; "Close" waits for the reveal.
     Button2->setEnabled(!m.drawing);
 }
 

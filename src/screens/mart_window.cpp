@@ -150,6 +150,9 @@ void TForm9::showEvent(QShowEvent* event) {
         placed_ = true;
         ui::PlaceBelow(this, session_.mainWindow());
     }
+    // The Mart and the Game Corner first open at the same place: the second
+    // steps aside, so that it does not hide the first whole.
+    ui::StepClearOf(this);
     // Each visit starts a new order: the keyboard starts at the first item.
     items_[0]->setFocus();
     QWidget::showEvent(event);

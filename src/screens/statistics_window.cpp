@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 
@@ -19,6 +20,7 @@
 #include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
+#include "ui/place_window.h"
 #include "ui/roster_list_model.h"
 
 namespace zorikan {
@@ -32,6 +34,8 @@ constexpr int kGap = 8;        // between a caption and its value
 constexpr int kSuffixGap = 3;  // between a number and its unit
 constexpr int kFontPixels = 11;
 constexpr int kSmallestFontPixels = 7;
+// The most creatures one action adds: a tournament's prize with a gift.
+constexpr int kMostJoiningAtOnce = 3;
 
 struct ItemRow {
     const char* caption;
@@ -154,8 +158,8 @@ void TForm5::buildKeys() {
 void TForm5::giveKeyboardToMainWindow() {
     QWidget* main = session_.mainWindow();
     if (!main->isVisible()) return;
-    main->raise();
-    main->activateWindow();
+    session_.bringBackWindows();
+    ui::BringBack(main, true);
 }
 
 void TForm5::takeKeyboard() {
@@ -169,8 +173,10 @@ void TForm5::takeKeyboard() {
         ListView1->model()->rowCount() > 0)
         ListView1->setCurrentIndex(ListView1->model()->index(0, 0));
     target->setFocus(Qt::ShortcutFocusReason);
-    raise();
-    activateWindow();
+    // A minimised window comes back with the keyboard, and so do the
+    // others the game shows.
+    session_.bringBackWindows();
+    ui::BringBack(this, true);
 }
 
 bool TForm5::eventFilter(QObject* watched, QEvent* event) {
@@ -265,7 +271,20 @@ void TForm5::render() {
         itemCaption(i)->setVisible(!m.itemButtonsVisible);
     }
     for (Row& row : rows_) placeRow(row);
-    rosterModel_->sync();
+    const int scrolled = ListView1->verticalScrollBar()->value();
+    if (rosterModel_->sync()) {
+        // A creature that joins (a catch, a gift, a prize, a second creature
+        // of an evolution) shows at once, however long the roster; a load
+        // that fills the list leaves it at the top, and any other change
+        // where the player had scrolled to.
+        ListView1->doItemsLayout();
+        const int rows = rosterModel_->rowCount();
+        if (rows > shownRows_ && rows - shownRows_ <= kMostJoiningAtOnce)
+            ListView1->scrollTo(rosterModel_->index(rows - 1, 0));
+        else if (rows <= shownRows_)
+            ListView1->verticalScrollBar()->setValue(scrolled);
+        shownRows_ = rows;
+    }
     ListView1->setEnabled(m.rosterListEnabled);
     QPalette p = ListView1->palette();
     p.setColor(QPalette::Base,

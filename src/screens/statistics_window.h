@@ -75,6 +75,7 @@ private:
     std::array<QPushButton*, 6> itemButtons_{};
     QListView* ListView1;
     ui::RosterListModel* rosterModel_;
+    int shownRows_ = 0;  // the roster list's length at the last redraw
 };
 
 }  // namespace zorikan

@@ -71,8 +71,10 @@ void TForm1::afterLoading() {
 }
 
 bool TForm1::LoadGame(const QString& file) {
-    if (!zorikan::LoadGame(session_.game(), file.toStdString())) return false;
+    // Placed before they show, the windows stand where a new game puts them,
+    // frames and all; a failed load leaves them hidden.
     session_.placeWindows(true);
+    if (!zorikan::LoadGame(session_.game(), file.toStdString())) return false;
     session_.refresh();
     return true;
 }

@@ -42,6 +42,9 @@ public:
     virtual void refresh() = 0;
     // Places the windows of a game that starts (new) or was loaded.
     virtual void placeWindows(bool loadedGame) = 0;
+    // Brings every window the game shows back from a minimise (F6 and the
+    // menu item that leads to the statistics window).
+    virtual void bringBackWindows() = 0;
     // Ends the program with `exitCode`; nothing is saved here.
     virtual void quit(int exitCode = 0) = 0;
 

@@ -1,5 +1,6 @@
 #include "screens/zoridex_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,8 +13,10 @@
 #include "core/collection/zoridex.h"
 #include "core/game/game.h"
 #include "painter/creature_images.h"
+#include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
+#include "ui/place_window.h"
 
 namespace zorikan {
 
@@ -83,6 +86,11 @@ TForm8::TForm8(WindowHost& session) : QWidget(nullptr, Qt::Tool), session_(sessi
     panel->addLayout(attacks, 2, 0, 1, 2);
     panel->addWidget(Label4, 3, 0, 1, 2);
     Panel1->hide();
+    // The window has its full size before the first species shows, so the
+    // place chosen for it holds once the panel fills.
+    QSizePolicy keep = Panel1->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    Panel1->setSizePolicy(keep);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ComboBox1);
@@ -97,6 +105,15 @@ TForm8::TForm8(WindowHost& session) : QWidget(nullptr, Qt::Tool), session_(sessi
 
 void TForm8::showEvent(QShowEvent* event) {
     FormShow();
+    // The game opens the ZORIDEX by itself for a new species: it never
+    // covers the main window's menu bar or the window the player is in.
+    QWidget* main = session_.mainWindow();
+    if (main->isVisible()) {
+        QList<QRect> clearOf{ui::MenuBarStrip(main)};
+        const QWidget* inUse = QApplication::activeWindow();
+        if (inUse && inUse != this && inUse->isVisible()) clearOf << ui::FrameOf(inUse);
+        ui::PlaceClearOf(this, main, clearOf);
+    }
     QWidget::showEvent(event);
 }
 
@@ -142,6 +159,8 @@ void TForm8::sizeForData() {
         attackNames_[k]->setMinimumWidth(attack);
         attackTypes_[k]->setMinimumWidth(attackType);
     }
+    // The hidden panel tells the window its new size now, before it is placed.
+    Panel1->layout()->activate();
 }
 
 void TForm8::ComboBox1Change(int index) {

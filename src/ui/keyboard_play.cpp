@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
+#include <QTimer>
 
 namespace zorikan::ui {
 
@@ -130,12 +130,67 @@ void ChainTabOrder(const QList<QWidget*>& chain) {
     for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
+namespace {
+
+// Notes an Esc that reaches an open drop-down list or menu. That list closes
+// on it, and Qt then hands the same key on to the window beneath, where it
+// must not close the window too. The note lasts until the key is handled.
+class PopupEscape : public QObject {
+public:
+    static PopupEscape& instance() {
+        static auto* escape = [] {
+            auto* e = new PopupEscape();
+            e->setParent(qApp);
+            qApp->installEventFilter(e);
+            return e;
+        }();
+        return *escape;
+    }
+    bool closedAPopup() const { return closedAPopup_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && !closedAPopup_ &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+            QApplication::activePopupWidget()) {
+            closedAPopup_ = true;
+            QTimer::singleShot(0, this, [this] { closedAPopup_ = false; });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool closedAPopup_ = false;
+};
+
+class EscapeCloses : public QObject {
+public:
+    EscapeCloses(QWidget* window, QAbstractButton* closeButton)
+        : QObject(window), button_(closeButton) {
+        PopupEscape::instance();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape || (key->modifiers() & ~Qt::KeypadModifier))
+            return QObject::eventFilter(watched, event);
+        if (!PopupEscape::instance().closedAPopup() && !QApplication::activePopupWidget() &&
+            button_ && button_->isVisible() && button_->isEnabled())
+            button_->click();
+        return true;
+    }
+
+private:
+    QPointer<QAbstractButton> button_;
+};
+
+}  // namespace
+
 void CloseOnEscape(QWidget* window, QAbstractButton* closeButton) {
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    QPointer<QAbstractButton> button(closeButton);
-    QObject::connect(escape, &QShortcut::activated, window, [button] {
-        if (button && button->isVisible() && button->isEnabled()) button->click();
-    });
+    window->installEventFilter(new EscapeCloses(window, closeButton));
 }
 
 }  // namespace zorikan::ui

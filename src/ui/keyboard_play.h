@@ -33,7 +33,8 @@ QList<QWidget*> TabStops(const Range& range) {
 }
 
 // Esc in `window` presses `closeButton`, the window's own way to close, and
-// does nothing while that button is disabled or hidden.
+// does nothing while that button is disabled or hidden. An open drop-down
+// list or menu takes an Esc for itself: it closes, the window stays.
 void CloseOnEscape(QWidget* window, QAbstractButton* closeButton);
 
 }  // namespace zorikan::ui

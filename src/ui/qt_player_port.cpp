@@ -4,6 +4,9 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "ui/place_window.h"
+#include "ui/speaker.h"
+
 namespace zorikan::ui {
 
 namespace {
@@ -16,7 +19,17 @@ QString fromUtf8(const std::string& text) {
 
 QWidget* QtPlayerPort::parentForBox() {
     if (beforeBox) beforeBox();
-    if (QWidget* active = QApplication::activeWindow()) return active;
+    // What was written before the box is spoken before it.
+    Speaker::instance().flush();
+    // A box stands centred over the window in use. Between two boxes of one
+    // rule no window is active yet: the second stands where the first stood.
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible() && active->windowType() != Qt::Popup &&
+        !qobject_cast<QMessageBox*>(active)) {
+        lastBoxParent_ = active;
+        return active;
+    }
+    if (lastBoxParent_ && lastBoxParent_->isVisible()) return lastBoxParent_;
     return boxParent ? boxParent() : nullptr;
 }
 
@@ -62,15 +75,11 @@ void QtPlayerPort::setWindowVisible(Window which, bool visible) {
     if (visible) {
         if (which == Window::BattleLog && clearLog) clearLog();
         if (beforeBox) beforeBox();
-        // A window the player minimised comes back when the game shows it.
-        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-        w->show();
-        w->raise();
-        // A side window the player opens takes the keyboard; the battle log
-        // and the statistics leave it with the battle.
-        if (which == Window::Zoridex || which == Window::TypeComparisons || which == Window::Mart ||
-            which == Window::GameCorner)
-            w->activateWindow();
+        // A window the player minimised comes back when the game shows it. A
+        // side window the player opens takes the keyboard; the battle log and
+        // the statistics leave it with the battle.
+        ui::BringBack(w, which == Window::Zoridex || which == Window::TypeComparisons ||
+                             which == Window::Mart || which == Window::GameCorner);
     } else {
         w->hide();
     }

@@ -3,12 +3,12 @@
 // Before every box the windows are redrawn from the model, so the player
 // sees the state the rule has reached when the box appears.
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 
 #include "core/shared/player_port.h"
-
-class QWidget;
 
 namespace zorikan::ui {
 
@@ -37,6 +37,8 @@ private:
     // written, never as markup.
     // `defaultButton` 0 leaves the choice to Qt (the first accepting button).
     int box(int icon, const std::string& text, int buttons, int defaultButton = 0);
+
+    QPointer<QWidget> lastBoxParent_;
 };
 
 }  // namespace zorikan::ui

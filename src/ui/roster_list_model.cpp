@@ -26,11 +26,12 @@ QVariant RosterListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-void RosterListModel::sync() {
-    if (shownRevision_ == statistics_.rosterRevision) return;
+bool RosterListModel::sync() {
+    if (shownRevision_ == statistics_.rosterRevision) return false;
     shownRevision_ = statistics_.rosterRevision;
     beginResetModel();
     endResetModel();
+    return true;
 }
 
 }  // namespace zorikan::ui

@@ -23,7 +23,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Tells the views when the roster list changed since the last look.
-    void sync();
+    // True when the list was rebuilt.
+    bool sync();
 
 private:
     const StatisticsModel& statistics_;

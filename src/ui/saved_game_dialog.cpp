@@ -1,5 +1,6 @@
 #include "ui/saved_game_dialog.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -12,6 +13,24 @@ QString DocumentsFolder() {
     return QDir::homePath();
 }
 
+QString MusicFolder() {
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (!music.isEmpty() && QDir(music).exists()) return music;
+    return DocumentsFolder();
+}
+
+QWidget* Opener(QWidget* parent) {
+    // The new game's save dialog belongs to the main window, which is not on
+    // screen yet: it stands over the title window the player clicked in.
+    if (parent && parent->isVisible()) return parent;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (shown->isVisible() && shown->windowType() != Qt::Popup &&
+            shown->windowType() != Qt::ToolTip)
+            return shown;
+    return parent;
+}
+
 void StartIn(QFileDialog& dialog, const QString& suggestion) {
     dialog.setDirectory(DocumentsFolder());
     // A file chosen before (one that could not be written at close) brings
@@ -21,7 +40,7 @@ void StartIn(QFileDialog& dialog, const QString& suggestion) {
 
 QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion) {
     const bool saving = kind == SavedGameDialog::Save;
-    QFileDialog dialog(parent, saving ? QObject::tr("Save game as") : QObject::tr("Open"));
+    QFileDialog dialog(Opener(parent), saving ? QObject::tr("Save game as") : QObject::tr("Open"));
     dialog.setObjectName(saving ? "SaveDialog1" : "OpenDialog1");
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Opening needs an existing file; saving asks before replacing one.

@@ -1,7 +1,8 @@
 #pragma once
 // The file dialogs of saved games: open an existing game at the title, or
 // choose the file a new game is saved to. Both start in the player's
-// documents folder, as does the export of the collection.
+// documents folder, as does the export of the collection; the music dialog
+// starts in the music folder.
 
 #include <QString>
 
@@ -15,6 +16,14 @@ enum class SavedGameDialog { Open, Save };
 // The player's documents folder, made if it is missing; the home folder when
 // the system names none or it cannot be made.
 QString DocumentsFolder();
+
+// The player's music folder, where the music dialog starts; the documents
+// folder when the system names none or it does not exist.
+QString MusicFolder();
+
+// The window a file dialog stands over: `parent` when it is on screen, else
+// the window the player is in.
+QWidget* Opener(QWidget* parent);
 
 // Points `dialog` at the documents folder, or at `suggestion` (a file the
 // player chose before) when one is given.

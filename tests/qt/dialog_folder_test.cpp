@@ -1,5 +1,6 @@
 // Where the file dialogs start: saved games and exported pages go to the
-// player's documents folder, not wherever the game was started from.
+// player's documents folder, music comes from the music folder, not from
+// wherever the game was started; each dialog stands over the window it came from.
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,7 @@ protected:
                 return;
             }
             folders.push_back(QDir::cleanPath(dialog->directory().absolutePath()));
+            centres.push_back(dialog->frameGeometry().center());
             QMetaObject::invokeMethod(dialog, "reject");
         });
     }
@@ -68,6 +70,7 @@ protected:
     ScopedHome home;
     ModalAnswerer answers;
     QStringList folders;
+    QList<QPoint> centres;
 };
 
 TEST_F(DialogFolders, TheTitlesDialogsStartInTheDocumentsFolderAndMakeIt) {
@@ -86,6 +89,11 @@ TEST_F(DialogFolders, TheTitlesDialogsStartInTheDocumentsFolderAndMakeIt) {
 
     EXPECT_TRUE(answers.unexpected.isEmpty());
     EXPECT_EQ(folders, QStringList({home.documents(), home.documents()}));
+    // Both stand over the title window, the new game's too, although it
+    // belongs to the main window, which is not on screen yet.
+    ASSERT_EQ(centres.size(), 2);
+    for (const QPoint& centre : centres)
+        EXPECT_LE((centre - session.title()->frameGeometry().center()).manhattanLength(), 2);
     EXPECT_TRUE(QDir(home.documents()).exists());
     // Cancelling either leaves the player at the title.
     EXPECT_TRUE(session.title()->isVisible());
@@ -113,7 +121,7 @@ TEST_F(DialogFolders, WithoutADocumentsFolderTheDialogsStartAtHome) {
     EXPECT_EQ(folders, QStringList{QDir::cleanPath(home.home.path())});
 }
 
-TEST_F(DialogFolders, TheExportStartsInTheDocumentsFolder) {
+TEST_F(DialogFolders, TheExportStartsInTheDocumentsAndTheMusicInTheMusicFolder) {
     GameSession session{{}, testing::DataFolder()};
     ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
     Game& game = session.game();
@@ -129,6 +137,22 @@ TEST_F(DialogFolders, TheExportStartsInTheDocumentsFolder) {
     ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
     EXPECT_TRUE(answers.unexpected.isEmpty());
     EXPECT_EQ(folders, QStringList{home.documents()});
+
+    // The music dialog starts in the music folder the desktop names, and in
+    // the documents folder while that folder does not exist.
+    QDir(home.home.path()).mkpath(".config");
+    QFile dirs(home.home.filePath(".config/user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_MUSIC_DIR=\"$HOME/Tunes\"\n");
+    dirs.close();
+    for (bool made : {false, true}) {
+        if (made) QDir(home.home.path()).mkpath("Tunes");
+        noteFolderAndCancel();
+        session.mainWindow()->menuAction("Openfile1")->trigger();
+        ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
+    }
+    EXPECT_EQ(folders, QStringList({home.documents(), home.documents(),
+                                    QDir::cleanPath(home.home.filePath("Tunes"))}));
 }
 
 }  // namespace

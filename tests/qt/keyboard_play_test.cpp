@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusServer>
+#include <QDBusVariant>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
@@ -42,6 +47,82 @@ namespace {
 
 using testing::ModalAnswerer;
 using testing::WaitFor;
+
+// The accessibility bus as a screen reader hears it: a private connection
+// under the name that Qt's bridge gives its own, whose description changes
+// are kept, each as the object it came from and what it said (a text, or
+// a number that hands the object's own description back).
+class ScreenReaderBus : public QObject {
+    Q_OBJECT
+
+public:
+    struct Said {
+        QString object;
+        QVariant what;
+    };
+
+    ScreenReaderBus() {
+        connect(&server_, &QDBusServer::newConnection, this, [this](const QDBusConnection& peer) {
+            peer_ = peer;
+            peer_.connect(QString(), QString(), "org.a11y.atspi.Event.Object", "PropertyChange",
+                          this, SLOT(hear(QDBusMessage)));
+        });
+        QDBusConnection::connectToPeer(server_.address(), "a11y");
+        WaitFor([this] { return peer_.isConnected(); });
+    }
+    ~ScreenReaderBus() override { QDBusConnection::disconnectFromPeer("a11y"); }
+    bool listening() const { return peer_.isConnected() && QDBusConnection("a11y").isConnected(); }
+
+    // The texts in the order said; one said by several objects at once
+    // counts once.
+    QStringList texts() const {
+        QStringList said;
+        QString last;
+        for (const Said& s : heard) {
+            const QString text = s.what.typeId() == QMetaType::QString ? s.what.toString() : "";
+            if (!text.isEmpty() && text != last) said.append(text);
+            last = text;
+        }
+        return said;
+    }
+    QString spoken() const { return texts().join(" | "); }
+    // Whether what was said last has arrived whole: each saying ends in
+    // handing the objects' own descriptions back.
+    bool settled() const {
+        return !heard.isEmpty() && heard.last().what.typeId() != QMetaType::QString;
+    }
+    QStringList textsBy(QWidget* control) const {
+        const QString path =
+            "/org/a11y/atspi/accessible/" +
+            QString::number(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
+        QStringList said;
+        for (const Said& s : heard)
+            if (s.object == path && s.what.typeId() == QMetaType::QString)
+                said.append(s.what.toString());
+        return said;
+    }
+    // The objects whose last word was a text of the game's, not their own.
+    QStringList stillSpeaking() const {
+        QMap<QString, bool> speaking;
+        for (const Said& s : heard) speaking[s.object] = s.what.typeId() == QMetaType::QString;
+        QStringList objects;
+        for (auto it = speaking.cbegin(); it != speaking.cend(); ++it)
+            if (it.value()) objects.append(it.key());
+        return objects;
+    }
+
+    QList<Said> heard;
+
+private slots:
+    void hear(const QDBusMessage& change) {
+        if (change.arguments().value(0).toString() != "accessible-description") return;
+        heard.append({change.path(), change.arguments().value(3).value<QDBusVariant>().variant()});
+    }
+
+private:
+    QDBusServer server_;
+    QDBusConnection peer_{QString()};
+};
 
 // Answers every message box while it is on: Y where it asks, else Enter.
 class KeyAnswers : public QObject {
@@ -529,5 +610,82 @@ TEST_F(KeyboardPlay, EachKeyMovesTheFocusOnceAndF6ActivatesOneWindow) {
               QList<QWidget*>{session.mainWindow()->findChild<QWidget*>("IdleHint")});
 }
 
+TEST_F(KeyboardPlay, EveryBattleLineAndTheLuckyNumberAreSpokenOnceWhereTheKeyboardIs) {
+    ScreenReaderBus reader;
+    ASSERT_TRUE(reader.listening());
+    Game& game = session.game();
+    startNewGame("speech.zgs", "Speech", 1);
+    game.state.RosterLevel[1] = 40;
+    game.state.RosterExp[1] = 64'000;
+    session.refresh();
+    const QString fighter = QString::fromStdString(session.data().SpeciesNames[4]);
+
+    // A wild battle by keys: every line the log shows is spoken, once and in
+    // order, and each turn's lines where the keyboard stays, on "Go!".
+    answerWithKeys(1);
+    chooseMenu('A', {"FightWild1", "FindZRKN1"});
+    ASSERT_TRUE(boxesDone());
+    chooseFighter(2);
+    fightToTheEnd();
+    BattleArena* arena = session.mainWindow()->arena();
+    const QStringList log = session.battleLog()->lines();
+    ASSERT_GT(log.size(), 4);
+    // The starter's line went to the log before the battle, which cleared it.
+    const QStringList spoken = QStringList{fighter + " has been added to the ZORIDEX!"} + log;
+    ASSERT_TRUE(WaitFor([&] {
+        return reader.texts().size() >= spoken.size() && reader.stillSpeaking().isEmpty();
+    })) << reader.spoken().toStdString();
+    EXPECT_EQ(reader.spoken().toStdString(), spoken.join(" | ").toStdString());
+    const QStringList byGo = reader.textsBy(arena->goButton());
+    EXPECT_TRUE(byGo.contains(log.value(3))) << log.value(3).toStdString();
+    EXPECT_TRUE(byGo.contains(log.last())) << log.last().toStdString();
+    // Every object the game spoke through has its own description back.
+    EXPECT_EQ(reader.stillSpeaking(), QStringList());
+
+    // F7 speaks the last move again, each further press the move before it,
+    // back to the first, which it then repeats.
+    qsizetype unheard = log.size();
+    for (int press = 0; press <= log.size() && unheard > 0; ++press) {
+        reader.heard.clear();
+        key(Qt::Key_F7);
+        ASSERT_TRUE(WaitFor([&] { return reader.settled(); }));
+        const QStringList move = reader.texts();
+        ASSERT_LE(move.size(), unheard) << reader.spoken().toStdString();
+        EXPECT_EQ(log.mid(unheard - move.size(), move.size()), move)
+            << reader.spoken().toStdString();
+        unheard -= move.size();
+    }
+    EXPECT_EQ(unheard, 0);
+    reader.heard.clear();
+    key(Qt::Key_F7);
+    ASSERT_TRUE(WaitFor([&] { return reader.settled(); }));
+    EXPECT_EQ(reader.spoken(), log.first());
+    key(Qt::Key_Return);
+    ASSERT_FALSE(arena->isVisible());
+
+    // A Game Corner draw: the keyboard stays on "Draw number!" while the
+    // numbers flicker, and the lucky number is spoken once, at the reveal.
+    TFormB* corner = session.gameCorner();
+    chooseMenu('A', {"GameCorner1"});
+    ASSERT_TRUE(active(corner));
+    corner->prizeEntry(0)->click();
+    corner->numberEntry(3)->click();
+    corner->drawButton()->setFocus();
+    reader.heard.clear();
+    KeyAnswers prize;
+    key(Qt::Key_Return);
+    ASSERT_TRUE(DrawInProgress(game));
+    EXPECT_EQ(QApplication::focusWidget(), corner->drawButton());
+    ASSERT_TRUE(WaitFor([&] { return !DrawInProgress(game); }, 10'000));
+    EXPECT_EQ(QApplication::focusWidget(), corner->drawButton());
+    ASSERT_TRUE(WaitFor([&] { return reader.settled(); }));
+    const int lucky = game.screens.gameCorner.luckyNumber;
+    EXPECT_EQ(reader.spoken(), QString("Lucky number: %1.").arg(lucky));
+    EXPECT_EQ(reader.textsBy(corner->drawButton()).size(), 1);
+    EXPECT_EQ(prize.texts.size(), lucky == 3 ? 2 : 0);
+}
+
 }  // namespace
 }  // namespace zorikan
+
+#include "keyboard_play_test.moc"

@@ -35,6 +35,7 @@ public:
             boxTexts.push_back(box->text());
             boxTitles.push_back(box->windowTitle());
             boxIcons.push_back(box->icon());
+            boxCentres.push_back(box->frameGeometry().center());
             // The static boxes report the button that was clicked, not the result code.
             if (QAbstractButton* b = box->button(button))
                 b->click();
@@ -60,6 +61,7 @@ public:
     QStringList boxTexts;
     QStringList boxTitles;
     QList<QMessageBox::Icon> boxIcons;
+    QList<QPoint> boxCentres;
     QStringList unexpected;
     QList<QFileDialog::FileMode> fileModes;
 

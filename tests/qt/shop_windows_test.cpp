@@ -103,6 +103,9 @@ TEST_F(ShopWindows, BothShopsShowTheirCaptionsAndEntries) {
     const QStringList digits{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
     EXPECT_EQ(Entries(corner->findChild<QGroupBox*>("RadioGroup2")), digits);
     EXPECT_EQ(Entries(corner->findChild<QGroupBox*>("RadioGroup3")), digits);
+    // Both open below the main window; the second does not hide the first.
+    EXPECT_TRUE(mart->isVisible());
+    EXPECT_NE(corner->frameGeometry().topLeft(), mart->frameGeometry().topLeft());
 }
 
 TEST_F(ShopWindows, TheMartSellsWhatTheMoneyPaysExactly) {
@@ -218,13 +221,19 @@ TEST_F(ShopWindows, AGameCornerWinFlickersThenPaysItsPrize) {
     const int lucky = LuckyNumberFor(77);
     click(corner->numberEntry(lucky));
     answers.boxTexts.clear();
+    answers.boxCentres.clear();
     answers.answerBox();
     answers.answerBox();
+    corner->activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return corner->isActiveWindow(); }));
     click(corner->drawButton());
 
     // The stake shows at once, and nothing else acts until the reveal.
     EXPECT_EQ(stat("MoneyLbl"), "9750");
-    EXPECT_FALSE(corner->drawButton()->isEnabled());
+    // "Draw number!" keeps the keyboard, but a second click stakes nothing.
+    EXPECT_TRUE(corner->drawButton()->isEnabled());
+    click(corner->drawButton());
+    EXPECT_EQ(stat("MoneyLbl"), "9750");
     EXPECT_FALSE(corner->closeButton()->isEnabled());
     EXPECT_FALSE(session.mainWindow()->close());
     EXPECT_TRUE(session.mainWindow()->isVisible());
@@ -244,6 +253,10 @@ TEST_F(ShopWindows, AGameCornerWinFlickersThenPaysItsPrize) {
     EXPECT_GE(shown.size(), 3) << "the lucky number flickers";
     EXPECT_EQ(answers.boxTexts, (QStringList{"Congratulations! You won! And your prize is...",
                                              "2 ZORIBalls and 500¥!"}));
+    // Both boxes stand centred over the Game Corner.
+    ASSERT_EQ(answers.boxCentres.size(), 2);
+    for (const QPoint& centre : answers.boxCentres)
+        EXPECT_LE((centre - corner->frameGeometry().center()).manhattanLength(), 2);
     EXPECT_TRUE(corner->luckyEntry(lucky)->isChecked());
     EXPECT_EQ(stat("MoneyLbl"), "10250");
     EXPECT_EQ(stat("ZoriBallsLbl"), "5");

@@ -98,6 +98,95 @@ TEST_F(SideWindows, StatisticsAndBattleInfoRefuseToClose) {
     confirmFighter();
 }
 
+bool Minimised(const QWidget* w) {
+    return w->windowState() & Qt::WindowMinimized;
+}
+
+TEST_F(SideWindows, AMinimisedWindowComesBackForThePlayersNextStep) {
+    TForm5* stats = session.statistics();
+    TForm4* main = session.mainWindow();
+    TForm7* log = session.battleLog();
+    // The window manager is asked for no minimise, maximise or close button.
+    for (QWidget* w : {static_cast<QWidget*>(stats), static_cast<QWidget*>(log)}) {
+        const Qt::WindowFlags flags = w->windowFlags();
+        EXPECT_TRUE(flags & Qt::CustomizeWindowHint) << w->objectName().toStdString();
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                              Qt::WindowCloseButtonHint))
+            << w->objectName().toStdString();
+    }
+    // F6 in the main window brings the statistics window back with the keyboard.
+    stats->showMinimized();
+    ASSERT_TRUE(Minimised(stats));
+    main->activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return main->isActiveWindow(); }));
+    QTest::keyClick(main, Qt::Key_F6);
+    EXPECT_FALSE(Minimised(stats));
+    EXPECT_TRUE(WaitFor([&] { return stats->isActiveWindow(); }));
+    // F6 there brings the main window back.
+    main->showMinimized();
+    QTest::keyClick(stats->rosterList(), Qt::Key_F6);
+    EXPECT_FALSE(Minimised(main));
+    EXPECT_TRUE(WaitFor([&] { return main->isActiveWindow(); }));
+    // So does the menu item that leads to the statistics window.
+    stats->showMinimized();
+    main->menuAction("Statistics1")->trigger();
+    EXPECT_FALSE(Minimised(stats));
+
+    // A battle's start brings both side windows back before its box asks
+    // for a fighter.
+    stats->showMinimized();
+    log->show();
+    log->showMinimized();
+    bool backAtTheBox = false;
+    answers.then([&](QWidget* box) {
+        backAtTheBox =
+            stats->isVisible() && !Minimised(stats) && log->isVisible() && !Minimised(log);
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+    });
+    main->menuAction("FindZRKN1")->trigger();
+    ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
+    EXPECT_TRUE(backAtTheBox);
+    confirmFighter();
+}
+
+TEST_F(SideWindows, EscClosesAnOpenListBeforeItsWindow) {
+    for (const char* item : {"ViewDEX1", "TypeComparisons1"}) {
+        session.mainWindow()->menuAction(item)->trigger();
+        QWidget* window = item == std::string("ViewDEX1") ? static_cast<QWidget*>(session.zoridex())
+                                                          : session.typeComparisons();
+        ASSERT_TRUE(WaitFor([&] { return window->isActiveWindow(); })) << item;
+        auto* list = window->findChild<QComboBox*>("ComboBox1");
+        list->setFocus();
+        list->showPopup();
+        ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+        // The key reaches the game through the window with the keyboard, as
+        // the window system delivers it.
+        QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+        EXPECT_TRUE(WaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+        EXPECT_TRUE(window->isVisible()) << item;
+        // The second Esc closes the window, as it did before.
+        QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << item;
+    }
+}
+
+TEST_F(SideWindows, ACreatureThatJoinsALongRosterShowsInTheList) {
+    Game& game = session.game();
+    for (int n = 0; n < 40; ++n) AddZRKN(game, 1, game.speciesName(1), 5);
+    session.refresh();
+    QListView* roster = session.statistics()->rosterList();
+    roster->scrollToTop();
+    answers.answerBox();  // the note that comes with an Omnivar
+    AddZRKN(game, 150, game.speciesName(150), 30);
+    game.setVisible(Window::Zoridex, false);
+    session.refresh();
+    ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
+    const QModelIndex last = roster->model()->index(roster->model()->rowCount() - 1, 0);
+    ASSERT_EQ(last.row(), 41);
+    EXPECT_TRUE(
+        WaitFor([&] { return roster->viewport()->rect().contains(roster->visualRect(last)); }));
+}
+
 TEST_F(SideWindows, TheLogKeepsItsLinesUntilTheNextBattleStarts) {
     searchForABattle();
     confirmFighter();

@@ -31,6 +31,12 @@ void SetOpponentHp(Game& game, int level) {
     arena.opponentHpText = std::to_string(b.OppHP) + "/" + std::to_string(b.OppHP);
 }
 
+// The fighter is chosen in the statistics window: the box that asks for
+// one brings it back first, from a minimise too.
+void ShowFighterChoice(Game& game) {
+    game.setVisible(Window::Statistics, true);
+}
+
 }  // namespace
 
 GaugeColour HpColour(int hp, int maximum) {
@@ -55,6 +61,7 @@ void StartWildBattle(Game& game, int species, int level) {
     game.battle.OppLevel = static_cast<std::uint8_t>(level);
     game.log("Wild " + game.speciesName(species) + " appeared!");
     ShowOpponent(game, species, level);
+    ShowFighterChoice(game);
     game.port.information(kChooseFighterNote);
     game.screens.main.arena.attacksVisible = false;
     ShowOpponentAttacks(game, species);
@@ -73,6 +80,7 @@ void StartTrainerBattle(Game& game, int species, int level, const std::string& t
     game.log(trainerName + " sent out " + game.speciesName(species) + "!");
     ShowOpponent(game, species, level);
     game.screens.main.arena.attacksVisible = false;
+    ShowFighterChoice(game);
     game.port.information(kChooseFighterNote);
     ShowOpponentAttacks(game, species);
 }
