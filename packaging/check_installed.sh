@@ -82,13 +82,12 @@ echo "The package's libraries, plug-ins and fonts are all installed."
 # Only now the check tools. They come without recommended packages too, and
 # xvfb-run needs xauth.
 tools="xvfb xauth xdotool desktop-file-utils appstream"
-missing=$(for p in $tools; do
-  dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed' || echo "$p"
-done)
-if [ -n "$missing" ]; then
-  # shellcheck disable=SC2086 # one word per package
-  apt-get update -qq && apt-get install -y -qq --no-install-recommends $missing
-fi
+# The installer stands beside this script in a bootstrapped system, in tools/
+# of the source tree otherwise.
+installer="$(dirname "$0")/install_missing.sh"
+[ -x "$installer" ] || installer="$(dirname "$0")/../tools/install_missing.sh"
+# shellcheck disable=SC2086 # one word per package
+"$installer" --no-recommends $tools
 
 desktop-file-validate /usr/share/applications/$app_id.desktop ||
   fail "desktop-file-validate rejected the desktop entry"
