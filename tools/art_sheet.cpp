@@ -9,11 +9,9 @@
 // --data) the pictures are laid out family by family, first stage first, so
 // each line can be seen side by side.
 //
-// Not part of the CMake build. Build and run by hand from the repository root:
-//   g++ -std=c++20 -fPIC -O2 -I src $(pkg-config --cflags Qt6Gui) tools/art_sheet.cpp
-//       src/ui/creature_art.cpp src/ui/art_*.cpp src/core/evolution_line.cpp
-//       -o /tmp/art_sheet $(pkg-config --libs Qt6Gui)
-//   QT_QPA_PLATFORM=offscreen /tmp/art_sheet [--data=FILE [--families]] [out-dir] [first] [last]
+// Built only when asked for, from the repository root:
+//   cmake --build build --target zorikan_art_sheet
+//   QT_QPA_PLATFORM=offscreen build/tools/zorikan_art_sheet [--data=FILE [--families]] [out-dir] [first] [last]
 
 #include <QFont>
 #include <QGuiApplication>
