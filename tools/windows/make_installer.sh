@@ -22,6 +22,7 @@ mkdir -p "$lists"
 # Everything the folder holds but the zip's own text for the player, which
 # speaks of unzipping.
 files=$(cd "$stage" && find . -type f ! -path ./README.txt | sed 's|^\./||' | LC_ALL=C sort)
+# shellcheck disable=SC2086 # one file a word
 folders=$(dirname $files | LC_ALL=C sort -u)
 windows() { tr / '\\' <<< "$1"; }
 for folder in $folders; do
