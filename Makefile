@@ -83,7 +83,7 @@ package: deps
 # Debian's own sources into ~/.cache/zorikan-windows (about an hour on two
 # cores); later runs reuse it and take minutes.
 # tools/windows/check_under_wine.sh proves both under Wine.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build googletest nsis
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build googletest nsis imagemagick
 windows: deps
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_PACKAGES)"
 	@qt=$$(tools/windows/build_qt.sh) && tools/windows/make_zip.sh "$$qt"

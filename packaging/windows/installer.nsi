@@ -10,7 +10,8 @@
 ; saved games stay wherever the player put them, even in the game's folder.
 ;
 ; makensis -DVERSION=4.1 -DOUTFILE=... -DFILES=<folder of the generated
-; file lists> -DSIZE_KB=<installed size> -DICON=<zorikan.ico> installer.nsi
+; file lists> -DSIZE_KB=<installed size> -DICON=<zorikan.ico>
+; -DSIDE_PICTURE=<164 x 314 bitmap> installer.nsi
 ;
 ; Command line of the built installer: /S installs silently, /AllUsers or
 ; /CurrentUser choose the installation, /D=<folder> the folder.
@@ -61,6 +62,8 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE_PICTURE}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${SIDE_PICTURE}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
 !define MUI_FINISHPAGE_RUN_TEXT "Start ${APP}"

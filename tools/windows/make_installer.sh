@@ -39,7 +39,13 @@ done > "$lists/install_files.nsh"
   done
 } > "$lists/uninstall_files.nsh"
 
+# The picture beside the first and last pages: the game's icon on the yellow
+# of its title window.
+convert -size 164x314 xc:'#fff04a' "$root/packaging/icons/net.zorikan.simulator-128.png" \
+  -gravity north -geometry +0+56 -composite BMP3:"$lists/side.bmp"
+
 size_kb=$(cd "$stage" && du -sk --apparent-size $files | awk '{ total += $1 } END { print total }')
 makensis -V2 -NOCD -DVERSION="$version" -DOUTFILE="$setup" -DFILES="$lists" -DSIZE_KB="$size_kb" \
-  -DICON="$root/packaging/windows/zorikan.ico" "$root/packaging/windows/installer.nsi" >&2
+  -DICON="$root/packaging/windows/zorikan.ico" \
+  -DSIDE_PICTURE="$lists/side.bmp" "$root/packaging/windows/installer.nsi" >&2
 echo "$setup"
