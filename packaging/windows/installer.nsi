@@ -1,10 +1,11 @@
 ; The Windows installer of ZORIKAN Simulator, built by
 ; tools/windows/make_installer.sh with Debian's NSIS.
 ;
-; It installs for the current user by default, without asking for
-; administrator rights, into the user's own programs folder
-; (%LOCALAPPDATA%\Programs); started by an administrator it also offers an
-; installation for all users, into Program Files. It adds a Start-menu entry,
+; It installs for the current user by default, into the user's own programs
+; folder (%LOCALAPPDATA%\Programs), and on a standard account it asks for no
+; administrator rights. It asks for the highest rights the account has: on an
+; administrator's account it also offers an installation for all users, into
+; Program Files. It adds a Start-menu entry,
 ; the .zgs file type for saved games and an entry in "Apps & features". The
 ; uninstaller removes exactly the files and keys the installer added, so that
 ; saved games stay wherever the player put them, even in the game's folder.
