@@ -31,7 +31,7 @@ fi
 [ -f "$deb" ] || { echo "FAILED: no package at $deb" >&2; exit 1; }
 
 if ! command -v debootstrap >/dev/null; then
-  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap
+  tools/apt_install.sh debootstrap
 fi
 
 # The mirror URI for each suite, read from this machine's apt sources: the

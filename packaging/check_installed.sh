@@ -20,10 +20,22 @@ fail() {
   echo "FAILED: $*" >&2
   exit 1
 }
+# apt-get waits for the package manager's lock itself (DPkg::Lock::Timeout),
+# but not for the package lists' lock: while another refresh holds it, this
+# tries again, for up to five minutes.
+refresh_package_lists() {
+  local errors
+  for _ in $(seq 1 100); do
+    errors=$(apt-get update -qq 2>&1 >/dev/null) && return
+    grep -q 'Could not get lock' <<< "$errors" || break
+    sleep 3
+  done
+  fail "apt-get update: $errors"
+}
 
 # The package alone first, without recommended packages, so that whatever the
 # game needs must come from its own Depends and not from the check tools.
-apt-get install -y -qq --no-install-recommends --reinstall "$deb"
+apt-get install -y -qq -o DPkg::Lock::Timeout=300 --no-install-recommends --reinstall "$deb"
 
 executable=$(dpkg -L "$package" | grep -E '^/usr/(games|bin)/[^/]+$' | head -n 1)
 [ -x "$executable" ] || fail "the package installs no executable under /usr/games or /usr/bin"
@@ -87,7 +99,8 @@ missing=$(for p in $tools; do
 done)
 if [ -n "$missing" ]; then
   # shellcheck disable=SC2086 # one word per package
-  apt-get update -qq && apt-get install -y -qq --no-install-recommends $missing
+  refresh_package_lists
+  apt-get install -y -qq -o DPkg::Lock::Timeout=300 --no-install-recommends $missing
 fi
 
 desktop-file-validate /usr/share/applications/$app_id.desktop ||
