@@ -1,6 +1,7 @@
 # The two set-up commands: `make run` starts the game, `make test` runs every
 # test headless. Each installs what a fresh Debian 12 machine is missing
-# (as root, with apt-get), then configures and builds into build/.
+# (as root, with apt-get, waiting for another package installation to end),
+# then configures and builds into build/.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -70,15 +71,16 @@ package: deps
 	@cd $(PACKAGE_DIR) && cpack -G DEB
 	@ls $(PACKAGE_DIR)/*.deb
 
-# The game for 64-bit Windows: a zip under build-windows/ that a player
-# unzips and runs. The first run builds Qt for Windows from Debian's own
-# sources into ~/.cache/zorikan-windows (about an hour on two cores); later
-# runs reuse it and take minutes. tools/windows/check_under_wine.sh proves
-# the zip under Wine.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build googletest
+# The game for 64-bit Windows under build-windows/: an installer, and a zip
+# that a player unzips and runs. The first run builds Qt for Windows from
+# Debian's own sources into ~/.cache/zorikan-windows (about an hour on two
+# cores); later runs reuse it and take minutes.
+# tools/windows/check_under_wine.sh proves both under Wine.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build googletest nsis imagemagick
 windows: deps
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WINDOWS_PACKAGES)"
 	@qt=$$(tools/windows/build_qt.sh) && tools/windows/make_zip.sh "$$qt"
+	@tools/windows/make_installer.sh
 
 clean:
 	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) build-windows

@@ -20,10 +20,9 @@ fail() {
   echo "FAILED: $*" >&2
   exit 1
 }
-
 # The package alone first, without recommended packages, so that whatever the
 # game needs must come from its own Depends and not from the check tools.
-apt-get install -y -qq --no-install-recommends --reinstall "$deb"
+apt-get install -y -qq -o DPkg::Lock::Timeout=300 --no-install-recommends --reinstall "$deb"
 
 executable=$(dpkg -L "$package" | grep -E '^/usr/(games|bin)/[^/]+$' | head -n 1)
 [ -x "$executable" ] || fail "the package installs no executable under /usr/games or /usr/bin"
@@ -82,7 +81,7 @@ echo "The package's libraries, plug-ins and fonts are all installed."
 # Only now the check tools. They come without recommended packages too, and
 # xvfb-run needs xauth.
 tools="xvfb xauth xdotool desktop-file-utils appstream"
-# The installer stands beside this script in a bootstrapped system, in tools/
+# The installers stand beside this script in a bootstrapped system, in tools/
 # of the source tree otherwise.
 installer="$(dirname "$0")/install_missing.sh"
 [ -x "$installer" ] || installer="$(dirname "$0")/../tools/install_missing.sh"

@@ -1,9 +1,10 @@
 #!/bin/sh
-# Installs those of the given Debian packages that are not installed yet:
-#   tools/install_missing.sh [--no-recommends] package...
-# --no-recommends leaves out the packages they only recommend. Another
-# apt-get holding the package manager's lock is waited for, not failed on.
-# As another user than root it lists what to install and fails.
+# Installs those of the given Debian packages that are not installed yet,
+# through tools/apt_install.sh, which waits for another package installation
+# instead of failing:
+#   tools/install_missing.sh [--no-recommends] PACKAGE...
+# --no-recommends leaves out the packages they only recommend. As another
+# user than root it lists what to install and fails.
 set -eu
 
 recommends=""
@@ -25,8 +26,5 @@ if [ "$(id -u)" != 0 ]; then
   exit 1
 fi
 echo "Installing:$missing"
-lock="-o DPkg::Lock::Timeout=900"
-# shellcheck disable=SC2086 # one word per package and option
-apt-get $lock update -qq
-# shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive apt-get $lock install -y -qq $recommends $missing
+# shellcheck disable=SC2086 # one word per package
+"$(dirname "$0")/apt_install.sh" $recommends $missing
