@@ -21,19 +21,7 @@ PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev l
 all: build
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
-	  done); \
-	if [ -n "$$missing" ]; then \
-	  if [ "$$(id -u)" = 0 ]; then \
-	    echo "Installing:" $$missing; \
-	    tools/apt_install.sh $$missing; \
-	  else \
-	    echo "Missing packages. Run as root:"; \
-	    echo "  apt-get install -y" $$missing; \
-	    exit 1; \
-	  fi; \
-	fi
+	@tools/install_missing.sh $(PACKAGES)
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) > /dev/null

@@ -18,7 +18,7 @@ void BM_PaintAllCreatures(benchmark::State& state) {
             const int type1 = (species * 7) % 17 + 1;
             const int type2 = species % 3 ? 0 : (species * 11) % 17 + 1;
             for (int size : {64, 32}) {
-                const QImage image = zorikan::ui::paintCreature(species, type1, type2, size);
+                const QImage image = zorikan::painter::paintCreature(species, type1, type2, size);
                 benchmark::DoNotOptimize(image.constBits());
             }
         }

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/data/data_file.h"
-#include "core/data/loader.h"
+#include "core/data/loader_gauges.h"
 #include "core/data/text_file.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include "app/game_session.h"
 #include "core/collection/game_corner.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
-#include "screens/tformb.h"
+#include "core/saves/new_game.h"
+#include "screens/game_corner_window.h"
 
 namespace {
 

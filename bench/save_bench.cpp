@@ -11,7 +11,7 @@
 #include <string>
 
 #include "core/data/text_file.h"
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 
 namespace {
 

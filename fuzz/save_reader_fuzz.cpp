@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static zorikan::GameState state;

@@ -143,7 +143,7 @@ mount_in --bind /dev/pts "$root/dev/pts"
 mount_in -t tmpfs tmpfs "$root/tmp"
 
 mkdir -p "$root/root/check"
-cp "$deb" packaging/check_installed.sh "$root/root/check/"
+cp "$deb" packaging/check_installed.sh tools/install_missing.sh tools/apt_install.sh "$root/root/check/"
 
 # A clean environment, so nothing of this machine's session (display, Qt
 # settings) leaks into the check.

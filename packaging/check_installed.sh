@@ -20,19 +20,6 @@ fail() {
   echo "FAILED: $*" >&2
   exit 1
 }
-# apt-get waits for the package manager's lock itself (DPkg::Lock::Timeout),
-# but not for the package lists' lock: while another refresh holds it, this
-# tries again, for up to five minutes.
-refresh_package_lists() {
-  local errors
-  for _ in $(seq 1 100); do
-    errors=$(apt-get update -qq 2>&1 >/dev/null) && return
-    grep -q 'Could not get lock' <<< "$errors" || break
-    sleep 3
-  done
-  fail "apt-get update: $errors"
-}
-
 # The package alone first, without recommended packages, so that whatever the
 # game needs must come from its own Depends and not from the check tools.
 apt-get install -y -qq -o DPkg::Lock::Timeout=300 --no-install-recommends --reinstall "$deb"
@@ -94,14 +81,12 @@ echo "The package's libraries, plug-ins and fonts are all installed."
 # Only now the check tools. They come without recommended packages too, and
 # xvfb-run needs xauth.
 tools="xvfb xauth xdotool desktop-file-utils appstream"
-missing=$(for p in $tools; do
-  dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed' || echo "$p"
-done)
-if [ -n "$missing" ]; then
-  # shellcheck disable=SC2086 # one word per package
-  refresh_package_lists
-  apt-get install -y -qq -o DPkg::Lock::Timeout=300 --no-install-recommends $missing
-fi
+# The installers stand beside this script in a bootstrapped system, in tools/
+# of the source tree otherwise.
+installer="$(dirname "$0")/install_missing.sh"
+[ -x "$installer" ] || installer="$(dirname "$0")/../tools/install_missing.sh"
+# shellcheck disable=SC2086 # one word per package
+"$installer" --no-recommends $tools
 
 desktop-file-validate /usr/share/applications/$app_id.desktop ||
   fail "desktop-file-validate rejected the desktop entry"

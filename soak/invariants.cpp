@@ -3,8 +3,8 @@
 #include <span>
 
 #include "core/collection/collection_modes.h"
+#include "core/model/menu_layout.h"
 #include "core/progress/opponent_menus.h"
-#include "core/shared/menu_layout.h"
 
 namespace zorikan::soak {
 

@@ -9,11 +9,9 @@
 // --data) the pictures are laid out family by family, first stage first, so
 // each line can be seen side by side.
 //
-// Not part of the CMake build. Build and run by hand from the repository root:
-//   g++ -std=c++20 -fPIC -O2 -I src $(pkg-config --cflags Qt6Gui) tools/art_sheet.cpp
-//       src/ui/creature_art.cpp src/ui/art_*.cpp src/core/evolution_line.cpp
-//       -o /tmp/art_sheet $(pkg-config --libs Qt6Gui)
-//   QT_QPA_PLATFORM=offscreen /tmp/art_sheet [--data=FILE [--families]] [out-dir] [first] [last]
+// Built only when asked for, from the repository root:
+//   cmake --build build --target zorikan_art_sheet
+//   QT_QPA_PLATFORM=offscreen build/tools/zorikan_art_sheet [--data=FILE [--families]] [out-dir] [first] [last]
 
 #include <QFont>
 #include <QGuiApplication>
@@ -45,7 +43,7 @@ using Types = std::vector<std::pair<int, int>>;  // (type1, type2) of species 1.
 // What the painter is told of each species 1..386; no lines for stand-ins.
 struct Creatures {
     Types types;
-    std::vector<zorikan::ui::CreatureLine> lines;
+    std::vector<zorikan::painter::CreatureLine> lines;
 };
 
 Creatures standInTypes() {
@@ -129,14 +127,14 @@ QImage sheet(int size, const std::vector<int>& order, const Creatures& creatures
         const int species = order[static_cast<std::size_t>(i)];
         const auto at = static_cast<std::size_t>(species - 1);
         const auto [type1, type2] = creatures.types[at];
-        const zorikan::ui::CreatureLine line =
-            creatures.lines.empty() ? zorikan::ui::CreatureLine{} : creatures.lines[at];
+        const zorikan::painter::CreatureLine line =
+            creatures.lines.empty() ? zorikan::painter::CreatureLine{} : creatures.lines[at];
         const int x = (i % columns) * cellW + 3, y = (i / columns) * cellH + 2;
         for (int cy = 0; cy < size; cy += 8)
             for (int cx = 0; cx < size; cx += 8)
                 p.fillRect(x + cx, y + cy, std::min(8, size - cx), std::min(8, size - cy),
                            ((cx + cy) / 8) % 2 ? QColor(225, 228, 235) : QColor(242, 244, 248));
-        p.drawImage(x, y, zorikan::ui::paintCreature(species, type1, type2, size, line));
+        p.drawImage(x, y, zorikan::painter::paintCreature(species, type1, type2, size, line));
         p.setPen(QColor(90, 90, 100));
         p.drawText(QRect(x, y + size, size, label), Qt::AlignCenter, QString::number(species));
     }

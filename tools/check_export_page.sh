@@ -6,8 +6,8 @@
 set -eu
 out=${1:-/tmp/zorikan-page}
 mkdir -p "$out"
-g++ -std=c++20 -O1 -I src tools/export_preview.cpp build/libzorikan_core.a -o "$out/export_preview"
-"$out/export_preview" build/ZORIGAME.dat "$out/page #1.htm"
+cmake --build build --target zorikan_export_preview
+build/tools/zorikan_export_preview build/ZORIGAME.dat "$out/page #1.htm"
 profile=$(mktemp -d)
 flags="--headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking \
   --disable-component-update --disable-sync --user-data-dir=$profile"

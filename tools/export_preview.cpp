@@ -3,16 +3,16 @@
 // experience), registered species including a released one, and a player
 // name made of markup characters and letters beyond Latin-1.
 //
-// Not part of the CMake build; tools/check_export_page.sh builds and runs
-// it, then opens the page in headless Chromium.
-//   /tmp/export_preview build/ZORIGAME.dat /tmp/page.htm
+// The target zorikan_export_preview; tools/check_export_page.sh builds and
+// runs it, then opens the page in headless Chromium.
+//   build/tools/zorikan_export_preview build/ZORIGAME.dat /tmp/page.htm
 
 #include <cstdio>
 
 #include "core/collection/html_export.h"
-#include "core/collection/statistics.h"
 #include "core/data/data_file.h"
-#include "core/shared/game.h"
+#include "core/game/freshen.h"
+#include "core/game/game.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ public:
     void information(const std::string&) override {}
     void warning(const std::string&) override {}
     void error(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    bool question(const std::string&, QuestionIcon) override { return false; }
+    bool question(const std::string&, zorikan::QuestionIcon) override { return false; }
     void setWindowVisible(zorikan::Window, bool) override {}
 };
 

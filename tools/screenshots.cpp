@@ -21,12 +21,12 @@
 
 #include "app/game_session.h"
 #include "core/collection/roster.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "screens/battle_arena.h"
-#include "screens/tform1.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
-#include "screens/tform9.h"
+#include "screens/main_window.h"
+#include "screens/mart_window.h"
+#include "screens/statistics_window.h"
+#include "screens/title_window.h"
 
 namespace {
 

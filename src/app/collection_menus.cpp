@@ -10,7 +10,7 @@
 #include "app/game_session.h"
 #include "core/collection/collection_modes.h"
 #include "core/collection/html_export.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 #include "ui/saved_game_dialog.h"
 
 namespace zorikan {

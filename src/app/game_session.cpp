@@ -10,22 +10,24 @@
 #include <QLocale>
 #include <QScreen>
 #include <QThread>
+#include <optional>
+#include <type_traits>
 
-#include "core/collection/statistics.h"
 #include "core/data/evolution_line.h"
-#include "core/state/new_game.h"
+#include "core/game/freshen.h"
+#include "core/saves/window_placement.h"
 #include "painter/creature_images.h"
 #include "screens/about_box.h"
-#include "screens/okright_dlg.h"
-#include "screens/tform1.h"
-#include "screens/tform3.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
-#include "screens/tform7.h"
-#include "screens/tform8.h"
-#include "screens/tform9.h"
-#include "screens/tforma.h"
-#include "screens/tformb.h"
+#include "screens/battle_log_window.h"
+#include "screens/game_corner_window.h"
+#include "screens/loader_window.h"
+#include "screens/main_window.h"
+#include "screens/mart_window.h"
+#include "screens/name_dialog.h"
+#include "screens/statistics_window.h"
+#include "screens/title_window.h"
+#include "screens/type_comparisons_window.h"
+#include "screens/zoridex_window.h"
 #include "ui/help_window.h"
 #include "ui/keyboard_play.h"
 #include "ui/music_player.h"
@@ -45,7 +47,58 @@ QIcon ProgramIcon() {
     return QIcon(QPixmap::fromImage(reader.read()));
 }
 
+// How the session builds one of the windows after the title, and draws it
+// from the model when the window has a drawing of its own.
+struct LaterWindow {
+    std::unique_ptr<QWidget> (*make)(GameSession& session);
+    void (*render)(QWidget& window);  // nullptr: nothing of the model to draw
+    std::optional<Window> role;       // the rules' name for it, if they show it
+};
+
+template <typename W>
+std::unique_ptr<QWidget> Make(GameSession& session) {
+    if constexpr (std::is_constructible_v<W, WindowHost&>)
+        return std::make_unique<W>(session);
+    else
+        return std::make_unique<W>();
+}
+
+template <typename W>
+constexpr LaterWindow Later(std::optional<Window> role = std::nullopt) {
+    if constexpr (requires(W & w) { w.render(); })
+        return {&Make<W>, [](QWidget& w) { static_cast<W&>(w).render(); }, role};
+    else
+        return {&Make<W>, nullptr, role};
+}
+
+// The windows after the loader and the title, in their fixed order of
+// creation; each is drawn at every refresh in this order.
+const LaterWindow kLaterWindows[] = {
+    Later<TAboutBox>(),
+    Later<TForm4>(Window::Main),
+    Later<TForm7>(Window::BattleLog),
+    Later<TForm8>(Window::Zoridex),
+    Later<TForm9>(Window::Mart),
+    Later<TForm5>(Window::Statistics),
+    Later<TOKRightDlg>(),
+    Later<TFormA>(Window::TypeComparisons),
+    Later<TFormB>(Window::GameCorner),
+};
+
 }  // namespace
+
+template <typename W>
+W* GameSession::existing() const {
+    for (const auto& window : later_)
+        if (auto* found = dynamic_cast<W*>(window.get())) return found;
+    return nullptr;
+}
+
+template <typename W>
+W* GameSession::built() {
+    buildWindows();
+    return existing<W>();
+}
 
 GameSession::GameSession(QStringList arguments, QString dataFolder)
     : arguments_(std::move(arguments)),
@@ -53,13 +106,13 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
       game_(data_, port_, random_) {
     const QString point = QLocale().decimalPoint();
     game_.screens.decimalSeparator = point.size() == 1 ? point.at(0).toLatin1() : '.';
-    images_ = std::make_unique<ui::CreatureImages>(
+    images_ = std::make_unique<painter::CreatureImages>(
         [this](int species) {
             return std::pair<int, int>(data_.SpeciesType1[species], data_.SpeciesType2[species]);
         },
         [this](int species) {
             const EvolutionLine line = LineOf(data_, species);
-            return ui::CreatureLine{line.root, line.stage, line.stages};
+            return painter::CreatureLine{line.root, line.stage, line.stages};
         });
 
     port_.beforeBox = [this] { refresh(); };
@@ -67,7 +120,8 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     port_.clearLog = [this] { battleLog()->clear(); };
     port_.window = [this](Window which) { return window(which); };
     port_.boxParent = [this]() -> QWidget* {
-        return main_ && main_->isVisible() ? static_cast<QWidget*>(main_) : loader_;
+        TForm4* main = existing<TForm4>();
+        return main && main->isVisible() ? static_cast<QWidget*>(main) : loader_.get();
     };
 
     ui::InstallWindowRoles();
@@ -75,32 +129,20 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     ui::InstallScreenKeeper(this);
     // The windows in their fixed order of creation: the two the player sees
     // first now, the others once the title window is on screen.
-    loader_ = new TForm3(*this);
-    title_ = new TForm1(*this);
+    loader_ = std::make_unique<TForm3>(*this);
+    title_ = std::make_unique<TForm1>(*this);
     title_->installEventFilter(this);
 }
 
-void GameSession::buildWindows() const {
-    // The session is never a const object; only its accessors are const.
-    if (!windowsBuilt_) const_cast<GameSession*>(this)->createWindows();
-}
-
-void GameSession::createWindows() {
+void GameSession::buildWindows() {
+    if (windowsBuilt_) return;
     windowsBuilt_ = true;
     // The program's icon waits for these windows: reading it and sending it
     // to the display with the loader and the title cost the title window a
     // tenth of its way to the screen. Set for the whole program, it reaches
     // every window, those two included, a moment after the title shows.
     QApplication::setWindowIcon(ProgramIcon());
-    about_ = new TAboutBox(*this);
-    main_ = new TForm4(*this);
-    battleLog_ = new TForm7();
-    zoridex_ = new TForm8(*this);
-    mart_ = new TForm9(*this);
-    statistics_ = new TForm5(*this);
-    nameDialog_ = new TOKRightDlg();
-    typeComparisons_ = new TFormA(*this);
-    gameCorner_ = new TFormB(*this);
+    for (const LaterWindow& kind : kLaterWindows) later_.push_back(kind.make(*this));
     music_ = std::make_unique<ui::MusicPlayer>(
         [this] { return game_.screens.menus.isChecked(kRepeatMusic); },
         [this](const QString& text) { port_.error(text.toStdString()); });
@@ -113,7 +155,7 @@ void GameSession::createWindows() {
 bool GameSession::eventFilter(QObject* watched, QEvent* event) {
     // The title window's first paint is on its way to the screen: build the
     // other windows as soon as the event loop is free, ahead of any click.
-    if (watched == title_ && event->type() == QEvent::Paint) {
+    if (watched == title_.get() && event->type() == QEvent::Paint) {
         title_->removeEventFilter(this);
         QMetaObject::invokeMethod(
             this, [this] { buildWindows(); }, Qt::QueuedConnection);
@@ -122,19 +164,40 @@ bool GameSession::eventFilter(QObject* watched, QEvent* event) {
 }
 
 GameSession::~GameSession() {
-    delete help_;
+    // The windows go in the reverse order of their creation.
+    help_.reset();
     music_.reset();
-    delete gameCorner_;
-    delete typeComparisons_;
-    delete nameDialog_;
-    delete statistics_;
-    delete mart_;
-    delete zoridex_;
-    delete battleLog_;
-    delete main_;
-    delete about_;
-    delete title_;
-    delete loader_;
+    while (!later_.empty()) later_.pop_back();
+    title_.reset();
+    loader_.reset();
+}
+
+TAboutBox* GameSession::about() {
+    return built<TAboutBox>();
+}
+TForm4* GameSession::mainWindow() {
+    return built<TForm4>();
+}
+TForm7* GameSession::battleLog() {
+    return built<TForm7>();
+}
+TForm8* GameSession::zoridex() {
+    return built<TForm8>();
+}
+TFormA* GameSession::typeComparisons() {
+    return built<TFormA>();
+}
+TForm9* GameSession::mart() {
+    return built<TForm9>();
+}
+TFormB* GameSession::gameCorner() {
+    return built<TFormB>();
+}
+TForm5* GameSession::statistics() {
+    return built<TForm5>();
+}
+TOKRightDlg* GameSession::nameDialog() {
+    return built<TOKRightDlg>();
 }
 
 void GameSession::start() {
@@ -146,12 +209,8 @@ void GameSession::refresh() {
     refreshing_ = true;
     buildWindows();
     Freshen(game_);
-    main_->render();
-    statistics_->render();
-    zoridex_->render();
-    typeComparisons_->render();
-    mart_->render();
-    gameCorner_->render();
+    for (std::size_t i = 0; i < later_.size(); ++i)
+        if (kLaterWindows[i].render) kLaterWindows[i].render(*later_[i]);
     refreshing_ = false;
 }
 
@@ -160,9 +219,9 @@ void GameSession::placeWindows(bool loadedGame) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const WindowPlacement p = PlaceWindows(screen.width(), screen.height(), loadedGame);
     // The places are those of the frames, whether the windows show yet or not.
-    ui::MoveFrame(main_, {p.mainLeft, p.mainTop});
-    ui::MoveFrame(statistics_, {p.statisticsLeft, p.statisticsTop});
-    ui::MoveFrame(battleLog_, {p.battleLogLeft, p.battleLogTop});
+    ui::MoveFrame(mainWindow(), {p.mainLeft, p.mainTop});
+    ui::MoveFrame(statistics(), {p.statisticsLeft, p.statisticsTop});
+    ui::MoveFrame(battleLog(), {p.battleLogLeft, p.battleLogTop});
 }
 
 void GameSession::bringBackWindows() {
@@ -186,34 +245,17 @@ void GameSession::quit(int exitCode) {
 }
 
 ui::HelpWindow* GameSession::help() {
-    if (!help_) help_ = new ui::HelpWindow();
-    return help_;
+    if (!help_) help_ = std::make_unique<ui::HelpWindow>();
+    return help_.get();
 }
 
-QWidget* GameSession::window(Window which) const {
-    if (which != Window::Loader && which != Window::Title) buildWindows();
-    switch (which) {
-        case Window::Loader:
-            return loader_;
-        case Window::Title:
-            return title_;
-        case Window::Main:
-            return main_;
-        case Window::BattleLog:
-            return battleLog_;
-        case Window::Zoridex:
-            return zoridex_;
-        case Window::TypeComparisons:
-            return typeComparisons_;
-        case Window::Statistics:
-            return statistics_;
-        case Window::Mart:
-            return mart_;
-        case Window::GameCorner:
-            return gameCorner_;
-        default:
-            return nullptr;
-    }
+QWidget* GameSession::window(Window which) {
+    if (which == Window::Loader) return loader_.get();
+    if (which == Window::Title) return title_.get();
+    buildWindows();
+    for (std::size_t i = 0; i < later_.size(); ++i)
+        if (kLaterWindows[i].role == which) return later_[i].get();
+    return nullptr;
 }
 
 }  // namespace zorikan

@@ -7,17 +7,23 @@
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 #include "core/data/game_data.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "core/shared/random.h"
 #include "screens/window_host.h"
 #include "ui/qt_player_port.h"
 
+class QWidget;
+
 namespace zorikan {
 
-namespace ui {
+namespace painter {
 class CreatureImages;
+}  // namespace painter
+
+namespace ui {
 class HelpWindow;
 class MusicPlayer;
 }  // namespace ui
@@ -44,7 +50,7 @@ public:
     Game& game() override { return game_; }
     GameData& data() override { return data_; }
     SeededRandom& random() override { return random_; }
-    ui::CreatureImages& images() override { return *images_; }
+    painter::CreatureImages& images() override { return *images_; }
     const QStringList& arguments() const override { return arguments_; }
     const QString& dataFolder() const override { return dataFolder_; }
 
@@ -62,40 +68,39 @@ public:
     void quit(int exitCode = 0) override;
     bool quitting() const { return quitting_; }
 
-    TForm3* loader() const { return loader_; }
-    TForm1* title() const override { return title_; }
+    TForm3* loader() { return loader_.get(); }
+    TForm1* title() override { return title_.get(); }
     // Each of these first builds the windows that follow the title, if they
     // are not built yet: to the caller they have always been there.
-    TAboutBox* about() const override { return built(about_); }
-    TForm4* mainWindow() const override { return built(main_); }
-    TForm7* battleLog() const { return built(battleLog_); }
-    TForm8* zoridex() const { return built(zoridex_); }
-    TFormA* typeComparisons() const { return built(typeComparisons_); }
-    TForm9* mart() const { return built(mart_); }
-    TFormB* gameCorner() const { return built(gameCorner_); }
+    TAboutBox* about() override;
+    TForm4* mainWindow() override;
+    TForm7* battleLog();
+    TForm8* zoridex();
+    TFormA* typeComparisons();
+    TForm9* mart();
+    TFormB* gameCorner();
     ui::MusicPlayer& music() {
         buildWindows();
         return *music_;
     }
-    TForm5* statistics() const override { return built(statistics_); }
-    TOKRightDlg* nameDialog() const override { return built(nameDialog_); }
+    TForm5* statistics() override;
+    TOKRightDlg* nameDialog() override;
     ui::HelpWindow* help() override;
 
-    QWidget* window(Window which) const;
+    QWidget* window(Window which);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Builds, once, the windows after the loader and the title, in their
-    // fixed order, and wires the menus to them.
-    void buildWindows() const;
-    void createWindows();
+    // fixed order (the table in game_session.cpp), and wires the menus to them.
+    void buildWindows();
+    // The window of class W among those built so far; nullptr before.
     template <typename W>
-    W* built(W* const& window) const {
-        buildWindows();
-        return window;
-    }
+    W* existing() const;
+    template <typename W>
+    W* built();
 
     QStringList arguments_;
     QString dataFolder_;
@@ -103,24 +108,17 @@ private:
     SeededRandom random_;
     ui::QtPlayerPort port_;
     Game game_;
-    std::unique_ptr<ui::CreatureImages> images_;
+    std::unique_ptr<painter::CreatureImages> images_;
     bool refreshing_ = false;
     bool quitting_ = false;
     bool windowsBuilt_ = false;
 
-    TForm3* loader_ = nullptr;
-    TForm1* title_ = nullptr;
-    TAboutBox* about_ = nullptr;
-    TForm4* main_ = nullptr;
-    TForm7* battleLog_ = nullptr;
-    TForm8* zoridex_ = nullptr;
-    TFormA* typeComparisons_ = nullptr;
-    TForm9* mart_ = nullptr;
-    TFormB* gameCorner_ = nullptr;
+    std::unique_ptr<TForm3> loader_;
+    std::unique_ptr<TForm1> title_;
+    // The windows after the title, in their order of creation.
+    std::vector<std::unique_ptr<QWidget>> later_;
     std::unique_ptr<ui::MusicPlayer> music_;
-    TForm5* statistics_ = nullptr;
-    TOKRightDlg* nameDialog_ = nullptr;
-    ui::HelpWindow* help_ = nullptr;
+    std::unique_ptr<ui::HelpWindow> help_;
 };
 
 }  // namespace zorikan

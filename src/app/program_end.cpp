@@ -6,7 +6,7 @@
 
 #include "app/ending_signals.h"
 #include "app/game_session.h"
-#include "core/state/closing_save.h"
+#include "core/saves/closing_save.h"
 
 namespace zorikan {
 

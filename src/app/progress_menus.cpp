@@ -3,7 +3,7 @@
 #include "app/game_session.h"
 #include "core/progress/opponents.h"
 #include "core/progress/tournament.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 
 namespace zorikan {
 

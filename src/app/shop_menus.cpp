@@ -3,7 +3,7 @@
 #include "app/game_session.h"
 #include "core/collection/game_corner.h"
 #include "core/collection/mart.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 
 namespace zorikan {
 

@@ -3,9 +3,10 @@
 #include <QFileDialog>
 
 #include "app/game_session.h"
+#include "core/collection/debug_menu.h"
 #include "core/collection/music.h"
 #include "core/collection/zoridex.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 #include "ui/music_player.h"
 #include "ui/saved_game_dialog.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 namespace {
 
@@ -206,4 +206,4 @@ void drawFace(Ctx& c, const Head& h) {
     drawMouth(c, QPointF(cx, my), w);
 }
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 namespace {
 
@@ -269,4 +269,4 @@ void drawHeadBack(Ctx& c, const Head& h) {
     drawCrest(c, h);
 }
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

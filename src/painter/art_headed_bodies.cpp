@@ -7,7 +7,7 @@
 #include <cmath>
 #include <initializer_list>
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 void paintBiped(Ctx& c) {
     const Look& k = c.k;
@@ -127,4 +127,4 @@ void paintBug(Ctx& c) {
     drawFace(c, h);
 }
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

@@ -5,7 +5,7 @@
 #include <QLinearGradient>
 #include <initializer_list>
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 namespace {
 
@@ -121,4 +121,4 @@ void arms(Ctx& c, QPointF shoulder, double width) {
     }
 }
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

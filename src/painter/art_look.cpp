@@ -4,7 +4,7 @@
 
 #include "painter/art_rng.h"
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 namespace {
 
@@ -166,4 +166,4 @@ Look makeLook(int species, const CreatureLine& known) {
     return k;
 }
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

@@ -9,7 +9,7 @@
 
 #include "painter/creature_art.h"
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 enum Family { Blob, Biped, Quadruped, Bird, Aquatic, Serpent, Bug, Golem, Floater, FamilyCount };
 enum Ears { EarNone, EarPointy, EarRound, EarLong, EarFloppy, EarFin, EarTuft };
@@ -57,4 +57,4 @@ struct Look {
 // guessed from the number. Numbers outside 1..386 still get a look.
 Look makeLook(int species, const CreatureLine& line);
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

@@ -6,7 +6,7 @@
 
 #include "painter/art_rng.h"
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 namespace {
 
@@ -121,4 +121,4 @@ void body(Ctx& c, const QPainterPath& path, const QRectF& patternArea) {
     c.p.drawPath(path);
 }
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

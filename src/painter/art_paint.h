@@ -15,7 +15,7 @@
 #include "painter/art_look.h"
 #include "painter/art_palette.h"
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 // Everything is drawn on a 64 x 64 canvas and scaled to the wanted size.
 constexpr double kCanvas = 64.0;
@@ -94,4 +94,4 @@ void paintQuadruped(Ctx& c);
 void paintSerpent(Ctx& c);
 void paintBug(Ctx& c);
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

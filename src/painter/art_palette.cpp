@@ -7,7 +7,7 @@
 #include "painter/art_look.h"
 #include "painter/creature_art.h"
 
-namespace zorikan::ui {
+namespace zorikan::painter {
 
 QColor typeColor(int type) {
     static constexpr std::array<unsigned, 18> kColors = {
@@ -33,8 +33,6 @@ QColor typeColor(int type) {
     if (type < 0 || type >= static_cast<int>(kColors.size())) type = 0;
     return QColor::fromRgb(kColors[static_cast<std::size_t>(type)]);
 }
-
-namespace art {
 
 QColor fromHsv(double h, double s, double v, int alpha) {
     h = std::fmod(h + 360.0, 360.0);
@@ -81,6 +79,4 @@ Palette makePalette(const Look& k, int type1, int type2) {
     return p;
 }
 
-}  // namespace art
-
-}  // namespace zorikan::ui
+}  // namespace zorikan::painter

@@ -5,7 +5,7 @@
 
 #include <QColor>
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 struct Look;
 
@@ -37,4 +37,4 @@ struct Palette {
 // (0 or the same type = none, so the look picks a plain accent).
 Palette makePalette(const Look& k, int type1, int type2);
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

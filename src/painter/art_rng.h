@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 // splitmix64: the same species draws the same sequence on every machine
 // (the standard distributions differ between libraries).
@@ -42,4 +42,4 @@ private:
     std::uint64_t state_;
 };
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

@@ -10,7 +10,7 @@
 
 #include "painter/art_rng.h"
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 void paintBlob(Ctx& c) {
     const Look& k = c.k;
@@ -176,4 +176,4 @@ void paintFloater(Ctx& c) {
     drawFace(c, h);
 }
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 namespace {
 
@@ -118,4 +118,4 @@ void shadow(Ctx& c, double cx, double y, double rx, int alpha) {
     c.p.drawEllipse(QPointF(cx, y), rx, rx * 0.16);
 }
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace zorikan::ui::art {
+namespace zorikan::painter {
 
 void drawTail(Ctx& c, QPointF a, int s, double reach) {
     const double size = c.k.tailSize;
@@ -127,4 +127,4 @@ void drawTail(Ctx& c, QPointF a, int s, double reach) {
     }
 }
 
-}  // namespace zorikan::ui::art
+}  // namespace zorikan::painter

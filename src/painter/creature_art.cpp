@@ -8,9 +8,7 @@
 #include "painter/art_paint.h"
 #include "painter/art_palette.h"
 
-namespace zorikan::ui {
-
-using namespace art;
+namespace zorikan::painter {
 
 namespace {
 
@@ -124,4 +122,4 @@ QImage paintCreature(int species, int type1, int type2, int size, CreatureLine l
     return canvas.copy(pad, pad, size, size);
 }
 
-}  // namespace zorikan::ui
+}  // namespace zorikan::painter

@@ -8,7 +8,7 @@
 #include <QColor>
 #include <QImage>
 
-namespace zorikan::ui {
+namespace zorikan::painter {
 
 // Where a species stands in its evolution line: the line's first stage, the
 // species' stage (0 = first) and the number of stages. With stages = 0 the
@@ -31,4 +31,4 @@ QColor typeColor(int type);
 // later ones bigger and fancier. Returns a null image if size < 1.
 QImage paintCreature(int species, int type1, int type2, int size, CreatureLine line = {});
 
-}  // namespace zorikan::ui
+}  // namespace zorikan::painter

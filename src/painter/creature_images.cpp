@@ -1,6 +1,6 @@
 #include "painter/creature_images.h"
 
-namespace zorikan::ui {
+namespace zorikan::painter {
 
 CreatureImages::CreatureImages(TypeLookup types, int count)
     : CreatureImages(std::move(types), LineLookup{}, count) {}
@@ -46,4 +46,4 @@ const QPixmap& CreatureImages::picture(std::vector<QPixmap>& cache, int index, i
     return pixmap;
 }
 
-}  // namespace zorikan::ui
+}  // namespace zorikan::painter

@@ -14,7 +14,7 @@
 
 #include "painter/creature_art.h"
 
-namespace zorikan::ui {
+namespace zorikan::painter {
 
 class CreatureImages {
 public:
@@ -56,4 +56,4 @@ private:
     mutable std::optional<QPixmap> none_;
 };
 
-}  // namespace zorikan::ui
+}  // namespace zorikan::painter

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/shared/screens.h"
+#include "core/model/screens.h"
 #include "painter/creature_images.h"
 #include "screens/window_host.h"
 

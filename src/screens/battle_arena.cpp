@@ -7,8 +7,8 @@
 #include <QRadioButton>
 
 #include "core/battle/turn.h"
+#include "core/game/game.h"
 #include "core/progress/end_battle.h"
-#include "core/shared/game.h"
 #include "painter/creature_images.h"
 #include "screens/window_host.h"
 #include "ui/gauge.h"

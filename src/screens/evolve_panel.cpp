@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "core/collection/evolution.h"
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "core/game/game.h"
 #include "core/progress/wild_search.h"
-#include "core/shared/game.h"
 #include "screens/window_host.h"
 
 namespace zorikan {

@@ -12,8 +12,11 @@ struct Game;
 struct GameData;
 class SeededRandom;
 
-namespace ui {
+namespace painter {
 class CreatureImages;
+}  // namespace painter
+
+namespace ui {
 class HelpWindow;
 }  // namespace ui
 
@@ -30,7 +33,7 @@ public:
     virtual Game& game() = 0;
     virtual GameData& data() = 0;
     virtual SeededRandom& random() = 0;
-    virtual ui::CreatureImages& images() = 0;
+    virtual painter::CreatureImages& images() = 0;
     virtual const QStringList& arguments() const = 0;
     virtual const QString& dataFolder() const = 0;
 
@@ -45,11 +48,11 @@ public:
     // Ends the program with `exitCode`; nothing is saved here.
     virtual void quit(int exitCode = 0) = 0;
 
-    virtual TForm1* title() const = 0;
-    virtual TAboutBox* about() const = 0;
-    virtual TForm4* mainWindow() const = 0;
-    virtual TForm5* statistics() const = 0;
-    virtual TOKRightDlg* nameDialog() const = 0;
+    virtual TForm1* title() = 0;
+    virtual TAboutBox* about() = 0;
+    virtual TForm4* mainWindow() = 0;
+    virtual TForm5* statistics() = 0;
+    virtual TOKRightDlg* nameDialog() = 0;
     virtual ui::HelpWindow* help() = 0;
 };
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/data/loader.h"
+#include "core/data/loader_gauges.h"
 #include "ui/gauge_accessible.h"
 
 namespace zorikan::ui {

@@ -4,7 +4,7 @@
 
 namespace zorikan::ui {
 
-RosterListModel::RosterListModel(const StatisticsModel& statistics, CreatureImages& images,
+RosterListModel::RosterListModel(const StatisticsModel& statistics, painter::CreatureImages& images,
                                  QObject* parent)
     : QAbstractListModel(parent), statistics_(statistics), images_(images) {}
 

@@ -4,17 +4,19 @@
 
 #include <QAbstractListModel>
 
-#include "core/shared/screens.h"
+#include "core/model/screens.h"
+
+namespace zorikan::painter {
+class CreatureImages;
+}  // namespace zorikan::painter
 
 namespace zorikan::ui {
-
-class CreatureImages;
 
 class RosterListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    RosterListModel(const StatisticsModel& statistics, CreatureImages& images,
+    RosterListModel(const StatisticsModel& statistics, painter::CreatureImages& images,
                     QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -26,7 +28,7 @@ public:
 
 private:
     const StatisticsModel& statistics_;
-    CreatureImages& images_;
+    painter::CreatureImages& images_;
     std::uint64_t shownRevision_ = 0;
 };
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 #include "scripted_port.h"
 #include "test_data.h"
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/model/menu_layout.h"
 #include "core/progress/opponents.h"
 #include "core/progress/tournament.h"
-#include "core/shared/menu_layout.h"
 #include "progress_fixture.h"
 
 namespace zorikan::testing {

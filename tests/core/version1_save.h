@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/state/game_state.h"
-#include "core/state/save_game.h"
+#include "core/model/game_state.h"
+#include "core/saves/save_game.h"
 
 namespace zorikan::testing {
 

@@ -16,8 +16,8 @@
 #include "app/game_session.h"
 #include "core/data/data_file.h"
 #include "data_folder.h"
-#include "screens/tform9.h"
-#include "screens/tformb.h"
+#include "screens/game_corner_window.h"
+#include "screens/mart_window.h"
 #include "ui/gauge.h"
 
 namespace zorikan {

@@ -19,14 +19,14 @@
 #include "app/game_session.h"
 #include "core/data/data_file.h"
 #include "core/data/split_evolutions.h"
-#include "core/state/new_game.h"
-#include "core/state/save_load.h"
+#include "core/saves/new_game.h"
+#include "core/saves/save_load.h"
 #include "data_folder.h"
 #include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/evolve_panel.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
+#include "screens/main_window.h"
+#include "screens/statistics_window.h"
 
 namespace zorikan {
 namespace {
@@ -65,11 +65,9 @@ protected:
     QString name(int species) {
         return QString::fromStdString(session.data().SpeciesNames[species]);
     }
-    QAction* action(const char* item) const { return session.mainWindow()->menuAction(item); }
-    QListView* roster() const { return session.statistics()->rosterList(); }
-    QString rosterCaption(int row) const {
-        return roster()->model()->index(row, 0).data().toString();
-    }
+    QAction* action(const char* item) { return session.mainWindow()->menuAction(item); }
+    QListView* roster() { return session.statistics()->rosterList(); }
+    QString rosterCaption(int row) { return roster()->model()->index(row, 0).data().toString(); }
     // The list view's double-click, as the view reports it to the window;
     // the boxes it opens are answered by the steps queued before.
     void doubleClickRoster(int row) {

@@ -26,10 +26,10 @@
 
 namespace {
 
-using zorikan::ui::CreatureImages;
-using zorikan::ui::CreatureLine;
-using zorikan::ui::paintCreature;
-using zorikan::ui::typeColor;
+using zorikan::painter::CreatureImages;
+using zorikan::painter::CreatureLine;
+using zorikan::painter::paintCreature;
+using zorikan::painter::typeColor;
 
 constexpr int kSpecies = 386;
 
@@ -247,7 +247,7 @@ TEST(PaintCreatureTest, TypesChangeTheColours) {
 }
 
 TEST(CreatureLookTest, AKnownLineSharesOneLookWhereverItsStagesAreNumbered) {
-    using zorikan::ui::art::makeLook;
+    using zorikan::painter::makeLook;
     // A line 3 -> 200 -> 17, numbered out of order on purpose.
     const auto first = makeLook(3, CreatureLine{3, 0, 3});
     const auto second = makeLook(200, CreatureLine{3, 1, 3});

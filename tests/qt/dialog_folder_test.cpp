@@ -14,11 +14,11 @@
 
 #include "app/game_session.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
-#include "screens/tform1.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
+#include "screens/title_window.h"
 #include "ui/saved_game_dialog.h"
 
 namespace zorikan {

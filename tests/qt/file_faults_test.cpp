@@ -11,12 +11,12 @@
 #include <QTest>
 
 #include "app/game_session.h"
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
-#include "screens/tform1.h"
-#include "screens/tform3.h"
-#include "screens/tform4.h"
+#include "screens/loader_window.h"
+#include "screens/main_window.h"
+#include "screens/title_window.h"
 
 namespace zorikan {
 namespace {

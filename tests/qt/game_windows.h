@@ -10,11 +10,11 @@
 
 #include "app/game_session.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
+#include "screens/main_window.h"
+#include "screens/statistics_window.h"
 
 namespace zorikan::testing {
 
@@ -36,7 +36,7 @@ protected:
         }));
     }
     // A value the statistics window shows.
-    QString stat(const char* label) const {
+    QString stat(const char* label) {
         return session.statistics()->findChild<QLabel*>(label)->text();
     }
 

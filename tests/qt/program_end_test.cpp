@@ -14,10 +14,10 @@
 #include "app/game_session.h"
 #include "app/program_end.h"
 #include "app/run_game.h"
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 #include "data_folder.h"
 #include "modal_helper.h"
-#include "screens/tform4.h"
+#include "screens/main_window.h"
 
 namespace zorikan {
 namespace {

@@ -13,14 +13,14 @@
 
 #include "app/game_session.h"
 #include "core/data/data_file.h"
-#include "core/shared/menu_layout.h"
-#include "core/state/new_game.h"
+#include "core/model/menu_layout.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
+#include "screens/main_window.h"
+#include "screens/statistics_window.h"
 
 namespace zorikan {
 namespace {

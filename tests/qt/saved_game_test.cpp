@@ -18,15 +18,16 @@
 #include <QTest>
 
 #include "app/game_session.h"
-#include "core/state/new_game.h"
-#include "core/state/save_game.h"
+#include "core/saves/new_game.h"
+#include "core/saves/save_game.h"
+#include "core/saves/window_placement.h"
 #include "data_folder.h"
 #include "modal_helper.h"
-#include "screens/tform1.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
-#include "screens/tform8.h"
-#include "screens/tforma.h"
+#include "screens/main_window.h"
+#include "screens/statistics_window.h"
+#include "screens/title_window.h"
+#include "screens/type_comparisons_window.h"
+#include "screens/zoridex_window.h"
 #include "ui/music_player.h"
 
 namespace zorikan {

@@ -15,7 +15,7 @@
 #include <fstream>
 
 #include "../core/version1_save.h"
-#include "core/state/save_game.h"
+#include "core/saves/save_game.h"
 #include "data_folder.h"
 
 namespace zorikan {

@@ -21,10 +21,10 @@
 #include "data_folder.h"
 #include "modal_helper.h"
 #include "screens/about_box.h"
-#include "screens/tform1.h"
-#include "screens/tform3.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
+#include "screens/loader_window.h"
+#include "screens/main_window.h"
+#include "screens/statistics_window.h"
+#include "screens/title_window.h"
 #include "ui/help_window.h"
 
 namespace zorikan {

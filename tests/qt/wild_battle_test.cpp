@@ -21,14 +21,14 @@
 #include "app/game_session.h"
 #include "core/collection/roster.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
-#include "screens/tform7.h"
+#include "screens/battle_log_window.h"
+#include "screens/main_window.h"
+#include "screens/statistics_window.h"
 #include "screens/wild_panel.h"
 #include "ui/gauge.h"
 
@@ -48,10 +48,10 @@ protected:
         session.game().state.RosterExp[1] = 68'900;
         session.refresh();
     }
-    QWidget* arenaChild(const char* name) const {
+    QWidget* arenaChild(const char* name) {
         return session.mainWindow()->arena()->findChild<QWidget*>(name);
     }
-    QString arenaText(const char* name) const {
+    QString arenaText(const char* name) {
         return session.mainWindow()->arena()->findChild<QLabel*>(name)->text();
     }
     // The list view's double-click, as the view reports it to the window.

@@ -20,17 +20,17 @@
 #include "core/collection/roster.h"
 #include "core/collection/zoridex.h"
 #include "core/data/data_file.h"
-#include "core/state/new_game.h"
+#include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
-#include "screens/tform4.h"
-#include "screens/tform5.h"
-#include "screens/tform7.h"
-#include "screens/tform8.h"
-#include "screens/tforma.h"
+#include "screens/battle_log_window.h"
+#include "screens/main_window.h"
+#include "screens/statistics_window.h"
+#include "screens/type_comparisons_window.h"
 #include "screens/wild_panel.h"
+#include "screens/zoridex_window.h"
 #include "ui/gauge.h"
 
 namespace zorikan {
@@ -73,7 +73,7 @@ protected:
         }));
     }
     template <class T>
-    T* arenaChild(const char* name) const {
+    T* arenaChild(const char* name) {
         return session.mainWindow()->arena()->findChild<T*>(name);
     }
 };
@@ -299,7 +299,7 @@ protected:
         ASSERT_TRUE(panel()->isVisible());
         ASSERT_FALSE(session.mainWindow()->menuAction("Action1")->isEnabled());
     }
-    WildPanel* panel() const { return session.mainWindow()->wildPanel(); }
+    WildPanel* panel() { return session.mainWindow()->wildPanel(); }
 };
 
 TEST_F(SpeciesPanel, CancelPutsThePanelAwayAndStartsNothing) {

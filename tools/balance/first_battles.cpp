@@ -6,9 +6,9 @@
 #include "core/battle/fighter_choice.h"
 #include "core/battle/turn.h"
 #include "core/collection/roster.h"
+#include "core/game/game.h"
 #include "core/progress/end_battle.h"
 #include "core/progress/wild_search.h"
-#include "core/shared/game.h"
 #include "core/shared/random.h"
 #include "core/shared/silent_port.h"
 

@@ -7,9 +7,9 @@
 #include "core/battle/fighter_choice.h"
 #include "core/battle/turn.h"
 #include "core/collection/roster.h"
+#include "core/game/game.h"
 #include "core/progress/end_battle.h"
 #include "core/progress/wild_search.h"
-#include "core/shared/game.h"
 #include "core/shared/random.h"
 #include "core/shared/silent_port.h"
 
@@ -30,7 +30,7 @@ bool IsAldmarkLeader(const Opponent& o, int upTo) {
 std::vector<const Opponent*> JourneyOpponents() {
     std::vector<const Opponent*> journey;
     for (const Opponent& o : Opponents())
-        if (o.level >= kFirstJourneyLevel && o.species != kOmnivarSpecies) journey.push_back(&o);
+        if (o.level >= kFirstJourneyLevel && o.species != kOmnivar) journey.push_back(&o);
     return journey;
 }
 

@@ -1,14 +1,12 @@
 #include "core/battle/attack.h"
 
 #include "core/battle/battle_start.h"
-#include "core/collection/statistics.h"
+#include "core/collection/item_buttons.h"
 #include "core/shared/saturating.h"
 
 namespace zorikan {
 
 namespace {
-
-constexpr std::uint32_t kOmnivar = 150;
 
 // What differs between the fighter's attack and the opponent's.
 struct Side {

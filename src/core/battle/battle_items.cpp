@@ -2,8 +2,8 @@
 
 #include "core/battle/attack.h"
 #include "core/battle/battle_start.h"
+#include "core/collection/item_buttons.h"
 #include "core/collection/roster.h"
-#include "core/collection/statistics.h"
 
 namespace zorikan {
 

@@ -2,7 +2,7 @@
 // The statistics window's item buttons in battle: capture balls and potions.
 // A failed ball or a potion costs the turn; a catch ends the battle.
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

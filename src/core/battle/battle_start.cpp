@@ -1,6 +1,6 @@
 #include "core/battle/battle_start.h"
 
-#include "core/collection/statistics.h"
+#include "core/collection/item_buttons.h"
 #include "core/shared/saturating.h"
 
 namespace zorikan {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

@@ -2,8 +2,6 @@
 
 #include "core/battle/battle_start.h"
 #include "core/collection/collection_modes.h"
-#include "core/collection/evolution.h"
-#include "core/collection/release.h"
 #include "core/collection/statistics.h"
 
 namespace zorikan {
@@ -32,9 +30,7 @@ void RosterDoubleClick(Game& game, int index) {
     const int slot = index + 1;
     game.port.information(CreatureStatistics(game, slot, species));
     ChooseFighter(game, slot, species);
-    if (game.screens.modes.EvolutionMode) EvolveCreature(game, slot, species);
-    if (game.screens.modes.ReleaseMode) ReleaseCreature(game, slot, species);
-    EndReleaseMode(game);
+    DoubleClickInMode(game, slot, species);
 }
 
 }  // namespace zorikan

@@ -3,7 +3,7 @@
 // statistics box, then, as the game stands, the fighter choice of an opened
 // battle, an evolution or a release.
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

@@ -2,7 +2,7 @@
 
 #include "core/battle/attack.h"
 #include "core/battle/battle_start.h"
-#include "core/collection/statistics.h"
+#include "core/collection/item_buttons.h"
 
 namespace zorikan {
 

@@ -2,7 +2,7 @@
 // The player's turn in the arena: "Go!" with an attack or "Run!", and the
 // penalty for walking out of a tournament.
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

@@ -1,5 +1,8 @@
 #include "core/collection/collection_modes.h"
 
+#include "core/collection/evolution.h"
+#include "core/collection/release.h"
+
 namespace zorikan {
 
 namespace {
@@ -62,6 +65,12 @@ void EndEvolutionMode(Game& game) {
     game.screens.menus.setChecked("Evolve1", false);
     game.screens.modes.EvolutionMode = false;
     EnableAfterMode(game, "ReleaseZRKN1");
+}
+
+void DoubleClickInMode(Game& game, int slot, int species) {
+    if (game.screens.modes.EvolutionMode) EvolveCreature(game, slot, species);
+    if (game.screens.modes.ReleaseMode) ReleaseCreature(game, slot, species);
+    EndReleaseMode(game);
 }
 
 void EndReleaseMode(Game& game) {

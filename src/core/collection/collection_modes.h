@@ -3,7 +3,7 @@
 // creature evolves or releases it. While a mode is on, the battles, the Mart
 // and the other mode's menu item wait.
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 
@@ -13,6 +13,10 @@ void Evolve1Click(Game& game);
 // "Release a ZORIKAN": switches release mode on or off; the last creature
 // cannot be released, so the mode needs two.
 void ReleaseZRKN1Click(Game& game);
+
+// The roster list's double-click on the creature of `species` in `slot`
+// while a mode is on: it evolves or is released, and release mode ends.
+void DoubleClickInMode(Game& game, int slot, int species);
 
 // Ends evolution mode after its double-click.
 void EndEvolutionMode(Game& game);

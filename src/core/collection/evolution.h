@@ -3,7 +3,7 @@
 // the split evolutions chosen in the main window, and the species that may
 // bring a second creature along.
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

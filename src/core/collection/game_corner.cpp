@@ -1,6 +1,6 @@
 #include "core/collection/game_corner.h"
 
-#include "core/collection/statistics.h"
+#include "core/game/freshen.h"
 #include "core/shared/saturating.h"
 
 namespace zorikan {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

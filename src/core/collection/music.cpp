@@ -1,6 +1,6 @@
 #include "core/collection/music.h"
 
-#include "core/collection/zoridex.h"
+#include "core/data/file_path.h"
 
 namespace zorikan {
 
@@ -27,18 +27,8 @@ bool ToggleRepeatMusic(Game& game) {
     return menus.isChecked(kRepeatMusic);
 }
 
-void MakeVisible(Game& game) {
-    game.screens.menus.disable("MakeVisible1");
-}
-
-void ToggleAlwaysShowAttacks(Game& game) {
-    MenuModel& menus = game.screens.menus;
-    menus.setChecked(kAlwaysShowAttacks, !menus.isChecked(kAlwaysShowAttacks));
-}
-
 std::string MusicErrorText(const std::string& fileName, const std::string& reason) {
-    const std::size_t slash = fileName.find_last_of("/\\");
-    std::string text = (slash == std::string::npos ? fileName : fileName.substr(slash + 1)) + ": ";
+    std::string text = FileNameWithoutFolder(fileName) + ": ";
     text += reason.empty() ? "This file cannot be played" : reason;
     if (text.back() != '.') text += '.';
     return text;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 
@@ -40,11 +40,6 @@ inline constexpr const char* kRepeatMusic = "RepeatMusic1";
 
 // The Music menu's "Repeat Music": toggles the switch and returns it.
 bool ToggleRepeatMusic(Game& game);
-
-// The Debug menu: "Make Visible" only disables itself; the ZORIDEX option
-// toggles its check.
-void MakeVisible(Game& game);
-void ToggleAlwaysShowAttacks(Game& game);
 
 // "All supported formats (...)|...|...": the music open dialog's filters,
 // description and patterns of each in order.

@@ -1,7 +1,7 @@
 #pragma once
 // Releasing a roster creature for good.
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

@@ -1,6 +1,6 @@
 #include "core/collection/roster.h"
 
-#include "core/collection/statistics.h"
+#include "core/collection/item_buttons.h"
 #include "core/collection/zoridex.h"
 
 namespace zorikan {
@@ -28,7 +28,7 @@ bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t l
                           ".");
         return false;
     }
-    if (species == 150) game.port.information(kOmnivarNote);
+    if (species == kOmnivar) game.port.information(kOmnivarNote);
     HideButtons(game);
     game.screens.main.arena.goVisible = false;
 

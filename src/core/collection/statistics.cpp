@@ -1,68 +1,6 @@
 #include "core/collection/statistics.h"
 
-#include <algorithm>
-
 namespace zorikan {
-
-std::optional<std::string> WinPercentage(std::uint32_t wins, std::uint32_t losses,
-                                         char decimalSeparator) {
-    const std::uint64_t battles = std::uint64_t{wins} + losses;
-    if (battles == 0) return std::nullopt;
-    const std::uint64_t hundredths = std::uint64_t{wins} * 10000 / battles;
-    std::string text = std::to_string(hundredths / 100);
-    std::uint64_t fraction = hundredths % 100;
-    if (fraction != 0) {
-        text += decimalSeparator;
-        text += static_cast<char>('0' + fraction / 10);
-        if (fraction % 10 != 0) text += static_cast<char>('0' + fraction % 10);
-    }
-    return text;
-}
-
-void Freshen(Game& game) {
-    const GameState& s = game.state;
-    StatisticsModel& view = game.screens.statistics;
-    view.money = std::to_string(s.Money);
-    view.fights = std::to_string(s.Fights);
-    view.wins = std::to_string(s.Wins);
-    view.catches = std::to_string(s.Catches);
-    view.losses = std::to_string(s.Losses);
-    view.itemCounts = {std::to_string(s.ZoriBalls),  std::to_string(s.GreatBalls),
-                       std::to_string(s.UltraBalls), std::to_string(s.MasterBalls),
-                       std::to_string(s.Potions),    std::to_string(s.SuperPotions)};
-    if (auto percent = WinPercentage(s.Wins, s.Losses, game.screens.decimalSeparator))
-        view.percent = *percent;
-    view.registered = std::to_string(RegisteredCount(s));
-}
-
-void EnableButtons(Game& game) {
-    const GameState& s = game.state;
-    const BattleState& b = game.battle;
-    auto& enabled = game.screens.statistics.itemButtonEnabled;
-    enabled = {s.ZoriBalls > 0,   s.GreatBalls > 0, s.UltraBalls > 0,
-               s.MasterBalls > 0, s.Potions > 0,    s.SuperPotions > 0};
-
-    const int listed = game.screens.statistics.rosterCount();
-    bool ownsOmnivar = false;
-    for (int slot = 1; slot <= std::min(listed, kRosterSlots); ++slot)
-        if (s.RosterSpecies[slot] == 150) ownsOmnivar = true;
-    // Only one Omnivar may be held at a time, trainers' creatures cannot be
-    // caught, and a full roster has no room for another creature.
-    const bool noBalls = (ownsOmnivar && game.screens.main.arena.opponentImage == 150 - 1) ||
-                         b.InTrainerBattle || (b.InWildBattle && listed == kRosterSlots);
-    if (noBalls)
-        for (int ball = ZoriBallButton; ball <= MasterBallButton; ++ball) enabled[ball] = false;
-    if (b.InTournament) enabled[PotionButton] = enabled[SuperPotionButton] = false;
-}
-
-void ShowButtons(Game& game) {
-    EnableButtons(game);
-    game.screens.statistics.itemButtonsVisible = true;
-}
-
-void HideButtons(Game& game) {
-    game.screens.statistics.itemButtonsVisible = false;
-}
 
 std::string SpeciesNumber(int species) {
     std::string digits = std::to_string(species);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

@@ -18,4 +18,11 @@ inline std::string Utf8FromPath(const std::filesystem::path& path) {
     return std::string(name.begin(), name.end());
 }
 
+// "game.zgs" for "C:\games\game.zgs" or "/home/kell/game.zgs": a name of
+// either system loses its folder wherever the game runs.
+inline std::string FileNameWithoutFolder(const std::string& path) {
+    const auto cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
 }  // namespace zorikan

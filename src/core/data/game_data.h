@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/species.h"
+
 namespace zorikan {
 
-inline constexpr int kSpeciesCount = 386;
 inline constexpr int kAttackCount = 119;
 inline constexpr int kTypeCount = 17;
 inline constexpr int kBadgeCount = 24;

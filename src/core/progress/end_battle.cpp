@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/collection/statistics.h"
+#include "core/collection/item_buttons.h"
 #include "core/progress/battle_rewards.h"
 #include "core/progress/elite_series.h"
 #include "core/progress/tournament.h"

@@ -3,7 +3,7 @@
 // idle. Badges, gifts and the next battle of a series or a tournament follow
 // the counting.
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

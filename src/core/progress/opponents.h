@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
 

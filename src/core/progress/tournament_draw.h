@@ -7,7 +7,7 @@
 #include <array>
 
 #include "core/data/game_data.h"
-#include "core/progress/tournament_state.h"
+#include "core/model/tournament_state.h"
 #include "core/shared/random.h"
 
 namespace zorikan {

@@ -37,7 +37,7 @@ bool IsEvolutionTarget(const GameData& data, int species) {
 bool RosterHoldsOmnivar(const Game& game) {
     const int listed = std::min(game.screens.statistics.rosterCount(), kRosterSlots);
     for (int slot = 1; slot <= listed; ++slot)
-        if (game.state.RosterSpecies[slot] == kOmnivarSpecies) return true;
+        if (game.state.RosterSpecies[slot] == kOmnivar) return true;
     return false;
 }
 
@@ -70,7 +70,7 @@ std::pair<int, int> SearchLevels(const GameState& s) {
     if (s.BadgeCount <= 12) return {40, 59};
     if (s.BadgeCount <= 14) return {40, 69};
     if (!s.KellBeaten) return {61, 80};
-    if (!s.OwnedFlags[kOmnivarSpecies]) return {61, 90};
+    if (!s.OwnedFlags[kOmnivar]) return {61, 90};
     return {71, 100};
 }
 
@@ -97,7 +97,7 @@ void FindZRKN1Click(Game& game) {
 }
 
 void Omnivar1Click(Game& game) {
-    StartDrawnBattle(game, kOmnivarSpecies, 100);
+    StartDrawnBattle(game, kOmnivar, 100);
 }
 
 void WildPanelGo(Game& game) {

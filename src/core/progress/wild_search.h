@@ -5,11 +5,9 @@
 #include <string>
 #include <utility>
 
-#include "core/shared/game.h"
+#include "core/game/game.h"
 
 namespace zorikan {
-
-inline constexpr int kOmnivarSpecies = 150;
 
 inline constexpr const char* kChosenSpeciesNote =
     "Using Omnivar's psychic powers, you can fight any ZORIKAN you want to, and at any level. "

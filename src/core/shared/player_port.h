@@ -5,19 +5,9 @@
 
 #include <string>
 
-namespace zorikan {
+#include "core/model/window.h"
 
-enum class Window {
-    Loader,
-    Title,
-    Main,
-    BattleLog,
-    Zoridex,
-    Mart,
-    Statistics,
-    TypeComparisons,
-    GameCorner,
-};
+namespace zorikan {
 
 // The icon beside a Yes/No question: most ask, some report something done
 // and offer what may follow.

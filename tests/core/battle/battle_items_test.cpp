@@ -3,7 +3,7 @@
 
 #include "core/battle/battle_items.h"
 #include "battle_fixture.h"
-#include "core/collection/statistics.h"
+#include "core/collection/item_buttons.h"
 #include "core/progress/end_battle.h"
 
 namespace zorikan::testing {

@@ -5,7 +5,6 @@
 #include "core/battle/fighter_choice.h"
 #include "battle_fixture.h"
 #include "core/collection/roster.h"
-#include "core/collection/statistics.h"
 
 namespace zorikan::testing {
 namespace {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/collection/statistics.h"
+#include "core/game/freshen.h"
 #include "game_fixture.h"
 #include "temp_folder.h"
 

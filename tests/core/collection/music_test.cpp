@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/collection/debug_menu.h"
 #include "game_fixture.h"
 
 namespace zorikan::testing {

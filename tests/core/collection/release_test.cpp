@@ -5,9 +5,9 @@
 
 #include "core/battle/fighter_choice.h"
 #include "core/collection/collection_modes.h"
+#include "core/collection/item_buttons.h"
 #include "core/collection/roster.h"
-#include "core/collection/statistics.h"
-#include "core/state/save_load.h"
+#include "core/saves/save_load.h"
 #include "game_fixture.h"
 #include "temp_folder.h"
 

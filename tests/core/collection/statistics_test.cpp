@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "core/battle/fighter_choice.h"
+#include "core/collection/item_buttons.h"
 #include "core/collection/roster.h"
 #include "core/collection/statistics.h"
+#include "core/game/freshen.h"
 #include "game_fixture.h"
 
 namespace zorikan {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/collection/music.h"
+#include "core/collection/debug_menu.h"
 #include "core/collection/roster.h"
 #include "game_fixture.h"
 

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "core/data/data_file.h"
-#include "core/data/loader.h"
+#include "core/data/loader_gauges.h"
 #include "core/data/text_values.h"
 #include "temp_folder.h"
 

@@ -14,11 +14,15 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/data/data_file.h"
 #include "core/data/game_data.h"
 #include "core/data/split_evolutions.h"
+#include "core/model/menu_layout.h"
+#include "core/progress/elite_series.h"
+#include "core/progress/opponents.h"
 
 namespace zorikan {
 namespace {
@@ -37,27 +41,36 @@ const std::array kStarters = {1, 4, 7};
 const std::array kLegendary = {144, 145, 146, 243, 244, 245, 249, 250, 380, 381, 382, 383, 384};
 const std::array kGifts = {151, 251, 385, 386};
 const std::array kWeakOddities = {129, 132, 201, 235, 349};
-// Every trainer's creature: species and level, as the trainer menus field them.
-struct Opponent {
+// Every trainer's creature: species and level, read from the game's own
+// opponent table and elite series, so a change there is checked here.
+struct Fielded {
     int species;
     int level;
 };
-// The beginners fought from the start.
-const std::array<Opponent, 7> kBeginners = {
-    {{4, 5}, {7, 5}, {1, 5}, {25, 5}, {152, 10}, {155, 10}, {158, 10}}};
-const std::array<Opponent, 3> kNovices = {{{256, 25}, {259, 25}, {253, 25}}};
-// The eight Aldmark leaders in badge order.
-const std::array<Opponent, 8> kAldmarkLeaders = {
-    {{74, 12}, {120, 18}, {26, 22}, {45, 25}, {49, 28}, {89, 32}, {126, 35}, {34, 40}}};
-// Everyone fought at level 40 or above: professors, advanced and expert
-// trainers, the Brennar and Cyrelle leaders, Kell, "Me" and the three Grand Fours.
-const std::array<Opponent, 40> kStrongOpponents = {
-    {{99, 50},   {172, 50},  {350, 50},  {24, 75},   {110, 75},  {150, 100}, {34, 40},
-     {178, 40},  {205, 43},  {95, 43},   {94, 45},   {149, 50},  {17, 50},   {123, 53},
-     {241, 57},  {94, 61},   {62, 64},   {208, 70},  {87, 75},   {230, 82},  {25, 95},
-     {151, 100}, {299, 100}, {296, 100}, {82, 100},  {324, 100}, {289, 100}, {334, 100},
-     {337, 100}, {350, 100}, {131, 100}, {95, 100},  {94, 100},  {149, 100}, {65, 100},
-     {262, 100}, {354, 100}, {365, 100}, {330, 100}, {376, 100}}};
+
+std::string_view MenuParent(std::string_view item) {
+    for (const MenuEntry& entry : MainMenuLayout())
+        if (entry.name == item) return entry.parent;
+    return {};
+}
+
+// The trainer menu's opponents under `menu`, in menu order.
+std::vector<Fielded> OpponentsUnder(std::string_view menu) {
+    std::vector<Fielded> found;
+    for (const auto& o : Opponents())
+        if (MenuParent(o.item) == menu) found.push_back({o.species, o.level});
+    return found;
+}
+
+// Everyone fought at level 40 or above: the menu's strong trainers and the
+// later members of the elite series.
+std::vector<Fielded> StrongOpponents() {
+    std::vector<Fielded> found;
+    for (const auto& o : Opponents())
+        if (o.level >= 40) found.push_back({o.species, o.level});
+    for (const SeriesStep& step : SeriesSteps()) found.push_back({step.species, step.level});
+    return found;
+}
 
 const GameData& Data() {
     static const GameData data = [] {
@@ -490,13 +503,15 @@ TEST_F(GameDataContent, OdditiesNoTournamentFieldsAreWeakLoners) {
     }
 }
 
-double Strength(const Opponent& o) {
+double Strength(const Fielded& o) {
     return MeanPower(o.species) * o.level;
 }
 
 TEST_F(GameDataContent, OpponentsFitTheirLevels) {
     // The first trainers field first stages with weak attacks.
-    for (const auto& o : kBeginners) {
+    const std::vector<Fielded> beginners = OpponentsUnder("Beginner1");
+    ASSERT_EQ(beginners.size(), 7u);
+    for (const auto& o : beginners) {
         SCOPED_TRACE(d.SpeciesNames[o.species]);
         if (o.species != 25) {
             EXPECT_FALSE(IsEvolutionTarget(o.species));
@@ -506,20 +521,26 @@ TEST_F(GameDataContent, OpponentsFitTheirLevels) {
         EXPECT_LE(MaxPower(o.species), 100);
     }
     // Novices bring a creature that has grown once and will grow again.
-    for (const auto& o : kNovices) {
+    const std::vector<Fielded> novices = OpponentsUnder("Novice");
+    ASSERT_EQ(novices.size(), 3u);
+    for (const auto& o : novices) {
         SCOPED_TRACE(d.SpeciesNames[o.species]);
         EXPECT_TRUE(IsEvolutionTarget(o.species));
         EXPECT_NE(d.EvolvesInto[o.species], 0);
         EXPECT_LE(d.EvolutionLevel[o.species], 40);
     }
     // Each Aldmark leader is harder than the one before; the first is a first stage.
-    EXPECT_FALSE(IsEvolutionTarget(kAldmarkLeaders[0].species));
-    for (std::size_t i = 1; i < kAldmarkLeaders.size(); ++i) {
-        EXPECT_GT(Strength(kAldmarkLeaders[i]), Strength(kAldmarkLeaders[i - 1]))
-            << "leader " << i + 1 << ": " << d.SpeciesNames[kAldmarkLeaders[i].species];
+    const std::vector<Fielded> leaders = OpponentsUnder("AldmarkGymLeaders1");
+    ASSERT_EQ(leaders.size(), 8u);
+    EXPECT_FALSE(IsEvolutionTarget(leaders[0].species));
+    for (std::size_t i = 1; i < leaders.size(); ++i) {
+        EXPECT_GT(Strength(leaders[i]), Strength(leaders[i - 1]))
+            << "leader " << i + 1 << ": " << d.SpeciesNames[leaders[i].species];
     }
     // From level 40 on, every opponent is a final form with strong attacks.
-    for (const auto& o : kStrongOpponents) {
+    const std::vector<Fielded> strong = StrongOpponents();
+    ASSERT_EQ(strong.size(), 40u);
+    for (const auto& o : strong) {
         SCOPED_TRACE(d.SpeciesNames[o.species]);
         EXPECT_EQ(d.EvolvesInto[o.species], 0) << "not a final form";
         EXPECT_GE(MeanPower(o.species), o.level >= 95 ? 80.0 : 75.0);

@@ -10,9 +10,9 @@
 
 #include <map>
 
+#include "core/model/menu_layout.h"
 #include "core/progress/opponent_menus.h"
 #include "core/progress/opponents.h"
-#include "core/shared/menu_layout.h"
 #include "core/shared/saturating.h"
 #include "progress_fixture.h"
 

@@ -7,7 +7,7 @@
 
 #include <set>
 
-#include "core/shared/menu_layout.h"
+#include "core/model/menu_layout.h"
 #include "game_fixture.h"
 
 namespace zorikan::testing {

@@ -10,8 +10,8 @@
 
 #include "core/battle/fighter_choice.h"
 #include "core/collection/roster.h"
+#include "core/model/menu_layout.h"
 #include "core/progress/opponent_menus.h"
-#include "core/shared/menu_layout.h"
 #include "game_fixture.h"
 
 namespace zorikan::testing {

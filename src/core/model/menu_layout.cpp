@@ -1,0 +1,107 @@
+#include "core/model/menu_layout.h"
+
+namespace zorikan {
+
+namespace {
+
+constexpr MenuEntry kLayout[] = {
+    {"", "File1", "File"},
+    {"File1", "ExportZORIKANinformation1", "Export ZORIKAN information..."},
+    {"File1", "Quit1", "Quit"},
+
+    {"", "Action1", "Actions"},
+    {"Action1", "FightTrainer1", "Fight a Trainer"},
+    {"FightTrainer1", "Trainers1", "Trainers"},
+    {"Trainers1", "Beginner1", "Beginner"},
+    {"Beginner1", "Tavrin1", "Tavrin"},
+    {"Beginner1", "Ambrel1", "Ambrel"},
+    {"Beginner1", "Dovik1", "Dovik"},
+    {"Beginner1", "Pelissa1", "Pelissa"},
+    {"Beginner1", "Morrow1", "Morrow"},
+    {"Beginner1", "Quenby1", "Quenby"},
+    {"Beginner1", "Ilvane1", "Ilvane"},
+    {"Trainers1", "Novice", "Novice"},
+    {"Novice", "Sorcha1", "Sorcha"},
+    {"Novice", "Kesmer1", "Kesmer"},
+    {"Novice", "Lorin1", "Lorin"},
+    {"Trainers1", "Intermediate1", "Intermediate"},
+    {"Intermediate1", "ProfHalvard1", "Prof.Halvard"},
+    {"Intermediate1", "ProfWendeck1", "Prof.Wendeck"},
+    {"Intermediate1", "ProfDunmore1", "Prof.Dunmore"},
+    {"Trainers1", "Advanced1", "Advanced"},
+    {"Advanced1", "Vesna1", "Vesna"},
+    {"Advanced1", "Rusk1", "Rusk"},
+    {"Trainers1", "Expert1", "Expert"},
+    {"Expert1", "Severin1", "Severin"},
+    {"FightTrainer1", "AldmarkGymLeaders1", "Aldmark Gym Leaders"},
+    {"AldmarkGymLeaders1", "Dorn1", "Dorn"},
+    {"AldmarkGymLeaders1", "Nerissa1", "Nerissa"},
+    {"AldmarkGymLeaders1", "LtHarker1", "Lt. Harker"},
+    {"AldmarkGymLeaders1", "Odile1", "Odile"},
+    {"AldmarkGymLeaders1", "Imara1", "Imara"},
+    {"AldmarkGymLeaders1", "Tilde1", "Tilde"},
+    {"AldmarkGymLeaders1", "Fenwick1", "Fenwick"},
+    {"AldmarkGymLeaders1", "Roderic1", "Roderic"},
+    {"FightTrainer1", "GrandFour1", "Highland Grand Four"},
+    {"FightTrainer1", "BrennarGymLeaders1", "Brennar Gym Leaders"},
+    {"BrennarGymLeaders1", "Aubric1", "Aubric"},
+    {"BrennarGymLeaders1", "Nils1", "Nils"},
+    {"BrennarGymLeaders1", "Posy1", "Posy"},
+    {"BrennarGymLeaders1", "Elwin1", "Elwin"},
+    {"BrennarGymLeaders1", "Grigor1", "Grigor"},
+    {"BrennarGymLeaders1", "Lunet1", "Lunet"},
+    {"BrennarGymLeaders1", "Haskel1", "Haskel"},
+    {"BrennarGymLeaders1", "Vesper1", "Vesper"},
+    {"FightTrainer1", "Kell1", "Kell"},
+    {"FightTrainer1", "Me1", "Me"},
+    {"FightTrainer1", "CyrelleGymLeaders1", "Cyrelle Gym Leaders (L.100)"},
+    {"CyrelleGymLeaders1", "Brigid1", "Brigid"},
+    {"CyrelleGymLeaders1", "Dunstan1", "Dunstan"},
+    {"CyrelleGymLeaders1", "Caddock1", "Caddock"},
+    {"CyrelleGymLeaders1", "Ravenna1", "Ravenna"},
+    {"CyrelleGymLeaders1", "Osric1", "Osric"},
+    {"CyrelleGymLeaders1", "Merle1", "Merle"},
+    {"CyrelleGymLeaders1", "OrinIsla1", "Orin && Isla"},
+    {"CyrelleGymLeaders1", "Marius1", "Marius"},
+    {"FightTrainer1", "Elites1", "Other Elites"},
+    {"Elites1", "LowlandGrandFour1", "Lowland Grand Four"},
+    {"Elites1", "CoastalGrandFour1", "Coastal Grand Four"},
+    {"Action1", "FightWild1", "Fight a wild ZORIKAN"},
+    {"FightWild1", "FindZRKN1", "Search for a ZORIKAN"},
+    {"FightWild1", "Omnivar1", "Omnivar"},
+    {"Action1", "Tournaments1", "Tournaments"},
+    {"Tournaments1", "VeryEasyLevels2101", "Very Easy (Levels 2-10)"},
+    {"Tournaments1", "EasyLevels10301", "Easy (Levels 10-30)"},
+    {"Tournaments1", "IntermediateLevels30501", "Intermediate (Levels 30-50)"},
+    {"Tournaments1", "HardLevels50701", "Hard (Levels 50-70)"},
+    {"Tournaments1", "VeryHardLevels70991", "Very Hard (Levels 70-99)"},
+    {"Tournaments1", "SummitCupLevel1001", "Summit Cup (Level 100)"},
+    {"Action1", "Buy1", "Buy Items"},
+    {"Action1", "Evolve1", "Evolve a ZORIKAN", {}, true},
+    {"Action1", "ReleaseZRKN1", "Release a ZORIKAN", {}, true},
+    {"Action1", "ViewDEX1", "View ZORIDEX"},
+    {"Action1", "TypeComparisons1", "Type Comparisons"},
+    {"Action1", "GameCorner1", "Game Corner"},
+    {"Action1", "Statistics1", "Statistics Window", "F6"},
+
+    {"", "SelectMusic1", "Music"},
+    {"SelectMusic1", "Openfile1", "Open file..."},
+    {"SelectMusic1", "RepeatMusic1", "Repeat Music", {}, true},
+    {"SelectMusic1", "StopMusic1", "Stop Music"},
+
+    {"", "Help1", "Help"},
+    {"Help1", "Contents1", "Contents", "F1"},
+    {"Help1", "About1", "About..."},
+
+    {"", "Debug1", "Debug"},
+    {"Debug1", "MakeVisible1", "Make Visible", "F2"},
+    {"Debug1", "AlwaysshowattacksinZORIDEX1", "Always show attacks in ZORIDEX", {}, true},
+};
+
+}  // namespace
+
+std::span<const MenuEntry> MainMenuLayout() {
+    return kLayout;
+}
+
+}  // namespace zorikan

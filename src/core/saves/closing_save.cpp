@@ -1,0 +1,71 @@
+#include "core/saves/closing_save.h"
+
+#include "core/battle/turn.h"
+#include "core/collection/game_corner.h"
+#include "core/data/atomic_file.h"
+#include "core/data/file_path.h"
+#include "core/saves/new_game.h"
+#include "core/saves/save_game.h"
+#include "core/saves/save_load.h"
+#include "core/shared/silent_port.h"
+
+namespace zorikan {
+
+std::string CannotSaveToText(const std::string& path, const FileError& error) {
+    return "The game cannot be saved to " + path + ".\n" + error.message() +
+           "\nPlease choose another file.";
+}
+
+std::string SaveElsewhereText(const std::string& path) {
+    return "The game was not saved to " + FileNameWithoutFolder(path) +
+           ".\nSave it to another file?";
+}
+
+std::string ChooseSaveFile(Game& game, const SaveDialog& dialog, std::string suggestion) {
+    for (;;) {
+        const std::string file = dialog(suggestion);
+        if (file.empty()) return file;
+        // Found out now rather than at the close, hours of play later.
+        const auto error = CheckFileWritable(file);
+        if (!error) return file;
+        game.port.error(CannotSaveToText(file, *error));
+        suggestion = file;
+    }
+}
+
+AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
+    if (game.screens.main.starterListVisible || Save(game)) return AfterClose::Close;
+    std::string failed = game.screens.main.saveFileName;
+    for (;;) {
+        if (!game.port.question(SaveElsewhereText(failed)))
+            return game.port.riskyQuestion(kQuitWithoutSavingText) ? AfterClose::Close
+                                                                   : AfterClose::StayOpen;
+        const std::string other = ChooseSaveFile(game, dialog, failed);
+        if (other.empty()) return AfterClose::StayOpen;
+        if (auto error = WriteSaveGameFile(game.state, other)) {
+            game.port.error(error->message());
+            failed = other;
+            continue;
+        }
+        // The game now belongs to the file it was saved to.
+        game.screens.main.saveFileName = other;
+        game.screens.main.caption = GameCaption(game.state.PlayerName, other);
+        return AfterClose::Close;
+    }
+}
+
+std::optional<FileError> SaveOnLeaving(const Game& game) {
+    // A new game has its file before its starter: only a roster is a game.
+    if (game.screens.main.starterListVisible || game.state.RosterSpecies[1] <= 0 ||
+        game.screens.main.saveFileName.empty())
+        return std::nullopt;
+    SilentPort silent(false);
+    Game left(game.data, silent, game.rng);
+    left.model() = game.model();
+    // The close waits for the Game Corner's reveal: the game on show is paid.
+    FinishDraw(left);
+    ClosingMainWindow(left);
+    return WriteSaveGameFile(left.state, left.screens.main.saveFileName);
+}
+
+}  // namespace zorikan
