@@ -2,7 +2,7 @@
 # Writes a sample collection page and opens it in headless Chromium: prints
 # what the browser made of it (title, heading, rows) and saves a screenshot.
 # Run from the repository root after a build; needs Debian's chromium.
-#   tools/check_export_page.sh [out-dir]
+#   tools/preview/check_export_page.sh [out-dir]
 set -eu
 out=${1:-/tmp/zorikan-page}
 mkdir -p "$out"
