@@ -21,7 +21,7 @@ PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev l
 all: build
 
 deps:
-	@tools/install_missing.sh $(PACKAGES)
+	@tools/install/install_missing.sh $(PACKAGES)
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) > /dev/null

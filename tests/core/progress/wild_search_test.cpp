@@ -2,13 +2,31 @@
 // levels, redrawing of rejected species, and the chosen-species panel of an
 // Omnivar owner.
 
+#include <iterator>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "battle_fixture.h"
 #include "core/progress/wild_search.h"
 
 namespace zorikan::testing {
 namespace {
+
+// The search's species rules as designed, written apart from the game's own
+// table: species never met by searching, and species held back until the
+// player has more than a row's badges.
+constexpr int kNeverSearched[] = {134, 135, 136, 150, 151, 196, 197, 251, 385, 386};
+const std::pair<int, std::vector<int>> kHeldBackRows[] = {
+    {3, {45, 62, 80, 182, 186, 199, 266, 268, 292, 367, 368}},
+    {4, {106, 107, 237}},
+    {8, {143}},
+    {10, {243, 244, 245}},
+    {12, {144, 145, 146}},
+    {13, {249, 250}},
+    {19, {382, 383, 384}},
+    {21, {380, 381}},
+};
 
 class WildSearchTest : public BattleTest {
 protected:
@@ -27,16 +45,15 @@ protected:
 
 TEST_F(WildSearchTest, SomeSpeciesAreNeverSearched) {
     for (int badges = 0; badges <= 24; ++badges)
-        for (int species : {134, 135, 136, 150, 151, 196, 197, 251, 385, 386})
+        for (int species : kNeverSearched)
             EXPECT_FALSE(allowed(badges, species)) << species << " at " << badges;
 }
 
 TEST_F(WildSearchTest, EvolvedSpeciesComeAfterThreeBadges) {
     const std::set<int> targets = evolutionTargets();
     ASSERT_FALSE(targets.empty());
-    const std::set<int> listed{45,  62,  80,  182, 186, 199, 266, 268, 292, 367, 368, 106, 107,
-                               237, 143, 243, 244, 245, 144, 145, 146, 249, 250, 382, 383, 384,
-                               380, 381, 134, 135, 136, 150, 151, 196, 197, 251, 385, 386};
+    std::set<int> listed(std::begin(kNeverSearched), std::end(kNeverSearched));
+    for (const auto& row : kHeldBackRows) listed.insert(row.second.begin(), row.second.end());
     for (int species : targets) {
         EXPECT_FALSE(allowed(3, species)) << species;
         if (!listed.count(species)) {
@@ -54,17 +71,7 @@ TEST_F(WildSearchTest, EvolvedSpeciesComeAfterThreeBadges) {
 }
 
 TEST_F(WildSearchTest, HeldBackSpeciesOpenWithTheirBadgeCount) {
-    const std::pair<int, std::vector<int>> rows[] = {
-        {3, {45, 62, 80, 182, 186, 199, 266, 268, 292, 367, 368}},
-        {4, {106, 107, 237}},
-        {8, {143}},
-        {10, {243, 244, 245}},
-        {12, {144, 145, 146}},
-        {13, {249, 250}},
-        {19, {382, 383, 384}},
-        {21, {380, 381}},
-    };
-    for (const auto& [lastClosed, species] : rows)
+    for (const auto& [lastClosed, species] : kHeldBackRows)
         for (int s : species) {
             EXPECT_FALSE(allowed(lastClosed, s)) << s;
             EXPECT_TRUE(allowed(lastClosed + 1, s)) << s;
