@@ -108,7 +108,8 @@ TFormB::TFormB(WindowHost& session)
     Button2->setObjectName("Button2");
 
     std::array<QString, kPrizeKindCount> prizes;
-    for (int i = 0; i < kPrizeKindCount; ++i) prizes[i] = QString::fromUtf8(kPrizeKinds[i].entry);
+    for (int i = 0; i < kPrizeKindCount; ++i)
+        prizes[i] = QString::fromStdString(Text(kPrizeKinds[i].entry));
     auto* playFor = radioGroup("RadioGroup1", tr("Play for:"), 1, prizes, tr("Play for "),
                                RadioGroup1, prizeKinds_, this);
     auto* pick = radioGroup("RadioGroup2", tr("Pick a number:"), 2, digits(), tr("Pick number "),

@@ -33,7 +33,7 @@ TForm9::TForm9(WindowHost& session)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session) {
     setObjectName("Form9");
-    setWindowTitle(kMartCaption);
+    setWindowTitle(QString::fromStdString(Text(text::kMartCaption)));
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
@@ -45,14 +45,18 @@ TForm9::TForm9(WindowHost& session)
     groupLayout->setVerticalSpacing(0);
     RadioGroup1 = new QButtonGroup(this);
     for (int i = 0; i < kMartItemCount; ++i) {
-        auto* entry = new QRadioButton(kMartItems[i].entry, group);
+        const MartItem& item = kMartItems[i];
+        const QString name = QString::fromStdString(Text(item.entry));
+        auto* entry = new QRadioButton(name, group);
         entry->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
-        entry->setAccessibleName(tr("Buy %1").arg(kMartItems[i].entry));
+        entry->setAccessibleName(tr("Buy %1").arg(name));
         // A screen reader reads the price and the description with the item.
-        entry->setAccessibleDescription(tr("%1¥ each. %2 %3")
-                                            .arg(kMartItems[i].price)
-                                            .arg(kMartItems[i].line1, kMartItems[i].line2)
-                                            .trimmed());
+        entry->setAccessibleDescription(
+            tr("%1¥ each. %2 %3")
+                .arg(item.price)
+                .arg(QString::fromStdString(Text(item.line1)),
+                     item.line2 ? QString::fromStdString(Text(*item.line2)) : QString())
+                .trimmed());
         // Two columns, filled top to bottom.
         groupLayout->addWidget(entry, i % 3, i / 3);
         RadioGroup1->addButton(entry, i);

@@ -6,6 +6,8 @@
 #include "core/model/menu_layout.h"
 #include "core/progress/opponents.h"
 #include "core/progress/tournament.h"
+#include "core/saves/save_game.h"
+#include "marked_texts.h"
 #include "progress_fixture.h"
 
 namespace zorikan::testing {
@@ -35,52 +37,71 @@ protected:
             winWith(1);
         }
     }
+    // The whole way, from a new roster to the Summit Cup's first match.
+    void playToTheSummitCup() {
+        startPlaying({{4, 100}});
+        const char* aldmark[] = {"Dorn1",  "Nerissa1", "LtHarker1", "Odile1",
+                                 "Imara1", "Tilde1",   "Fenwick1",  "Roderic1"};
+        for (const char* leader : aldmark) beat(leader);
+        EXPECT_EQ(game.state.BadgeCount, 8);
+        EXPECT_FALSE(reachable("Aubric1"));
+
+        beat("GrandFour1");
+        winRunningBattles(4);
+        EXPECT_TRUE(game.state.GrandFourChampionBeaten);
+        const char* brennar[] = {"Aubric1", "Nils1",  "Posy1",   "Elwin1",
+                                 "Grigor1", "Lunet1", "Haskel1", "Vesper1"};
+        for (const char* leader : brennar) beat(leader);
+        EXPECT_EQ(game.state.BadgeCount, 16);
+
+        EXPECT_FALSE(reachable("Me1"));
+        beat("Kell1");
+        EXPECT_FALSE(reachable("Brigid1"));
+        beat("Me1");
+        EXPECT_TRUE(reachable("Omnivar1"));
+        const char* cyrelle[] = {"Brigid1", "Dunstan1", "Caddock1",  "Ravenna1",
+                                 "Osric1",  "Merle1",   "OrinIsla1", "Marius1"};
+        for (const char* leader : cyrelle) beat(leader);
+        EXPECT_EQ(game.state.BadgeCount, 24);
+
+        beat("LowlandGrandFour1");
+        winRunningBattles(4);
+        beat("CoastalGrandFour1");
+        winRunningBattles(4);
+        EXPECT_TRUE(game.state.Gift385Given);
+        EXPECT_TRUE(game.state.Gift386Given);
+
+        ASSERT_TRUE(reachable("SummitCupLevel1001"));
+        game.state.Money = 10'000;
+        random.draws = {0, 1, 2, 3, 4, 5, 6, 7};
+        for (int m = 0; m < 8; ++m) random.draws.push_back(m);
+        for (int m = 0; m < 8; ++m) random.draws.push_back(m % 5);  // all level 100
+        EnterTournament(game, 6);
+        EXPECT_EQ(game.battle.BattleKind, 61);
+        EXPECT_EQ(game.battle.OppLevel, 100);
+        EXPECT_EQ(game.state.Money, 0u);
+        // Every leader, elite and special opponent was beaten on the way.
+        EXPECT_EQ(game.state.Wins, 8u + 5 + 8 + 2 + 8 + 5 + 5);
+    }
 };
 
 TEST_F(JourneyTest, FromTheFirstBadgeToTheSummitCup) {
-    startPlaying({{4, 100}});
-    const char* aldmark[] = {"Dorn1",  "Nerissa1", "LtHarker1", "Odile1",
-                             "Imara1", "Tilde1",   "Fenwick1",  "Roderic1"};
-    for (const char* leader : aldmark) beat(leader);
-    EXPECT_EQ(game.state.BadgeCount, 8);
-    EXPECT_FALSE(reachable("Aubric1"));
+    playToTheSummitCup();
+}
 
-    beat("GrandFour1");
-    winRunningBattles(4);
-    EXPECT_TRUE(game.state.GrandFourChampionBeaten);
-    const char* brennar[] = {"Aubric1", "Nils1",  "Posy1",   "Elwin1",
-                             "Grigor1", "Lunet1", "Haskel1", "Vesper1"};
-    for (const char* leader : brennar) beat(leader);
-    EXPECT_EQ(game.state.BadgeCount, 16);
-
-    EXPECT_FALSE(reachable("Me1"));
-    beat("Kell1");
-    EXPECT_FALSE(reachable("Brigid1"));
-    beat("Me1");
-    EXPECT_TRUE(reachable("Omnivar1"));
-    const char* cyrelle[] = {"Brigid1", "Dunstan1", "Caddock1",  "Ravenna1",
-                             "Osric1",  "Merle1",   "OrinIsla1", "Marius1"};
-    for (const char* leader : cyrelle) beat(leader);
-    EXPECT_EQ(game.state.BadgeCount, 24);
-
-    beat("LowlandGrandFour1");
-    winRunningBattles(4);
-    beat("CoastalGrandFour1");
-    winRunningBattles(4);
-    EXPECT_TRUE(game.state.Gift385Given);
-    EXPECT_TRUE(game.state.Gift386Given);
-
-    ASSERT_TRUE(reachable("SummitCupLevel1001"));
-    game.state.Money = 10'000;
-    random.draws = {0, 1, 2, 3, 4, 5, 6, 7};
-    for (int m = 0; m < 8; ++m) random.draws.push_back(m);
-    for (int m = 0; m < 8; ++m) random.draws.push_back(m % 5);  // all level 100
-    EnterTournament(game, 6);
-    EXPECT_EQ(game.battle.BattleKind, 61);
-    EXPECT_EQ(game.battle.OppLevel, 100);
-    EXPECT_EQ(game.state.Money, 0u);
-    // Every leader, elite and special opponent was beaten on the way.
-    EXPECT_EQ(game.state.Wins, 8u + 5 + 8 + 2 + 8 + 5 + 5);
+// In another language every box, question and log line on the way is that
+// language's, and the saved game is the English one byte for byte.
+TEST_F(JourneyTest, InAnotherLanguageShowsItsTextsAndSavesTheSameGame) {
+    playToTheSummitCup();
+    const std::string english = SaveGameText(game.state);
+    port.clear();
+    {
+        const MarkedTexts marked;
+        game.model() = GameModel{};
+        playToTheSummitCup();
+        ExpectEveryTextMarked(port.shown);
+    }
+    EXPECT_EQ(SaveGameText(game.state), english);
 }
 
 }  // namespace

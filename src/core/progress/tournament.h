@@ -10,8 +10,6 @@
 
 namespace zorikan {
 
-inline constexpr const char* kNoneEligible = "None of your ZORIKAN meet the level requirements.";
-
 struct TournamentBand {
     std::string_view item;  // the menu item's object name
     std::uint8_t minLevel;

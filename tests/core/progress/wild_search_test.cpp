@@ -108,7 +108,8 @@ TEST_F(WildSearchTest, TheSearchRedrawsRejectedSpeciesAndOpensTheBattle) {
     EXPECT_EQ(game.battle.OppHP, 290);
     EXPECT_TRUE(game.battle.InWildBattle);
     EXPECT_EQ(port.log, std::vector<std::string>{"Wild " + name(106) + " appeared!"});
-    EXPECT_EQ(port.boxes(Shown::Information), std::vector<std::string>{kChooseFighterNote});
+    EXPECT_EQ(port.boxes(Shown::Information),
+              std::vector<std::string>{Text(text::kChooseFighterNote)});
     EXPECT_FALSE(game.screens.menus.isEnabled("Action1"));
     const ArenaModel& arena = game.screens.main.arena;
     EXPECT_TRUE(arena.visible);
@@ -137,11 +138,12 @@ TEST_F(WildSearchTest, AnOmnivarOwnerChoosesTheOpponent) {
     EXPECT_EQ(panel.selectedSpecies, -1);
     EXPECT_EQ(panel.level, 100);
     EXPECT_FALSE(game.screens.menus.isEnabled("Action1"));
-    EXPECT_EQ(port.boxes(Shown::Information), std::vector<std::string>{kChosenSpeciesNote});
+    EXPECT_EQ(port.boxes(Shown::Information),
+              std::vector<std::string>{Text(text::kChosenSpeciesNote)});
 
     // "Go!" with nothing chosen says why and starts nothing.
     WildPanelGo(game);
-    EXPECT_EQ(port.boxes(Shown::Information).back(), kNoSpeciesChosen);
+    EXPECT_EQ(port.boxes(Shown::Information).back(), Text(text::kNoSpeciesChosen));
     EXPECT_FALSE(game.battle.InWildBattle);
     EXPECT_TRUE(panel.visible);
 
