@@ -67,7 +67,7 @@
         <location filename="../src/screens/battle_arena.cpp" line="77"/>
         <location filename="../src/screens/battle_arena.cpp" line="79"/>
         <source>Go!</source>
-        <translation>¡Vamos!</translation>
+        <translation>¡Ya!</translation>
     </message>
     <message>
         <location filename="../src/screens/battle_arena.cpp" line="83"/>
@@ -636,7 +636,7 @@
     <message>
         <location filename="../src/screens/wild_panel.cpp" line="55"/>
         <source>Go!</source>
-        <translation>¡Vamos!</translation>
+        <translation>¡Ya!</translation>
     </message>
     <message>
         <location filename="../src/screens/wild_panel.cpp" line="58"/>
