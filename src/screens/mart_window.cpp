@@ -49,8 +49,11 @@ TForm9::TForm9(WindowHost& session)
         const QString name = QString::fromStdString(Text(item.entry));
         auto* entry = new QRadioButton(name, group);
         entry->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
+        //: %1 is the item's name, e.g. Potions.
         entry->setAccessibleName(tr("Buy %1").arg(name));
         // A screen reader reads the price and the description with the item.
+        //: Read out with the item: %1 is its price in yen, %2 and %3 the two
+        //: lines of its description.
         entry->setAccessibleDescription(
             tr("%1¥ each. %2 %3")
                 .arg(item.price)
@@ -183,6 +186,7 @@ void TForm9::render() {
     Edit1->setText(fromUtf8(m.price));
     Button1->setEnabled(m.buyEnabled);
     // The total stands in a greyed box the keyboard passes by: "Buy" tells it.
+    //: %1 is the order's total in yen, with the yen sign, e.g. 600¥.
     Button1->setAccessibleDescription(tr("Total price: %1").arg(Edit1->text()));
     Label2->setText(fromUtf8(m.description1));
     Label3->setText(fromUtf8(m.description2));
