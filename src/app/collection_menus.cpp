@@ -36,7 +36,8 @@ QString chooseExportFile(QWidget* parent) {
 void ExportZORIKANinformation1Click(GameSession& session) {
     const QString file = chooseExportFile(session.mainWindow());
     if (file.isEmpty()) return;
-    const QLocale locale;
+    // The system's formats, not the game language's (the default locale).
+    const QLocale locale = QLocale::system();
     const std::string date =
         locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
     const std::string time =
