@@ -531,7 +531,7 @@
     <message>
         <location line="+2"/>
         <source>Please select something to play for.</source>
-        <translation>Choisis pour quoi tu veux jouer.</translation>
+        <translation>Choisis ce que tu veux gagner.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1312,7 +1312,7 @@
 What was missing starts empty.</source>
         <extracomment>%1: the saved game&apos;s last line</extracomment>
         <translation>La partie sauvegardée s&apos;arrête trop tôt, à la ligne %1.
-Ce qui manquait repart à vide.</translation>
+Les données manquantes restent vides.</translation>
     </message>
     <message>
         <location line="+4"/>
