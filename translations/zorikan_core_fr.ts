@@ -31,7 +31,7 @@
         <location line="+2"/>
         <source>Enemy %1&apos;s Attacks:</source>
         <extracomment>%1: the opponent&apos;s creature; empty before the first battle</extracomment>
-        <translation>Attaques ennemies&#xa0;: %1</translation>
+        <translation>Attaques adv.&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
