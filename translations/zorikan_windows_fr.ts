@@ -611,7 +611,7 @@
     <message>
         <location filename="../src/screens/wild_panel.cpp" line="33"/>
         <source>Fight:</source>
-        <translation>Affronter&#xa0;:</translation>
+        <translation>Adversaire&#xa0;:</translation>
     </message>
     <message>
         <location filename="../src/screens/wild_panel.cpp" line="38"/>
