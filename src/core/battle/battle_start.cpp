@@ -56,7 +56,7 @@ void StartWildBattle(Game& game, int species, int level) {
     game.screens.main.arena.visible = true;
     game.battle.InWildBattle = true;
     game.setVisible(Window::BattleLog, true);
-    game.screens.menus.disable("Action1");
+    game.screens.menus.disable(MenuItem::Action1);
     SetOpponentHp(game, level);
     game.battle.OppLevel = static_cast<std::uint8_t>(level);
     game.log("Wild " + game.speciesName(species) + " appeared!");
@@ -69,7 +69,7 @@ void StartWildBattle(Game& game, int species, int level) {
 }
 
 void StartTrainerBattle(Game& game, int species, int level, const std::string& trainerName) {
-    game.screens.menus.disable("Action1");
+    game.screens.menus.disable(MenuItem::Action1);
     game.battle.OppLevel = static_cast<std::uint8_t>(level);
     game.battle.OppSpecies = species;
     game.screens.main.arena.visible = true;
@@ -100,7 +100,7 @@ void ConfirmFighter(Game& game, int slot, int species) {
     arena.fighterGaugeVisible = true;
     arena.fighterImage = species - 1;
     arena.attacksVisible = true;
-    game.screens.menus.disable("File1");
+    game.screens.menus.disable(MenuItem::File1);
     arena.attackCaption = name + "'s attacks:";
     for (int k = 1; k <= 4; ++k) {
         const int attack = data.SpeciesAttacks[species][k];

@@ -37,14 +37,14 @@ void BeatHighlandChampion(Game& game) {
         "Also, you get a Master Ball!");
     AddCapped(game.state.MasterBalls, 1);
     game.port.information("This Ball will catch any ZORIKAN at any HP. Use it wisely.");
-    game.screens.menus.enable("BrennarGymLeaders1");
+    game.screens.menus.enable(MenuItem::BrennarGymLeaders1);
 }
 
 void BeatKell(Game& game) {
     game.port.information("You beat Kell! You can now battle me! Also, you get a " +
                           game.speciesName(251) + " at L.5!");
     GiveCreature(game, 251, 5);
-    game.screens.menus.enable("Me1");
+    game.screens.menus.enable(MenuItem::Me1);
     game.state.KellBeaten = true;
 }
 
@@ -54,8 +54,8 @@ void BeatMe(Game& game) {
         "Leaders! And as if that wasn't enough, you also get a " +
         game.speciesName(151) + " at L.10!");
     GiveCreature(game, 151, 10);
-    game.screens.menus.enable("Omnivar1");
-    game.screens.menus.enable("CyrelleGymLeaders1");
+    game.screens.menus.enable(MenuItem::Omnivar1);
+    game.screens.menus.enable(MenuItem::CyrelleGymLeaders1);
     game.state.MeBeaten = true;
 }
 
