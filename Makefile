@@ -9,19 +9,21 @@ PREFIX ?= /usr/local
 PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-# Build tools, Qt 6 with its multimedia module, the test and benchmark
+# Build tools, Qt 6 with its multimedia module, Qt's translation tools and
+# its own translations (for its dialogs and buttons), the test and benchmark
 # libraries, and the GStreamer plug-ins that play wav, mp3, wma and MIDI.
 PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev libgl-dev \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
             libgtest-dev libgmock-dev libbenchmark-dev \
             gstreamer1.0-plugins-good gstreamer1.0-plugins-bad \
             gstreamer1.0-plugins-ugly gstreamer1.0-libav
 
-.PHONY: all deps configure build run test bench balance soak install package windows clean
+.PHONY: all deps configure build run test bench balance soak install package windows translations clean
 
 all: build
 
 deps:
-	@tools/install_missing.sh $(PACKAGES)
+	@tools/install/install_missing.sh $(PACKAGES)
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) > /dev/null
@@ -55,6 +57,11 @@ SOAK_ARGS ?=
 soak: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target zorikan_soak
 	@./$(BUILD_DIR)/soak/zorikan_soak $(SOAK_ARGS)
+
+# Brings translations/*.ts up to the texts of the sources, for translators:
+# new texts come in unfinished (Qt Linguist shows them), gone ones vanished.
+translations: configure
+	@cmake --build $(BUILD_DIR) --target translations
 
 # Installs under PREFIX (default /usr/local); DESTDIR stages the files elsewhere.
 install: build

@@ -31,7 +31,7 @@ fi
 [ -f "$deb" ] || { echo "FAILED: no package at $deb" >&2; exit 1; }
 
 if ! command -v debootstrap >/dev/null; then
-  tools/apt_install.sh debootstrap
+  tools/install/apt_install.sh debootstrap
 fi
 
 # The mirror URI for each suite, read from this machine's apt sources: the
@@ -143,7 +143,7 @@ mount_in --bind /dev/pts "$root/dev/pts"
 mount_in -t tmpfs tmpfs "$root/tmp"
 
 mkdir -p "$root/root/check"
-cp "$deb" packaging/check_installed.sh tools/install_missing.sh tools/apt_install.sh "$root/root/check/"
+cp "$deb" packaging/check_installed.sh tools/install/install_missing.sh tools/install/apt_install.sh "$root/root/check/"
 
 # A clean environment, so nothing of this machine's session (display, Qt
 # settings) leaks into the check.

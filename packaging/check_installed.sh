@@ -82,9 +82,9 @@ echo "The package's libraries, plug-ins and fonts are all installed."
 # xvfb-run needs xauth.
 tools="xvfb xauth xdotool desktop-file-utils appstream"
 # The installers stand beside this script in a bootstrapped system, in tools/
-# of the source tree otherwise.
+# of the source tree (tools/install/) otherwise.
 installer="$(dirname "$0")/install_missing.sh"
-[ -x "$installer" ] || installer="$(dirname "$0")/../tools/install_missing.sh"
+[ -x "$installer" ] || installer="$(dirname "$0")/../tools/install/install_missing.sh"
 # shellcheck disable=SC2086 # one word per package
 "$installer" --no-recommends $tools
 

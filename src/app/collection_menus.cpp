@@ -1,5 +1,6 @@
 #include "app/collection_menus.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -20,11 +21,12 @@ namespace {
 // The save dialog of the export; empty when cancelled. It asks before
 // replacing a file.
 QString chooseExportFile(QWidget* parent) {
-    QFileDialog dialog(parent, QObject::tr("Export ZORIKAN information"));
+    QFileDialog dialog(parent,
+                       QCoreApplication::translate("ExportDialog", "Export ZORIKAN information"));
     dialog.setObjectName("HTMLExport");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QObject::tr("HTML Files (*.htm)"));
+    dialog.setNameFilter(QCoreApplication::translate("ExportDialog", "HTML Files (*.htm)"));
     dialog.setDefaultSuffix("htm");
     ui::StartIn(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -34,7 +36,8 @@ QString chooseExportFile(QWidget* parent) {
 void ExportZORIKANinformation1Click(GameSession& session) {
     const QString file = chooseExportFile(session.mainWindow());
     if (file.isEmpty()) return;
-    const QLocale locale;
+    // The system's formats, not the game language's (the default locale).
+    const QLocale locale = QLocale::system();
     const std::string date =
         locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
     const std::string time =

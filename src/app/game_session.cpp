@@ -104,7 +104,8 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     : arguments_(std::move(arguments)),
       dataFolder_(std::move(dataFolder)),
       game_(data_, port_, random_) {
-    const QString point = QLocale().decimalPoint();
+    // The system's separator, not the game language's (the default locale).
+    const QString point = QLocale::system().decimalPoint();
     game_.screens.decimalSeparator = point.size() == 1 ? point.at(0).toLatin1() : '.';
     images_ = std::make_unique<painter::CreatureImages>(
         [this](int species) {

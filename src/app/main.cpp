@@ -4,6 +4,7 @@
 
 #include "app/run_game.h"
 #include "core/data/data_location.h"
+#include "ui/game_language.h"
 
 #ifdef ZORIKAN_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("ZORIKAN Simulator");
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setDesktopFileName("net.zorikan.simulator");
+    // Every window and text from here on is in the desktop's language.
+    const zorikan::ui::GameLanguage language(zorikan::ui::DesktopLanguage());
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

@@ -1,5 +1,6 @@
 #include "app/side_menus.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "app/game_session.h"
@@ -15,7 +16,7 @@ namespace zorikan {
 namespace {
 
 QString chooseMusicFile(QWidget* parent) {
-    QFileDialog dialog(parent, QObject::tr("Open"));
+    QFileDialog dialog(parent, QCoreApplication::translate("MusicDialog", "Open"));
     dialog.setObjectName("OpenDialog1");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

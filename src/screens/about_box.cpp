@@ -11,7 +11,8 @@
 namespace zorikan {
 
 QString VersionText() {
-    return QStringLiteral("Version 4.1 (%1-bit)").arg(static_cast<int>(sizeof(void*) * 8));
+    //: %1 is the build's word size in bits: 32 or 64.
+    return TAboutBox::tr("Version 4.1 (%1-bit)").arg(static_cast<int>(sizeof(void*) * 8));
 }
 
 TAboutBox::TAboutBox(WindowHost& session)

@@ -58,6 +58,8 @@ BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     Gauge1->setGeometry(208, 24, 81, 12);
     Label8 = makeHpLabel("Label8", 80);
 
+    //: The group's caption before a fighter is out; the game puts the
+    //: fighter's name before it then.
     RadioGroup1 = new QGroupBox(tr("'s Attacks:"), this);
     RadioGroup1->setObjectName("RadioGroup1");
     RadioGroup1->setGeometry(72, 40, 217, 89);
@@ -86,12 +88,15 @@ BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     Gauge2->setGeometry(176, 136, 113, 12);
     Label9 = makeHpLabel("Label9", 176);
 
+    //: The group's caption before the first battle; the game puts the
+    //: opponent's name in then.
     GroupBox2 = new QGroupBox(tr("Enemy 's Attacks:"), this);
     GroupBox2->setObjectName("GroupBox2");
     GroupBox2->setGeometry(72, 152, 217, 81);
     for (int i = 0; i < 4; ++i) {
         opponentAttacks_[i] =
             makeLabel(qPrintable(QStringLiteral("Label%1").arg(4 + i)), GroupBox2, 8, 16 * (i + 1));
+        //: %1 is the attack's place among the opponent's four, 1 to 4.
         opponentAttacks_[i]->setText(tr("Opp. Attack #%1").arg(i + 1));
     }
 
@@ -173,6 +178,7 @@ void BattleArena::renderFighter(const ArenaModel& arena) {
     ShowGauge(Gauge1, arena.fighterGauge);
     Gauge1->setVisible(arena.fighterGaugeVisible);
     Label8->setText(Text(arena.fighterHpText));
+    //: %1 is the fighter's hit points as shown, e.g. 35/50.
     Label8->setAccessibleName(tr("Your hit points: %1").arg(Label8->text()));
     Label8->setVisible(arena.fighterHpVisible);
     RadioGroup1->setTitle(Text(arena.attackCaption));
@@ -207,6 +213,7 @@ void BattleArena::renderOpponent(const ArenaModel& arena) {
     }
     ShowGauge(Gauge2, arena.opponentGauge);
     Label9->setText(Text(arena.opponentHpText));
+    //: %1 is the opponent's hit points as shown, e.g. 35/50.
     Label9->setAccessibleName(tr("Enemy hit points: %1").arg(Label9->text()));
     GroupBox2->setTitle(Text(arena.opponentAttacksCaption));
     GroupBox2->setAccessibleName(Text(arena.opponentAttacksCaption));

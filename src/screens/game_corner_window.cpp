@@ -26,10 +26,11 @@ namespace zorikan {
 
 namespace {
 
-// A group of radio entries in `columns` columns, filled top to bottom.
+// A group of radio entries in `columns` columns, filled top to bottom; a
+// screen reader hears each entry as `spoken` with the entry for %1.
 template <std::size_t N>
 QGroupBox* radioGroup(const char* name, const QString& title, int columns,
-                      const std::array<QString, N>& entries, const QString& spokenPrefix,
+                      const std::array<QString, N>& entries, const QString& spoken,
                       QButtonGroup*& buttons, std::array<QRadioButton*, N>& radios,
                       QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
@@ -42,7 +43,7 @@ QGroupBox* radioGroup(const char* name, const QString& title, int columns,
     for (int i = 0; i < static_cast<int>(N); ++i) {
         auto* radio = new QRadioButton(entries[i], group);
         radio->setObjectName(QStringLiteral("%1Item%2").arg(name).arg(i));
-        radio->setAccessibleName(spokenPrefix + entries[i]);
+        radio->setAccessibleName(spoken.arg(entries[i]));
         layout->addWidget(radio, i % rows, i / rows);
         buttons->addButton(radio, i);
         radios[i] = radio;
@@ -108,12 +109,19 @@ TFormB::TFormB(WindowHost& session)
     Button2->setObjectName("Button2");
 
     std::array<QString, kPrizeKindCount> prizes;
-    for (int i = 0; i < kPrizeKindCount; ++i) prizes[i] = QString::fromUtf8(kPrizeKinds[i].entry);
-    auto* playFor = radioGroup("RadioGroup1", tr("Play for:"), 1, prizes, tr("Play for "),
-                               RadioGroup1, prizeKinds_, this);
-    auto* pick = radioGroup("RadioGroup2", tr("Pick a number:"), 2, digits(), tr("Pick number "),
+    for (int i = 0; i < kPrizeKindCount; ++i)
+        prizes[i] = QString::fromStdString(Text(kPrizeKinds[i].entry));
+    //: Spoken for an entry of "Play for:": %1 is the prize, e.g. Money (Pays out 10:1¥).
+    const QString playForEntry = tr("Play for %1");
+    //: Spoken for an entry of "Pick a number:": %1 is the number, 0 to 9.
+    const QString pickEntry = tr("Pick number %1");
+    //: Spoken for an entry of "Lucky number:": %1 is the number, 0 to 9.
+    const QString luckyEntry = tr("Lucky number %1");
+    auto* playFor = radioGroup("RadioGroup1", tr("Play for:"), 1, prizes, playForEntry, RadioGroup1,
+                               prizeKinds_, this);
+    auto* pick = radioGroup("RadioGroup2", tr("Pick a number:"), 2, digits(), pickEntry,
                             RadioGroup2, picks_, this);
-    auto* lucky = radioGroup("RadioGroup3", tr("Lucky number:"), 2, digits(), tr("Lucky number "),
+    auto* lucky = radioGroup("RadioGroup3", tr("Lucky number:"), 2, digits(), luckyEntry,
                              RadioGroup3, lucky_, this);
     Button1 = new QPushButton(tr("Draw number!"), this);
     Button1->setObjectName("Button1");
@@ -218,6 +226,7 @@ void TFormB::flickerFrame() {
     flicker_.stop();
     blockInput(false);
     ui::Speaker::instance().say(
+        //: Spoken after a draw: %1 is the lucky number, 0 to 9.
         tr("Lucky number: %1.").arg(game.screens.gameCorner.draw.draws.back()));
     FinishDraw(game);
     session_.refresh();

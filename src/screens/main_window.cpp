@@ -161,6 +161,7 @@ void TForm4::buildIdleHint() {
     idleHint_->setAlignment(Qt::AlignCenter);
     idleHint_->setWordWrap(true);
     idleHint_->setText(
+        //: Keep the markup; <br> breaks the lines of the hint in the empty arena.
         tr("<p style='font-family: Arial; font-size: 26px; color: #c0392b;'>"
            "ZORIKAN Simulator</p>"
            "<p style='font-size: 12px; color: #555;'>Choose a battle or "

@@ -33,7 +33,7 @@ TForm9::TForm9(WindowHost& session)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       session_(session) {
     setObjectName("Form9");
-    setWindowTitle(kMartCaption);
+    setWindowTitle(QString::fromStdString(Text(text::kMartCaption)));
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
@@ -45,14 +45,21 @@ TForm9::TForm9(WindowHost& session)
     groupLayout->setVerticalSpacing(0);
     RadioGroup1 = new QButtonGroup(this);
     for (int i = 0; i < kMartItemCount; ++i) {
-        auto* entry = new QRadioButton(kMartItems[i].entry, group);
+        const MartItem& item = kMartItems[i];
+        const QString name = QString::fromStdString(Text(item.entry));
+        auto* entry = new QRadioButton(name, group);
         entry->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
-        entry->setAccessibleName(tr("Buy %1").arg(kMartItems[i].entry));
+        //: %1 is the item's name, e.g. Potions.
+        entry->setAccessibleName(tr("Buy %1").arg(name));
         // A screen reader reads the price and the description with the item.
-        entry->setAccessibleDescription(tr("%1¥ each. %2 %3")
-                                            .arg(kMartItems[i].price)
-                                            .arg(kMartItems[i].line1, kMartItems[i].line2)
-                                            .trimmed());
+        //: Read out with the item: %1 is its price in yen, %2 and %3 the two
+        //: lines of its description.
+        entry->setAccessibleDescription(
+            tr("%1¥ each. %2 %3")
+                .arg(item.price)
+                .arg(QString::fromStdString(Text(item.line1)),
+                     item.line2 ? QString::fromStdString(Text(*item.line2)) : QString())
+                .trimmed());
         // Two columns, filled top to bottom.
         groupLayout->addWidget(entry, i % 3, i / 3);
         RadioGroup1->addButton(entry, i);
@@ -179,6 +186,7 @@ void TForm9::render() {
     Edit1->setText(fromUtf8(m.price));
     Button1->setEnabled(m.buyEnabled);
     // The total stands in a greyed box the keyboard passes by: "Buy" tells it.
+    //: %1 is the order's total in yen, with the yen sign, e.g. 600¥.
     Button1->setAccessibleDescription(tr("Total price: %1").arg(Edit1->text()));
     Label2->setText(fromUtf8(m.description1));
     Label3->setText(fromUtf8(m.description2));

@@ -39,18 +39,25 @@ constexpr int kMostJoiningAtOnce = 3;
 
 struct ItemRow {
     const char* caption;
-    const char* buttonCaption;  // the trailing blanks keep the button over the caption
+    const char* item;    // the item's name, as a screen reader hears its button
+    int trailingBlanks;  // they keep the button's caption over the row's caption
     const char* countName;
     int top;
 };
 
 constexpr ItemRow kItemRows[6] = {
-    {"ZORIBalls:", "ZORIBalls:      ", "ZoriBallsLbl", 152},
-    {"Great Balls:", "Great Balls:      ", "GreatBallsLbl", 168},
-    {"Ultra Balls:", "Ultra Balls:       ", "UltraBallsLbl", 184},
-    {"Master Balls:", "Master Balls:    ", "MasterBallsLbl", 200},
-    {"Potions:", "Potions:           ", "PotionsLbl", 216},
-    {"Super Potions:", "Super Potions: ", "SuperPotionsLbl", 232},
+    {QT_TRANSLATE_NOOP("zorikan::TForm5", "ZORIBalls:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "ZORIBalls"), 6, "ZoriBallsLbl", 152},
+    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Great Balls:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Great Balls"), 6, "GreatBallsLbl", 168},
+    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Ultra Balls:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Ultra Balls"), 7, "UltraBallsLbl", 184},
+    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Master Balls:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Master Balls"), 4, "MasterBallsLbl", 200},
+    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Potions:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Potions"), 11, "PotionsLbl", 216},
+    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Super Potions:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Super Potions"), 1, "SuperPotionsLbl", 232},
 };
 
 }  // namespace
@@ -69,8 +76,9 @@ TForm5::TForm5(WindowHost& session)
 
     // The numbers stand in one column, clear of the widest caption.
     int widest = 0;
-    for (const char* caption : {"Money:", "Fights:", "Wins:", "Catches:", "Losses/Flees:",
-                                "Win Percentage:", "In ZORIDEX:"})
+    for (const char* caption :
+         {QT_TR_NOOP("Money:"), QT_TR_NOOP("Fights:"), QT_TR_NOOP("Wins:"), QT_TR_NOOP("Catches:"),
+          QT_TR_NOOP("Losses/Flees:"), QT_TR_NOOP("Win Percentage:"), QT_TR_NOOP("In ZORIDEX:")})
         widest = std::max(widest, fontMetrics().horizontalAdvance(tr(caption)));
     for (const ItemRow& row : kItemRows)
         widest = std::max(widest, fontMetrics().horizontalAdvance(tr(row.caption)));
@@ -85,13 +93,16 @@ TForm5::TForm5(WindowHost& session)
     CapturesLbl = addRow(tr("Catches:"), "CapturesLbl", 72);
     LossesLbl = addRow(tr("Losses/Flees:"), "LossesLbl", 88);
     Percent = addRow(tr("Win Percentage:"), "Percent", 104, "PercentSign", "%");
-    OwnedZRKNLbl = addRow(tr("In ZORIDEX:"), "OwnedZRKNLbl", 120, "OfAll", tr("of 386"));
+    //: After the number of species in the ZORIDEX: %1 is the number of all species.
+    const QString ofAll = tr("of %1").arg(kSpeciesCount);
+    OwnedZRKNLbl = addRow(tr("In ZORIDEX:"), "OwnedZRKNLbl", 120, "OfAll", ofAll);
 
     auto* items = new QLabel(tr("Items:"), this);
-    items->setGeometry(kMargin, 136, 60, 16);
     QFont bold = items->font();
     bold.setBold(true);
     items->setFont(bold);
+    const int itemsWidth = std::max(60, QFontMetrics(bold).horizontalAdvance(items->text()));
+    items->setGeometry(kMargin, 136, itemsWidth, 16);
     auto* bevel = new QFrame(this);
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
@@ -102,9 +113,11 @@ TForm5::TForm5(WindowHost& session)
     for (int i = 0; i < 6; ++i) {
         const ItemRow& row = kItemRows[i];
         itemCountLabels_[i] = addRow(tr(row.caption), row.countName, row.top);
-        auto* button = new QPushButton(row.buttonCaption, this);
+        auto* button = new QPushButton(tr(row.caption) + QString(row.trailingBlanks, ' '), this);
         button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
-        button->setAccessibleName(tr("Use %1").arg(QString(row.caption).chopped(1)));
+        //: A screen reader's name for an item button in battle: %1 is the
+        //: item, e.g. Potions.
+        button->setAccessibleName(tr("Use %1").arg(tr(row.item)));
         // The button covers its caption whole, so no end of the caption
         // peeks out beside it.
         button->setGeometry(0, row.top, valueLeft_ - kGap / 2, 16);

@@ -38,7 +38,7 @@ void refill(QComboBox* list, int count, int selected,
 
 TFormA::TFormA(WindowHost& session) : QWidget(nullptr, Qt::Tool), session_(session) {
     setObjectName("FormA");
-    setWindowTitle("Type Comparisons");
+    setWindowTitle(tr("Type Comparisons"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     ComboBox2 = new QComboBox(this);

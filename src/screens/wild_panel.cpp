@@ -5,12 +5,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "core/game/game.h"
 #include "core/progress/wild_search.h"
 #include "screens/window_host.h"
 
 namespace zorikan {
+
+namespace {
+
+// Puts a control at `left` in its row, as wide as `least` or as its text
+// needs, whichever is more, and returns where the next one may start: the
+// captions and buttons keep their places and grow only for longer words.
+int PlaceInRow(QWidget* control, const QString& text, int left, int least, int padding) {
+    const int width = std::max(least, control->fontMetrics().horizontalAdvance(text) + padding);
+    control->setGeometry(left, control->y(), width, control->height());
+    return left + width;
+}
+
+}  // namespace
 
 WildPanel::WildPanel(WindowHost& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName("WildPanel");
@@ -48,6 +62,7 @@ WildPanel::WildPanel(WindowHost& session, QWidget* parent) : QWidget(parent), se
     Button4->setObjectName("Button4");
     Button4->setGeometry(168, 30, 60, 23);
     for (QPushButton* b : {Button2, Button3, Button4}) b->setAccessibleName(b->text());
+    placeControls();
     Button2->setDefault(true);
 
     connect(ComboBox1, &QComboBox::currentIndexChanged, this,
@@ -58,6 +73,19 @@ WildPanel::WildPanel(WindowHost& session, QWidget* parent) : QWidget(parent), se
     connect(Button3, &QPushButton::clicked, this, &WildPanel::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &WildPanel::Button4Click);
     hide();
+}
+
+void WildPanel::placeControls() {
+    constexpr int kLabelPadding = 2;
+    constexpr int kButtonPadding = 14;
+    int left = PlaceInRow(Label10, Label10->text(), 0, 32, kLabelPadding) + 4;
+    left = PlaceInRow(ComboBox1, {}, left, 170, 0) + 6;
+    left = PlaceInRow(Label11, Label11->text(), left, 48, kLabelPadding) + 2;
+    PlaceInRow(SpinEdit1, {}, left, 56, 0);
+    // The buttons start under the list of species.
+    left = ComboBox1->x();
+    for (QPushButton* button : {Button2, Button3, Button4})
+        left = PlaceInRow(button, button->text(), left, 60, kButtonPadding) + 6;
 }
 
 void WildPanel::FormShow() {

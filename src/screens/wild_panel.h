@@ -30,6 +30,7 @@ public:
     QPushButton* randomButton() const { return Button4; }
 
 private:
+    void placeControls();
     void Button2Click();
     void Button3Click();
     void Button4Click();

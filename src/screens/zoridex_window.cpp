@@ -72,6 +72,7 @@ TForm8::TForm8(WindowHost& session) : QWidget(nullptr, Qt::Tool), session_(sessi
     const char* nameLabels[4] = {"Label6", "Label10", "Label11", "Label12"};
     const char* typeLabels[4] = {"Label13", "Label14", "Label15", "Label16"};
     for (int k = 0; k < 4; ++k) {
+        //: %1 is the attack's place among the species' four, 1 to 4.
         attacks->addWidget(new QLabel(tr("Attack %1:").arg(k + 1), Panel1), k, 0);
         attackNames_[k] = namedLabel(nameLabels[k], Panel1);
         attackTypes_[k] = namedLabel(typeLabels[k], Panel1);

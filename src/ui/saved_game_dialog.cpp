@@ -1,6 +1,7 @@
 #include "ui/saved_game_dialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
@@ -40,12 +41,15 @@ void StartIn(QFileDialog& dialog, const QString& suggestion) {
 
 QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion) {
     const bool saving = kind == SavedGameDialog::Save;
-    QFileDialog dialog(Opener(parent), saving ? QObject::tr("Save game as") : QObject::tr("Open"));
+    QFileDialog dialog(Opener(parent),
+                       saving ? QCoreApplication::translate("SavedGameDialog", "Save game as")
+                              : QCoreApplication::translate("SavedGameDialog", "Open"));
     dialog.setObjectName(saving ? "SaveDialog1" : "OpenDialog1");
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Opening needs an existing file; saving asks before replacing one.
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(QObject::tr("Saved Games (*.ZGS *.zgs)"));
+    dialog.setNameFilter(
+        QCoreApplication::translate("SavedGameDialog", "Saved Games (*.ZGS *.zgs)"));
     dialog.setDefaultSuffix("zgs");
     StartIn(dialog, suggestion);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

@@ -65,7 +65,7 @@ source_entry() {
   printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
     "$mirror" "$VERSION_CODENAME" /usr/share/keyrings/debian-archive-keyring.gpg \
     > /etc/apt/sources.list.d/zorikan-deb-src.sources
-  "$here/../apt_install.sh"  # refreshes the package lists, waiting for their lock
+  "$here/../install/apt_install.sh"  # refreshes the package lists, waiting for their lock
 }
 
 # The sources, fetched through the deb-src entry of the machine's mirror and

@@ -3,6 +3,7 @@
 #include "core/battle/battle_start.h"
 #include "core/collection/item_buttons.h"
 #include "core/shared/saturating.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -18,9 +19,10 @@ struct Side {
     int defenderMax;
     HpGauge& gauge;
     std::string& hpText;
-    std::string attackLine;  // "... used "
-    std::string immunityLine;
-    std::string damageBefore, damageAfter;  // around the damage number
+    const std::string& attackerName;
+    const std::string& defenderName;
+    const Message& usedAttack;  // the attack line
+    const Message& damage;      // the damage line
 };
 
 // Ends the turns: "Go!" and the item buttons go, "End Fight" comes.
@@ -32,11 +34,11 @@ void BattleOver(Game& game) {
 
 void Victory(Game& game) {
     BattleOver(game);
-    game.log("Enemy " + OpponentName(game) + " fainted!");
+    game.log(Text(text::kEnemyFainted, {OpponentName(game)}));
     GameState& s = game.state;
     const int slot = game.battle.ActiveSlot;
     const std::uint32_t gain = ExperienceFor(game.battle.OppLevel);
-    game.log(FighterName(game) + " gained " + std::to_string(gain) + " experience points!");
+    game.log(Text(text::kGainedExperience, {FighterName(game), std::to_string(gain)}));
     const std::uint8_t oldLevel = s.RosterLevel[slot];
     // In 64 bits: a loaded game may hold experience near the counter's limit.
     std::uint64_t exp = std::uint64_t{s.RosterExp[slot]} + gain;
@@ -49,11 +51,12 @@ void Victory(Game& game) {
     }
     s.RosterExp[slot] = static_cast<std::uint32_t>(exp);
     if (s.RosterLevel[slot] > oldLevel)
-        game.log(FighterName(game) + " grew to level " + std::to_string(s.RosterLevel[slot]) + "!");
+        game.log(
+            Text(text::kGrewToLevel, {FighterName(game), std::to_string(s.RosterLevel[slot])}));
 
     static constexpr std::uint32_t kDraw[3] = {1, 2, 4};
     const std::uint32_t prize = 250 * kDraw[game.rng.Random(3)] * MoneyFactor(s);
-    game.log("You got " + std::to_string(prize) + "¥!");
+    game.log(Text(text::kGotMoney, {std::to_string(prize)}));
     AddCapped(s.Money, prize);
 }
 
@@ -63,8 +66,8 @@ void Defeat(Game& game) {
     BattleOver(game);
     GameState& s = game.state;
     AddCapped(s.Losses, 1);
-    game.log(FighterName(game) + " fainted!");
-    game.log("You lost " + std::to_string(s.Money - s.Money / 2) + "¥!");
+    game.log(Text(text::kFainted, {FighterName(game)}));
+    game.log(Text(text::kLostMoney, {std::to_string(s.Money - s.Money / 2)}));
     s.Money /= 2;
 }
 
@@ -76,9 +79,9 @@ bool Resolve(Game& game, Side& side) {
     const int spread = game.rng.Random(20) - 10;
     const int powerTimesLevel = data.AttackPower[attack] * side.attackerLevel;
     double d = spread + powerTimesLevel / 100.0;
-    game.log(side.attackLine + data.AttackNames[attack] + "!");
+    game.log(Text(side.usedAttack, {side.attackerName, data.AttackNames[attack]}));
     if (critical) {
-        game.log("Critical hit!");
+        game.log(Text(text::kCriticalHit));
         d *= 2;
     }
     const int type = data.AttackType[attack];
@@ -87,16 +90,16 @@ bool Resolve(Game& game, Side& side) {
     d = d * m1 * m2;
     std::int64_t damage = static_cast<std::int64_t>(d);
     if (damage < 1) damage = 1;
-    if (m1 == 2 && m2 >= 1) game.log("It's super effective!");
-    if (m2 == 2 && m1 == 1) game.log("It's super effective!");
-    if (m1 == 0.5f && m2 == 1) game.log("It's not very effective...");
-    if (m1 == 0.5f && m2 == 0.5f) game.log("It's not very effective...");
-    if (m1 == 1 && m2 == 0.5f) game.log("It's not very effective...");
+    if (m1 == 2 && m2 >= 1) game.log(Text(text::kSuperEffective));
+    if (m2 == 2 && m1 == 1) game.log(Text(text::kSuperEffective));
+    if (m1 == 0.5f && m2 == 1) game.log(Text(text::kNotVeryEffective));
+    if (m1 == 0.5f && m2 == 0.5f) game.log(Text(text::kNotVeryEffective));
+    if (m1 == 1 && m2 == 0.5f) game.log(Text(text::kNotVeryEffective));
     if (m1 == 0 || m2 == 0) {
-        game.log(side.immunityLine);
+        game.log(Text(text::kDoesNotAffect, {side.defenderName}));
         damage = 0;
     }
-    game.log(side.damageBefore + std::to_string(damage) + side.damageAfter);
+    game.log(Text(side.damage, {side.attackerName, std::to_string(damage), side.defenderName}));
     side.defenderHp =
         static_cast<std::int32_t>(damage >= side.defenderHp ? 0 : side.defenderHp - damage);
     ShowHp(side.gauge, side.hpText, side.defenderHp, side.defenderMax);
@@ -135,10 +138,10 @@ void DoOwnAttack(Game& game) {
               b.OppLevel * 10,
               arena.opponentGauge,
               arena.opponentHpText,
-              fighter + " used ",
-              "It doesn't affect " + opponent + "!",
-              fighter + " did ",
-              " points of damage to enemy " + opponent + "."};
+              fighter,
+              opponent,
+              text::kUsedAttack,
+              text::kDamageToEnemy};
     if (Resolve(game, side)) Victory(game);
 }
 
@@ -157,10 +160,10 @@ void DoOppAttack(Game& game) {
               game.state.RosterLevel[slot] * 10,
               arena.fighterGauge,
               arena.fighterHpText,
-              "Enemy " + opponent + " used ",
-              "It doesn't affect " + fighter + "!",
-              "Enemy " + opponent + " did ",
-              " points of damage to " + fighter + "."};
+              opponent,
+              fighter,
+              text::kEnemyUsedAttack,
+              text::kEnemyDamage};
     if (Resolve(game, side)) Defeat(game);
 }
 

@@ -4,6 +4,7 @@
 #include "core/battle/battle_start.h"
 #include "core/collection/item_buttons.h"
 #include "core/collection/roster.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -12,13 +13,13 @@ namespace {
 struct Ball {
     std::uint32_t GameState::*count;
     int limit;
-    const char* throwLine;
+    const Message& throwLine;
 };
 
 constexpr Ball kBalls[3] = {
-    {&GameState::ZoriBalls, 50, "You threw a ZORIBall."},
-    {&GameState::GreatBalls, 100, "You threw a Great Ball."},
-    {&GameState::UltraBalls, 250, "You threw an Ultra Ball."},
+    {&GameState::ZoriBalls, 50, text::kThrewZoriBall},
+    {&GameState::GreatBalls, 100, text::kThrewGreatBall},
+    {&GameState::UltraBalls, 250, text::kThrewUltraBall},
 };
 
 void Caught(Game& game) {
@@ -29,22 +30,22 @@ void Caught(Game& game) {
 }
 
 void ThrowBall(Game& game, const Ball& ball) {
-    game.log(ball.throwLine);
+    game.log(Text(ball.throwLine));
     --(game.state.*ball.count);
     const int r = game.rng.Random(ball.limit);
     if (BallCatches(r, game.battle.OppHP)) {
-        game.log("You caught " + OpponentName(game) + "!");
+        game.log(Text(text::kCaught, {OpponentName(game)}));
         Caught(game);
     } else {
-        game.log("Sorry, " + OpponentName(game) + " wasn't caught.");
+        game.log(Text(text::kNotCaught, {OpponentName(game)}));
         DoOppAttack(game);
     }
     EnableButtons(game);
 }
 
 void ThrowMasterBall(Game& game) {
-    game.log("You threw a Master Ball.");
-    game.log("You caught " + OpponentName(game) + "!");
+    game.log(Text(text::kThrewMasterBall));
+    game.log(Text(text::kCaught, {OpponentName(game)}));
     Caught(game);
     --game.state.MasterBalls;
 }
@@ -53,13 +54,13 @@ void DrinkPotion(Game& game, std::uint32_t GameState::*count, int amount) {
     BattleState& b = game.battle;
     const int max = game.state.RosterLevel[b.ActiveSlot] * 10;
     const int old = b.OwnHP;
-    if (b.OwnHP == max) game.log("It won't have any effect.");
+    if (b.OwnHP == max) game.log(Text(text::kNoEffect));
     if (b.OwnHP >= max) return;
     --(game.state.*count);
     b.OwnHP += amount;
     EnableButtons(game);
     if (b.OwnHP > max) b.OwnHP = max;
-    game.log(FighterName(game) + " recovered " + std::to_string(b.OwnHP - old) + " HP!");
+    game.log(Text(text::kRecovered, {FighterName(game), std::to_string(b.OwnHP - old)}));
     // The opponent's attack redraws the fighter's gauge with the restored HP.
     DoOppAttack(game);
 }

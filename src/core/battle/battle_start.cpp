@@ -2,6 +2,7 @@
 
 #include "core/collection/item_buttons.h"
 #include "core/shared/saturating.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -11,9 +12,9 @@ namespace {
 void ShowOpponent(Game& game, int species, int level) {
     ArenaModel& arena = game.screens.main.arena;
     const std::string& name = game.speciesName(species);
-    arena.opponentLabel = "Enemy " + name + " L." + std::to_string(level);
+    arena.opponentLabel = Text(text::kOpponentLabel, {name, std::to_string(level)});
     arena.opponentImage = species - 1;
-    arena.opponentAttacksCaption = "Enemy " + name + "'s Attacks:";
+    arena.opponentAttacksCaption = Text(text::kOpponentAttacks, {name});
 }
 
 void ShowOpponentAttacks(Game& game, int species) {
@@ -28,7 +29,8 @@ void SetOpponentHp(Game& game, int level) {
     ArenaModel& arena = game.screens.main.arena;
     arena.opponentGauge.maximum = b.OppHP;
     arena.opponentGauge.position = b.OppHP;
-    arena.opponentHpText = std::to_string(b.OppHP) + "/" + std::to_string(b.OppHP);
+    arena.opponentHpText =
+        Text(text::kHitPoints, {std::to_string(b.OppHP), std::to_string(b.OppHP)});
 }
 
 // The fighter is chosen in the statistics window: the box that asks for
@@ -48,7 +50,7 @@ GaugeColour HpColour(int hp, int maximum) {
 void ShowHp(HpGauge& gauge, std::string& text, int hp, int maximum) {
     gauge.position = hp;
     gauge.colour = HpColour(hp, maximum);
-    text = std::to_string(hp) + "/" + std::to_string(maximum);
+    text = Text(text::kHitPoints, {std::to_string(hp), std::to_string(maximum)});
 }
 
 void StartWildBattle(Game& game, int species, int level) {
@@ -59,10 +61,10 @@ void StartWildBattle(Game& game, int species, int level) {
     game.screens.menus.disable(MenuItem::Action1);
     SetOpponentHp(game, level);
     game.battle.OppLevel = static_cast<std::uint8_t>(level);
-    game.log("Wild " + game.speciesName(species) + " appeared!");
+    game.log(Text(text::kWildAppeared, {game.speciesName(species)}));
     ShowOpponent(game, species, level);
     ShowFighterChoice(game);
-    game.port.information(kChooseFighterNote);
+    game.port.information(Text(text::kChooseFighterNote));
     game.screens.main.arena.attacksVisible = false;
     ShowOpponentAttacks(game, species);
     game.battle.OppSpecies = species;
@@ -76,12 +78,12 @@ void StartTrainerBattle(Game& game, int species, int level, const std::string& t
     game.battle.InTrainerBattle = true;
     SetOpponentHp(game, level);
     game.setVisible(Window::BattleLog, true);
-    game.log(trainerName + " wants to fight!");
-    game.log(trainerName + " sent out " + game.speciesName(species) + "!");
+    game.log(Text(text::kWantsToFight, {trainerName}));
+    game.log(Text(text::kSentOut, {trainerName, game.speciesName(species)}));
     ShowOpponent(game, species, level);
     game.screens.main.arena.attacksVisible = false;
     ShowFighterChoice(game);
-    game.port.information(kChooseFighterNote);
+    game.port.information(Text(text::kChooseFighterNote));
     ShowOpponentAttacks(game, species);
 }
 
@@ -90,7 +92,7 @@ void ConfirmFighter(Game& game, int slot, int species) {
     const std::string& name = game.speciesName(species);
     const int level = game.state.RosterLevel[slot];
     ShowButtons(game);
-    game.log(name + ", I choose you!");
+    game.log(Text(text::kIChooseYou, {name}));
     StatisticsModel& stats = game.screens.statistics;
     stats.rosterListEnabled = false;
     stats.rosterListGreyed = true;
@@ -101,17 +103,17 @@ void ConfirmFighter(Game& game, int slot, int species) {
     arena.fighterImage = species - 1;
     arena.attacksVisible = true;
     game.screens.menus.disable(MenuItem::File1);
-    arena.attackCaption = name + "'s attacks:";
+    arena.attackCaption = Text(text::kFighterAttacks, {name});
     for (int k = 1; k <= 4; ++k) {
         const int attack = data.SpeciesAttacks[species][k];
-        arena.attackItems[k - 1] =
-            data.AttackNames[attack] + " (" + data.TypeNames[data.AttackType[attack]] + ")";
+        arena.attackItems[k - 1] = Text(
+            text::kAttackItem, {data.AttackNames[attack], data.TypeNames[data.AttackType[attack]]});
     }
-    arena.fighterLabel = name + " L." + std::to_string(level);
+    arena.fighterLabel = Text(text::kFighterLabel, {name, std::to_string(level)});
     game.battle.OwnHP = level * 10;
     game.battle.ActiveSlot = slot;
-    arena.fighterHpText =
-        std::to_string(game.battle.OwnHP) + "/" + std::to_string(game.battle.OwnHP);
+    arena.fighterHpText = Text(
+        text::kHitPoints, {std::to_string(game.battle.OwnHP), std::to_string(game.battle.OwnHP)});
     arena.fighterGauge.maximum = game.battle.OwnHP;
     arena.fighterGauge.position = game.battle.OwnHP;
     arena.fighterLabelVisible = true;

@@ -9,9 +9,6 @@
 
 namespace zorikan {
 
-inline constexpr const char* kChooseFighterNote =
-    "Select a ZORIKAN from the Statistics Window. You'll be asked to confirm your choice.";
-
 // Green above half, yellow at half or less, red at a quarter or less.
 GaugeColour HpColour(int hp, int maximum);
 

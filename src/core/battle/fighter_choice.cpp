@@ -3,6 +3,7 @@
 #include "core/battle/battle_start.h"
 #include "core/collection/collection_modes.h"
 #include "core/collection/statistics.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -16,7 +17,7 @@ void ChooseFighter(Game& game, int slot, int species) {
     const GameState& s = game.state;
     const bool inBand = s.RosterLevel[slot] >= s.MinLevel && s.RosterLevel[slot] <= s.MaxLevel;
     const bool allowed = game.battle.InWildBattle || (game.battle.InTrainerBattle && inBand);
-    if (allowed && game.port.question("Choose " + game.speciesName(species) + "?"))
+    if (allowed && game.port.question(Text(text::kChooseFighter, {game.speciesName(species)})))
         ConfirmFighter(game, slot, species);
 }
 

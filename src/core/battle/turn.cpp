@@ -3,6 +3,7 @@
 #include "core/battle/attack.h"
 #include "core/battle/battle_start.h"
 #include "core/collection/item_buttons.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -16,10 +17,9 @@ void EndTurns(Game& game) {
 
 void Run(Game& game) {
     BattleState& b = game.battle;
-    if (b.InTrainerBattle && !b.InTournament)
-        game.log("No! There's no running from a trainer battle!");
+    if (b.InTrainerBattle && !b.InTournament) game.log(Text(text::kNoRunning));
     if (b.InWildBattle) {
-        game.log("Got away safely!");
+        game.log(Text(text::kGotAway));
         b.BattleKind = 0;
         EndTurns(game);
     }
@@ -46,12 +46,11 @@ void QuitPenalty(Game& game) {
     // 5% rounded half up, in 64 bits so a huge loaded experience cannot wrap.
     const auto loss = static_cast<std::uint32_t>((std::uint64_t{s.RosterExp[slot]} + 10) / 20);
     const std::string& name = FighterName(game);
-    game.log("Quit the tournament! " + name + " lost " + std::to_string(loss) +
-             " experience points!");
+    game.log(Text(text::kQuitTournament, {name, std::to_string(loss)}));
     s.RosterExp[slot] -= loss;
     while (s.RosterExp[slot] < LevelThreshold(s.RosterLevel[slot])) {
         --s.RosterLevel[slot];
-        game.log(name + " lost a level!");
+        game.log(Text(text::kLostALevel, {name}));
     }
     game.battle.BattleKind = 0;
     game.battle.InTournament = false;

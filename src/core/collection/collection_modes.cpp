@@ -1,5 +1,7 @@
 #include "core/collection/collection_modes.h"
 
+#include "core/text/catalogue.h"
+
 #include "core/collection/evolution.h"
 #include "core/collection/release.h"
 
@@ -34,30 +36,25 @@ void Evolve1Click(Game& game) {
         game.screens.menus.setChecked(MenuItem::Evolve1, true);
         modes.EvolutionMode = true;
         DisableWithMode(game, MenuItem::ReleaseZRKN1);
-        game.port.information(
-            "Doubleclick a ZORIKAN in the Statistics window to evolve it. Once you have "
-            "doubleclicked on a ZORIKAN, Evolution Mode will be disabled.");
+        game.port.information(Text(text::kEvolutionModeOn));
     } else {
         EndEvolutionMode(game);
-        game.port.information("Evolution Mode cancelled.");
+        game.port.information(Text(text::kEvolutionModeOff));
     }
 }
 
 void ReleaseZRKN1Click(Game& game) {
     CollectionModes& modes = game.screens.modes;
     if (game.screens.statistics.rosterCount() <= 1) {
-        game.port.warning("You can't release your last ZORIKAN!");
+        game.port.warning(Text(text::kLastCreature));
     } else if (!modes.ReleaseMode) {
         game.screens.menus.setChecked(MenuItem::ReleaseZRKN1, true);
         modes.ReleaseMode = true;
         DisableWithMode(game, MenuItem::Evolve1);
-        game.port.information(
-            "Doubleclick a ZORIKAN in the Statistics window to release it. Once you have "
-            "doubleclicked on a ZORIKAN, Release Mode will be disabled.");
+        game.port.information(Text(text::kReleaseModeOn));
     } else {
         EndReleaseMode(game);
-        game.port.information(
-            "Release Mode deactivated. Statistics window will now function normally.");
+        game.port.information(Text(text::kReleaseModeOff));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/collection/collection_modes.h"
 #include "core/collection/roster.h"
 #include "core/data/split_evolutions.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -16,24 +17,23 @@ void BecomeSpecies(Game& game, int slot, int species) {
     game.state.OwnedFlags[species] = true;
 }
 
-bool AskToEvolve(Game& game, int species, const std::string& note = "") {
-    return game.port.question("Your " + game.speciesName(species) + " can evolve into " +
-                              game.speciesName(game.data.EvolvesInto[species]) +
-                              ". Do you want to evolve it?" + note);
+bool AskToEvolve(Game& game, int species) {
+    return game.port.question(
+        Text(text::kAskToEvolve,
+             {game.speciesName(species), game.speciesName(game.data.EvolvesInto[species])}));
 }
 
 void EvolveIntoNextForm(Game& game, int slot, int species) {
     const int target = game.data.EvolvesInto[species];
     BecomeSpecies(game, slot, target);
-    game.port.information(game.speciesName(species) + " evolved into " + game.speciesName(target) +
-                          "!");
+    game.port.information(
+        Text(text::kEvolved, {game.speciesName(species), game.speciesName(target)}));
 }
 
 void OfferSplitChoice(Game& game, int slot, const SplitEvolution& split) {
-    game.port.information("Please select what you would like to evolve your " +
-                          game.speciesName(split.species) + " to.");
+    game.port.information(Text(text::kChooseSplit, {game.speciesName(split.species)}));
     EvolveChoiceModel& choice = game.screens.main.evolveChoice;
-    choice.entries = {"Don't evolve"};
+    choice.entries = {Text(text::kDontEvolve)};
     for (int form : split.forms()) choice.entries.push_back(game.speciesName(form));
     choice.selected = 0;
     choice.visible = true;
@@ -49,20 +49,20 @@ bool EvolveTwin(Game& game, int slot) {
     const std::string& name = game.speciesName(kTwinEvolver);
     const std::string& first = game.speciesName(kTwinFirstForm);
     const std::string& twin = game.speciesName(kTwinSpecies);
-    if (!AskToEvolve(game, kTwinEvolver,
-                     " NOTE: " + name + " will evolve into " + first + " AND " + twin +
-                         " every 3 of 4 times."))
+    if (!game.port.question(
+            Text(text::kAskToEvolveTwin,
+                 {name, game.speciesName(game.data.EvolvesInto[kTwinEvolver]), first, twin})))
         return false;
     BecomeSpecies(game, slot, kTwinFirstForm);
-    game.port.information(name + " evolved into " + first + "!");
+    game.port.information(Text(text::kEvolved, {name, first}));
     const std::uint8_t level = game.state.RosterLevel[slot];
     if (game.rng.Random(4) == 0) {
-        game.port.information(twin + " didn't appear.");
+        game.port.information(Text(text::kTwinMissing, {twin}));
     } else if (game.screens.statistics.rosterCount() >= kRosterSlots) {
         // Nothing is announced that cannot join.
-        game.port.information("Your roster is full: " + twin + " could not join it.");
+        game.port.information(Text(text::kTwinNoRoom, {twin}));
     } else {
-        game.port.information(name + " also evolved into " + twin + "!");
+        game.port.information(Text(text::kTwinJoined, {name, twin}));
         AddZRKN(game, kTwinSpecies, twin, level);
     }
     return true;
@@ -75,10 +75,9 @@ void EvolveCreature(Game& game, int slot, int species) {
     const int needed = game.data.EvolutionLevel[species];
     const int level = game.state.RosterLevel[slot];
     if (needed == 0 || !IsSpecies(game.data.EvolvesInto[species])) {
-        game.port.information(name + " can't evolve.");
+        game.port.information(Text(text::kCannotEvolve, {name}));
     } else if (level < needed) {
-        game.port.information("Your " + name + " needs to grow " + std::to_string(needed - level) +
-                              " more level(s) before it can evolve.");
+        game.port.information(Text(text::kNeedsLevels, {name, std::to_string(needed - level)}));
     } else if (const SplitEvolution* split = FindSplitEvolution(species)) {
         OfferSplitChoice(game, slot, *split);
     } else if (species != kTwinEvolver || !EvolveTwin(game, slot)) {
@@ -103,10 +102,10 @@ void EvolveButtonClick(Game& game) {
     if (split && choice.selected >= 1 && choice.selected <= split->targetCount) {
         const int target = split->forms()[static_cast<std::size_t>(choice.selected - 1)];
         BecomeSpecies(game, slot, target);
-        game.port.information(game.speciesName(old) + " evolved into " + game.speciesName(target) +
-                              "!");
+        game.port.information(
+            Text(text::kEvolved, {game.speciesName(old), game.speciesName(target)}));
     } else {
-        game.port.information("Evolution cancelled.");
+        game.port.information(Text(text::kEvolutionCancelled));
     }
     choice.visible = false;
     choice.entries.clear();

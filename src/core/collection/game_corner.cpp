@@ -2,12 +2,11 @@
 
 #include "core/game/freshen.h"
 #include "core/shared/saturating.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
 namespace {
-
-constexpr const char* kYen = "\xC2\xA5";
 
 bool IsPrizeKind(int kind) {
     return kind >= 0 && kind < kPrizeKindCount;
@@ -23,11 +22,12 @@ Prize GameCornerPrize(int kind, std::uint32_t bet) {
 }
 
 std::string PrizeText(int kind, const Prize& prize) {
-    if (kPrizeKinds[kind].unit == 0) return std::to_string(prize.money) + kYen + "!";
-    std::string text = std::to_string(prize.items) + kPrizeKinds[kind].word;
-    if (prize.items > 1) text += "s";
-    if (prize.money > 0) text += " and " + std::to_string(prize.money) + kYen;
-    return text + "!";
+    const PrizeKind& prizeKind = kPrizeKinds[kind];
+    if (prizeKind.unit == 0) return Text(text::kMoneyPrize, {std::to_string(prize.money)});
+    const std::string items =
+        Text(prize.items > 1 ? prizeKind.many : prizeKind.one, {std::to_string(prize.items)});
+    if (prize.money == 0) return Text(text::kItemPrize, {items});
+    return Text(text::kItemAndMoneyPrize, {items, std::to_string(prize.money)});
 }
 
 void ShowGameCorner(Game& game) {
@@ -63,11 +63,11 @@ bool StartDraw(Game& game) {
     // silently does nothing.
     if (corner.bet > game.state.Money) return false;
     if (corner.prizeKind < 0) {
-        game.port.warning("Please select something to play for.");
+        game.port.warning(Text(text::kSelectPrizeKind));
         return false;
     }
     if (corner.pickedNumber < 0) {
-        game.port.warning("Please select a number to bet on.");
+        game.port.warning(Text(text::kSelectNumber));
         return false;
     }
     game.state.Money -= corner.bet;
@@ -97,7 +97,7 @@ void FinishDraw(Game& game) {
     corner.luckyNumber = draw.draws.back();
     // The game stays under way until its prize is paid and announced.
     if (draw.pickedNumber == corner.luckyNumber) {
-        game.port.information("Congratulations! You won! And your prize is...");
+        game.port.information(Text(text::kYouWon));
         const Prize prize = GameCornerPrize(draw.prizeKind, draw.bet);
         Prize credited;
         if (kPrizeKinds[draw.prizeKind].unit != 0)

@@ -7,24 +7,30 @@
 #include <string>
 
 #include "core/game/game.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
 struct PrizeKind {
-    const char* entry;   // RadioGroup1's entry
-    std::uint32_t unit;  // the stake that buys one item; 0 for money
-    const char* word;    // follows the item count in the prize message
+    const Message& entry;  // RadioGroup1's entry
+    std::uint32_t unit;    // the stake that buys one item; 0 for money
+    const Message& one;    // the count of items won, for 0 or 1 of them
+    const Message& many;   // and from 2
     std::uint32_t GameState::*count;
 };
 
 inline constexpr PrizeKind kPrizeKinds[] = {
-    {"Money (Pays out 10:1\xC2\xA5)", 0, "", &GameState::Money},
-    {"ZORIBalls (Pays out 1:100\xC2\xA5)", 100, " ZORIBall", &GameState::ZoriBalls},
-    {"Great Balls (Pays out 1:300\xC2\xA5)", 300, " Great Ball", &GameState::GreatBalls},
-    {"Ultra Balls (Pays out 1:600\xC2\xA5)", 600, " Ultra Ball", &GameState::UltraBalls},
-    {"Master Balls (Pays out 1:2500\xC2\xA5)", 2500, " Master Ball", &GameState::MasterBalls},
-    {"Potions (Pays out 1:200\xC2\xA5)", 200, " Potion", &GameState::Potions},
-    {"Super Potions (Pays out 1:500\xC2\xA5)", 500, " Super Potion", &GameState::SuperPotions},
+    {text::kPlayForMoney, 0, text::kMoneyPrize, text::kMoneyPrize, &GameState::Money},
+    {text::kPlayForZoriBalls, 100, text::kOneZoriBall, text::kManyZoriBalls, &GameState::ZoriBalls},
+    {text::kPlayForGreatBalls, 300, text::kOneGreatBall, text::kManyGreatBalls,
+     &GameState::GreatBalls},
+    {text::kPlayForUltraBalls, 600, text::kOneUltraBall, text::kManyUltraBalls,
+     &GameState::UltraBalls},
+    {text::kPlayForMasterBalls, 2500, text::kOneMasterBall, text::kManyMasterBalls,
+     &GameState::MasterBalls},
+    {text::kPlayForPotions, 200, text::kOnePotion, text::kManyPotions, &GameState::Potions},
+    {text::kPlayForSuperPotions, 500, text::kOneSuperPotion, text::kManySuperPotions,
+     &GameState::SuperPotions},
 };
 inline constexpr int kPrizeKindCount = 7;
 inline constexpr int kDrawsPerGame = 10000;

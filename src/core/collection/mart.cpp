@@ -2,11 +2,11 @@
 
 #include <limits>
 
+#include "core/text/catalogue.h"
+
 namespace zorikan {
 
 namespace {
-
-constexpr const char* kYen = "\xC2\xA5";
 
 bool IsMartItem(int item) {
     return item >= 0 && item < kMartItemCount;
@@ -15,7 +15,7 @@ bool IsMartItem(int item) {
 // The price box and the Buy state follow every change of the order.
 void UpdatePrice(Game& game) {
     MartModel& mart = game.screens.mart;
-    mart.price = std::to_string(MartTotal(mart.selectedItem, mart.quantity)) + kYen;
+    mart.price = Text(text::kPrice, {std::to_string(MartTotal(mart.selectedItem, mart.quantity))});
     mart.buyEnabled = MartOrderPossible(game.state, mart.selectedItem, mart.quantity);
 }
 
@@ -54,8 +54,8 @@ void MartItemChosen(Game& game, int item) {
     mart.description1.clear();
     mart.description2.clear();
     if (mart.selectedItem >= 0) {
-        mart.description1 = kMartItems[item].line1;
-        mart.description2 = kMartItems[item].line2;
+        mart.description1 = Text(kMartItems[item].line1);
+        if (kMartItems[item].line2) mart.description2 = Text(*kMartItems[item].line2);
     }
 }
 

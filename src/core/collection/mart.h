@@ -5,32 +5,31 @@
 #include <cstdint>
 
 #include "core/game/game.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
 struct MartItem {
-    const char* entry;  // RadioGroup1's entry
+    const Message& entry;  // RadioGroup1's entry
     std::uint32_t price;
     std::uint32_t GameState::*count;
-    const char* line1;  // Label2
-    const char* line2;  // Label3; empty for none
+    const Message& line1;  // Label2
+    const Message* line2;  // Label3; null for none
 };
 
 // Master Balls are not for sale: they come from prizes and the Game Corner.
 inline constexpr MartItem kMartItems[] = {
-    {"ZORIBalls", 1000, &GameState::ZoriBalls, "A standard ZORIBALL.",
-     "Used for catching ZORIKAN."},
-    {"Great Balls", 3000, &GameState::GreatBalls, "This Ball has good chances",
-     "of capturing a ZORIKAN."},
-    {"Ultra Balls", 6000, &GameState::UltraBalls, "Has a very high chance of",
-     "capturing a ZORIKAN."},
-    {"Potions", 2000, &GameState::Potions, "Restores 50HP in battle.", ""},
-    {"Super Potions", 5000, &GameState::SuperPotions, "Restores 100HP in battle.", ""},
+    {text::kMartZoriBalls, 1000, &GameState::ZoriBalls, text::kZoriBallLine1,
+     &text::kZoriBallLine2},
+    {text::kMartGreatBalls, 3000, &GameState::GreatBalls, text::kGreatBallLine1,
+     &text::kGreatBallLine2},
+    {text::kMartUltraBalls, 6000, &GameState::UltraBalls, text::kUltraBallLine1,
+     &text::kUltraBallLine2},
+    {text::kMartPotions, 2000, &GameState::Potions, text::kPotionLine, nullptr},
+    {text::kMartSuperPotions, 5000, &GameState::SuperPotions, text::kSuperPotionLine, nullptr},
 };
 inline constexpr int kMartItemCount = 5;
 inline constexpr std::int32_t kMartMaxQuantity = 2147483647;
-inline constexpr const char* kMartCaption =
-    "Welcome to ZORIKAN Mart! Click an item for a description.";
 
 // The exact price of `quantity` of Mart entry `item`; 0 when no item is chosen.
 std::uint64_t MartTotal(int item, std::int64_t quantity);

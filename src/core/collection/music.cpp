@@ -1,6 +1,7 @@
 #include "core/collection/music.h"
 
 #include "core/data/file_path.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -28,10 +29,10 @@ bool ToggleRepeatMusic(Game& game) {
 }
 
 std::string MusicErrorText(const std::string& fileName, const std::string& reason) {
-    std::string text = FileNameWithoutFolder(fileName) + ": ";
-    text += reason.empty() ? "This file cannot be played" : reason;
-    if (text.back() != '.') text += '.';
-    return text;
+    const std::string why = reason.empty() ? Text(text::kCannotPlay) : reason;
+    const bool fullStop = !why.empty() && why.back() == '.';
+    return Text(fullStop ? text::kMusicErrorWithStop : text::kMusicError,
+                {FileNameWithoutFolder(fileName), why});
 }
 
 }  // namespace zorikan

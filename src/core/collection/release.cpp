@@ -1,5 +1,7 @@
 #include "core/collection/release.h"
 
+#include "core/text/catalogue.h"
+
 namespace zorikan {
 
 void CloseRosterGap(GameState& state, int slot, int count) {
@@ -20,16 +22,14 @@ void ReleaseCreature(Game& game, int slot, int species) {
     StatisticsModel& view = game.screens.statistics;
     const int count = view.rosterCount();
     if (count <= 1) {
-        game.port.warning("You can't release your last ZORIKAN!");
+        game.port.warning(Text(text::kLastCreature));
         return;
     }
-    if (!game.port.question("Once released, " + name + " will not come back. Release " + name +
-                            "?"))
-        return;
+    if (!game.port.question(Text(text::kReleaseQuestion, {name}))) return;
     view.rosterList.erase(view.rosterList.begin() + (slot - 1));
     ++view.rosterRevision;
     CloseRosterGap(game.state, slot, count);
-    game.port.information(name + " was released. Bye, " + name + "!");
+    game.port.information(Text(text::kReleased, {name}));
 }
 
 }  // namespace zorikan

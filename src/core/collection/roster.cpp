@@ -2,16 +2,9 @@
 
 #include "core/collection/item_buttons.h"
 #include "core/collection/zoridex.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
-
-namespace {
-
-constexpr const char* kOmnivarNote =
-    "NOTE: You can only catch one Omnivar at a time. You must release the one(s) you already "
-    "have if you want to catch another.";
-
-}  // namespace
 
 void SetRosterListItem(Game& game, int slot, const std::string& caption, int species) {
     StatisticsModel& view = game.screens.statistics;
@@ -23,12 +16,11 @@ bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t l
     StatisticsModel& view = game.screens.statistics;
     const bool starter = game.screens.main.starterListVisible;
     if (!starter && view.rosterCount() >= kRosterSlots) {
-        game.port.warning("Your roster is full: it already holds " + std::to_string(kRosterSlots) +
-                          " ZORIKAN. Release one to make room for " + game.speciesName(species) +
-                          ".");
+        game.port.warning(
+            Text(text::kRosterFull, {std::to_string(kRosterSlots), game.speciesName(species)}));
         return false;
     }
-    if (species == kOmnivar) game.port.information(kOmnivarNote);
+    if (species == kOmnivar) game.port.information(Text(text::kOmnivarNote));
     HideButtons(game);
     game.screens.main.arena.goVisible = false;
 
@@ -38,7 +30,7 @@ bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t l
         slot = view.rosterCount();
     }
     if (!game.state.OwnedFlags[species]) {
-        game.log(game.speciesName(species) + " has been added to the ZORIDEX!");
+        game.log(Text(text::kAddedToZoridex, {game.speciesName(species)}));
         ShowZoridex(game);
         game.state.OwnedFlags[species] = true;
         SelectZoridexEntry(game, species - 1);

@@ -1,5 +1,7 @@
 #include "core/collection/statistics.h"
 
+#include "core/text/catalogue.h"
+
 namespace zorikan {
 
 std::string SpeciesNumber(int species) {
@@ -18,9 +20,9 @@ std::string CreatureStatistics(const Game& game, int slot, int species) {
     long long toNext =
         level < kMaxLevel ? static_cast<long long>(LevelThreshold(level + 1)) - exp : 0;
     if (toNext < 0) toNext = 0;
-    return "# " + SpeciesNumber(species) + " " + game.speciesName(species) + ", L." +
-           std::to_string(level) + ", XP:" + std::to_string(exp) +
-           ", XP to next level:" + std::to_string(toNext);
+    return Text(text::kCreatureStatistics,
+                {SpeciesNumber(species), game.speciesName(species), std::to_string(level),
+                 std::to_string(exp), std::to_string(toNext)});
 }
 
 }  // namespace zorikan

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "core/collection/statistics.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -20,24 +21,26 @@ const std::string& TypeName(const GameData& data, int type) {
 }  // namespace
 
 std::string ZoridexEntry(const GameData& data, int species) {
-    return data.SpeciesNames[species] + " (#" + SpeciesNumber(species) + ")";
+    return Text(text::kSpeciesEntry, {data.SpeciesNames[species], SpeciesNumber(species)});
 }
 
 std::string SpeciesTypeEntry(const GameData& data, int species) {
-    std::string entry =
-        data.SpeciesNames[species] + ", " + TypeName(data, data.SpeciesType1[species]);
-    if (data.SpeciesType2[species] != 0) entry += "/" + TypeName(data, data.SpeciesType2[species]);
-    return entry;
+    const std::string& first = TypeName(data, data.SpeciesType1[species]);
+    if (data.SpeciesType2[species] == 0)
+        return Text(text::kSpeciesOneType, {data.SpeciesNames[species], first});
+    return Text(text::kSpeciesTwoTypes,
+                {data.SpeciesNames[species], first, TypeName(data, data.SpeciesType2[species])});
 }
 
 std::string AttackTypeEntry(const GameData& data, int attack) {
-    return data.AttackNames[attack] + ", " + TypeName(data, data.AttackType[attack]);
+    return Text(text::kAttackTypeEntry,
+                {data.AttackNames[attack], TypeName(data, data.AttackType[attack])});
 }
 
 std::string EvolutionLine(const GameData& data, int species) {
     return data.EvolutionLevel[species] != 0
-               ? "Can evolve at level " + std::to_string(data.EvolutionLevel[species]) + "."
-               : "Does not evolve.";
+               ? Text(text::kEvolvesAtLevel, {std::to_string(data.EvolutionLevel[species])})
+               : Text(text::kDoesNotEvolve);
 }
 
 void ShowZoridex(Game& game) {
@@ -56,15 +59,17 @@ void UpdateDisplay(Game& game) {
     const int n = view.selected + 1;
     view.type2Visible = data.SpeciesType2[n] != 0;
     view.type1 = TypeName(data, data.SpeciesType1[n]);
-    if (view.type2Visible) view.type2 = "/" + TypeName(data, data.SpeciesType2[n]);
+    if (view.type2Visible)
+        view.type2 = Text(text::kSecondType, {TypeName(data, data.SpeciesType2[n])});
     view.picture = n - 1;
     view.name = ZoridexEntry(data, n);
     const bool shown = game.state.OwnedFlags[n] || game.screens.menus.isChecked(kAlwaysShowAttacks);
     for (int k = 0; k < 4; ++k) {
         const int attack = data.SpeciesAttacks[n][k + 1];
-        view.attackNames[k] = shown && IsAttack(attack) ? data.AttackNames[attack] : "???";
-        view.attackTypes[k] =
-            shown && IsAttack(attack) ? TypeName(data, data.AttackType[attack]) : "???";
+        view.attackNames[k] =
+            shown && IsAttack(attack) ? data.AttackNames[attack] : Text(text::kUnknownAttack);
+        view.attackTypes[k] = shown && IsAttack(attack) ? TypeName(data, data.AttackType[attack])
+                                                        : Text(text::kUnknownAttack);
         if (shown && !IsAttack(attack)) view.attackNames[k] = view.attackTypes[k] = "";
     }
     view.evolution = EvolutionLine(data, n);

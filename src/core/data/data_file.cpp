@@ -14,7 +14,7 @@ class SectionReader {
 public:
     SectionReader(std::string_view text, LoadProgress* progress) : in_(text), progress_(progress) {}
 
-    void stage(int maximum, const char* caption) {
+    void stage(int maximum, const std::string& caption) {
         if (progress_) progress_->startStage(maximum, caption);
     }
     void step() {
@@ -36,7 +36,7 @@ public:
         const T stored = static_cast<T>(raw);
         // An index out of range never enters its table, not even on the way out.
         if (maximum >= 0 && (static_cast<std::int64_t>(stored) < 0 || stored > maximum)) {
-            error_ = FileError{"Value out of range at line " + std::to_string(line)};
+            error_ = FileError{Text(text::kValueOutOfRange, {std::to_string(line)})};
             return false;
         }
         value = stored;
@@ -61,46 +61,46 @@ private:
 };
 
 bool readSections(SectionReader& r, GameData& d) {
-    r.stage(306, "Declaring type relations");
+    r.stage(306, Text(text::kTypeRelations));
     for (int row = 1; row <= kTypeCount; ++row) {
         d.TypeChart[row][0] = 1.0f;
         r.step();
         for (int col = 1; col <= kTypeCount; ++col)
             if (!r.real(d.TypeChart[row][col])) return false;
     }
-    r.stage(386, "Declaring ZORIKAN names");
+    r.stage(386, Text(text::kSpeciesNames));
     for (int s = 1; s <= kSpeciesCount; ++s) r.text(d.SpeciesNames[s]);
-    r.stage(24, "Declaring badge names");
+    r.stage(24, Text(text::kBadgeNames));
     for (int b = 1; b <= kBadgeCount; ++b) r.text(d.BadgeNames[b]);
-    r.stage(772, "Declaring ZORIKAN Types");
+    r.stage(772, Text(text::kSpeciesTypes));
     for (int s = 1; s <= kSpeciesCount; ++s) {
         if (!r.integer(d.SpeciesType1[s], kTypeCount)) return false;
         if (!r.integer(d.SpeciesType2[s], kTypeCount)) return false;
     }
-    r.stage(386, "Declaring evolution levels");
+    r.stage(386, Text(text::kEvolutionLevels));
     for (int s = 1; s <= kSpeciesCount; ++s)
         if (!r.integer(d.EvolutionLevel[s])) return false;
-    r.stage(386, "Declaring evolutions");
+    r.stage(386, Text(text::kEvolutions));
     for (int s = 1; s <= kSpeciesCount; ++s)
         if (!r.integer(d.EvolvesInto[s], kSpeciesCount)) return false;
-    r.stage(119, "Declaring attack names");
+    r.stage(119, Text(text::kAttackNames));
     for (int a = 1; a <= kAttackCount; ++a) r.text(d.AttackNames[a]);
-    r.stage(119, "Declaring attack powers");
+    r.stage(119, Text(text::kAttackPowers));
     for (int a = 1; a <= kAttackCount; ++a)
         if (!r.integer(d.AttackPower[a])) return false;
-    r.stage(119, "Declaring attack types");
+    r.stage(119, Text(text::kAttackTypes));
     for (int a = 1; a <= kAttackCount; ++a)
         if (!r.integer(d.AttackType[a], kTypeCount)) return false;
-    r.stage(17, "Declaring type names");
+    r.stage(17, Text(text::kTypeNames));
     for (int t = 1; t <= kTypeCount; ++t) r.text(d.TypeNames[t]);
-    r.stage(1544, "Declaring ZORIKAN attacks");
+    r.stage(1544, Text(text::kSpeciesAttacks));
     for (int s = 1; s <= kSpeciesCount; ++s)
         for (int k = 1; k <= 4; ++k)
             if (!r.integer(d.SpeciesAttacks[s][k], kAttackCount)) return false;
-    r.stage(18, "Initializing tournament prizes");
+    r.stage(18, Text(text::kTournamentPrizes));
     for (int band = 1; band <= kTournamentBands; ++band)
         for (int c = 1; c <= kPrizesPerBand; ++c) r.text(d.TournamentPrizes[band][c]);
-    r.stage(64, "Initializing tournament trainers");
+    r.stage(64, Text(text::kTournamentTrainers));
     for (int t = 1; t <= kTournamentTrainerCount; ++t) r.text(d.TournamentTrainers[t]);
     return true;
 }

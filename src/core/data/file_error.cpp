@@ -12,18 +12,18 @@ FileError FileErrorFromErrno(int code) {
         case EDQUOT:
 #endif
         case EFBIG:
-            return FileError{"Disk full"};
+            return FileError{Text(text::kDiskFull)};
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:
         case ETXTBSY:
-            return FileError{"File access denied"};
+            return FileError{Text(text::kAccessDenied)};
         case ENOENT:
         case ENOTDIR:
-            return FileError{"File not found"};
+            return FileError{Text(text::kFileNotFound)};
         default:
-            return FileError{"I/O error " + std::to_string(code)};
+            return FileError{Text(text::kInputOutputError, {std::to_string(code)})};
     }
 }
 

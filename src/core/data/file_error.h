@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "core/text/catalogue.h"
+
 namespace zorikan {
 
 struct FileError {
     std::string text;
 
-    std::string message() const { return text + "."; }
+    std::string message() const { return Text(text::kFileErrorBox, {text}); }
     bool operator==(const FileError&) const = default;
 };
 

@@ -74,7 +74,7 @@ std::optional<FileError> TextValueReader::readInt32(std::int32_t& value) {
         return std::nullopt;
     }
     if (!toInteger(token, wide) || wide < INT32_MIN || wide > INT32_MAX)
-        return kInvalidNumericInput;
+        return InvalidNumericInput();
     value = static_cast<std::int32_t>(wide);
     return std::nullopt;
 }
@@ -87,7 +87,7 @@ std::optional<FileError> TextValueReader::readInt64(std::int64_t& value) {
         value = 0;
         return std::nullopt;
     }
-    if (!toInteger(token, value)) return kInvalidNumericInput;
+    if (!toInteger(token, value)) return InvalidNumericInput();
     return std::nullopt;
 }
 
@@ -99,14 +99,14 @@ std::optional<FileError> TextValueReader::readReal(float& value) {
         value = 0;
         return std::nullopt;
     }
-    if (!isDecimalReal(token)) return kInvalidNumericInput;
+    if (!isDecimalReal(token)) return InvalidNumericInput();
     if (token.front() == '+') token.remove_prefix(1);
     double wide = 0;
     // from_chars always takes "." as the decimal separator, whatever the locale.
     auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), wide);
-    if (error != std::errc() || end != token.data() + token.size()) return kInvalidNumericInput;
+    if (error != std::errc() || end != token.data() + token.size()) return InvalidNumericInput();
     // A multiplier must be a real number the single-precision table can hold.
-    if (!(std::fabs(wide) <= std::numeric_limits<float>::max())) return kInvalidNumericInput;
+    if (!(std::fabs(wide) <= std::numeric_limits<float>::max())) return InvalidNumericInput();
     value = static_cast<float>(wide);
     return std::nullopt;
 }

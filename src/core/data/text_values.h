@@ -40,6 +40,8 @@ private:
     bool pastEnd_ = false;
 };
 
-inline const FileError kInvalidNumericInput{"Invalid numeric input"};
+inline FileError InvalidNumericInput() {
+    return FileError{Text(text::kInvalidNumber)};
+}
 
 }  // namespace zorikan

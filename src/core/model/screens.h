@@ -12,6 +12,7 @@
 #include "core/model/menus.h"
 #include "core/model/window.h"
 #include "core/model/zoridex_model.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -75,9 +76,11 @@ struct ArenaModel {
     bool fighterGaugeVisible = false;
     std::string fighterHpText = "1000/1000";  // Label8
     bool fighterHpVisible = false;
-    std::string attackCaption = "'s Attacks:";  // RadioGroup1: four attacks, then "Run!"
-    std::array<std::string, 5> attackItems{"Attack #1", "Attack #2", "Attack #3", "Attack #4",
-                                           "Run!"};
+    std::string attackCaption =
+        Text(text::kNoFighterAttacks);  // RadioGroup1: four attacks, then "Run!"
+    std::array<std::string, 5> attackItems{
+        Text(text::kAttackPlace, {"1"}), Text(text::kAttackPlace, {"2"}),
+        Text(text::kAttackPlace, {"3"}), Text(text::kAttackPlace, {"4"}), Text(text::kRun)};
     int selectedAttack = -1;
     bool attacksVisible = false;
     bool goVisible = false;  // Button1 "Go!"
@@ -86,9 +89,10 @@ struct ArenaModel {
     std::string opponentLabel;                 // Label3: "Enemy " + name + " L." + level
     HpGauge opponentGauge;                     // Gauge2
     std::string opponentHpText = "1000/1000";  // Label9
-    std::string opponentAttacksCaption = "Enemy 's Attacks:";  // GroupBox2
-    std::array<std::string, 4> opponentAttacks{"Opp. Attack #1", "Opp. Attack #2", "Opp. Attack #3",
-                                               "Opp. Attack #4"};
+    std::string opponentAttacksCaption = Text(text::kOpponentAttacks, {""});  // GroupBox2
+    std::array<std::string, 4> opponentAttacks{
+        Text(text::kOpponentAttackPlace, {"1"}), Text(text::kOpponentAttackPlace, {"2"}),
+        Text(text::kOpponentAttackPlace, {"3"}), Text(text::kOpponentAttackPlace, {"4"})};
     bool endVisible = false;  // EndButton "End Fight"
 };
 

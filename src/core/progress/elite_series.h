@@ -8,13 +8,15 @@
 #include <string_view>
 
 #include "core/game/game.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
 // The member that follows a won member of kind `wonKind`.
 struct SeriesStep {
     std::uint8_t wonKind;
-    std::string_view box;  // shown before the next member steps up
+    const Message& box;       // shown before the next member steps up
+    std::string_view beaten;  // the member just beaten
     int species;
     int level;
     std::string_view trainer;

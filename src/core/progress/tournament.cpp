@@ -7,6 +7,7 @@
 #include "core/progress/end_battle.h"
 #include "core/progress/tournament_draw.h"
 #include "core/progress/tournament_prize.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -40,7 +41,7 @@ void ResetBand(Game& game) {
 // No creature fits the band any more (the experience cap lifted the last one
 // out of it): a match that could not be fought is not opened.
 void EndWithoutFighters(Game& game) {
-    game.port.warning(kNoneEligible);
+    game.port.warning(Text(text::kNoneEligible));
     LevelCatchUpPass(game);
     ResetBand(game);
 }
@@ -48,18 +49,16 @@ void EndWithoutFighters(Game& game) {
 void NextMatch(Game& game, int won) {
     const TournamentDraw& t = game.tournament;
     const int next = won + 1;
-    game.port.information("Congratulations! You beat " + TrainerOf(game, won) +
-                          "! Next up is trainer #" + std::to_string(next) + ", " +
-                          TrainerOf(game, next) + " with a L." +
-                          std::to_string(t.TournamentLevels[next]) + " " +
-                          game.speciesName(t.TournamentSpecies[next]) + ".");
+    game.port.information(Text(
+        text::kNextMatch,
+        {TrainerOf(game, won), std::to_string(next), TrainerOf(game, next),
+         std::to_string(t.TournamentLevels[next]), game.speciesName(t.TournamentSpecies[next])}));
     ++game.battle.BattleKind;
     StartMatch(game, next);
 }
 
 void WinTournament(Game& game, int band) {
-    game.port.information("Congratulations! You beat " + TrainerOf(game, kTournamentMatches) +
-                          "! You won the tournament! Now for the unveiling of your prize...");
+    game.port.information(Text(text::kWonTournament, {TrainerOf(game, kTournamentMatches)}));
     LevelCatchUpPass(game);
     ResetBand(game);
     game.battle.InTournament = false;
@@ -92,11 +91,11 @@ void EnterTournament(Game& game, int band) {
     if (band < 1 || band > kTournamentBands) return;
     const TournamentBand& b = kBands[band - 1];
     if (!HasEligibleCreature(game, b.minLevel, b.maxLevel)) {
-        game.port.warning(kNoneEligible);
+        game.port.warning(Text(text::kNoneEligible));
         return;
     }
     if (game.state.Money < b.fee) {
-        game.port.information("You don't have enough money!");
+        game.port.information(Text(text::kNotEnoughMoney));
         return;
     }
     SetUpTournament(game, band);

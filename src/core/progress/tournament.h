@@ -10,8 +10,6 @@
 
 namespace zorikan {
 
-inline constexpr const char* kNoneEligible = "None of your ZORIKAN meet the level requirements.";
-
 struct TournamentBand {
     MenuItem item;
     std::uint8_t minLevel;

@@ -4,6 +4,7 @@
 
 #include "core/progress/battle_rewards.h"
 #include "core/shared/saturating.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -24,8 +25,8 @@ void GiveRandomCreature(Game& game) {
     const int species = game.rng.Random(kSpeciesCount) + 1;
     const auto level = static_cast<std::uint8_t>(game.rng.Random(99) + 2);
     GiveCreature(game, species, level);
-    game.port.information("You won a L." + std::to_string(level) + " " + game.speciesName(species) +
-                          "!");
+    game.port.information(
+        Text(text::kWonCreature, {std::to_string(level), game.speciesName(species)}));
 }
 
 }  // namespace
@@ -39,7 +40,7 @@ void AwardTournamentPrize(Game& game, int band) {
     const bool rosterFull = game.screens.statistics.rosterCount() >= kRosterSlots;
     if (rosterFull && TournamentPrize(band, column).count == nullptr)
         column = game.rng.Random(kPrizesPerBand - 1) + 1;
-    game.port.information("You won " + game.data.TournamentPrizes[band][column] + "!");
+    game.port.information(Text(text::kWonPrize, {game.data.TournamentPrizes[band][column]}));
     const PrizeEffect prize = TournamentPrize(band, column);
     if (prize.count)
         AddCapped(game.state.*prize.count, prize.amount);

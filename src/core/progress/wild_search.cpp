@@ -4,6 +4,7 @@
 
 #include "core/battle/battle_start.h"
 #include "core/collection/statistics.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
@@ -75,7 +76,7 @@ std::pair<int, int> SearchLevels(const GameState& s) {
 }
 
 std::string SpeciesEntry(const GameData& data, int species) {
-    return data.SpeciesNames[species] + " (#" + SpeciesNumber(species) + ")";
+    return Text(text::kSpeciesEntry, {data.SpeciesNames[species], SpeciesNumber(species)});
 }
 
 void FindZRKN1Click(Game& game) {
@@ -85,7 +86,7 @@ void FindZRKN1Click(Game& game) {
         panel.visible = true;
         panel.selectedSpecies = -1;
         panel.level = 100;
-        game.port.information(kChosenSpeciesNote);
+        game.port.information(Text(text::kChosenSpeciesNote));
         return;
     }
     int species = 0;
@@ -105,7 +106,7 @@ void WildPanelGo(Game& game) {
     if (!panel.visible) return;
     const int species = panel.selectedSpecies + 1;
     if (!IsSpecies(species)) {
-        game.port.information(kNoSpeciesChosen);
+        game.port.information(Text(text::kNoSpeciesChosen));
         return;
     }
     StartDrawnBattle(game, species, std::clamp(panel.level, 2, 100));

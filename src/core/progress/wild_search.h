@@ -9,13 +9,6 @@
 
 namespace zorikan {
 
-inline constexpr const char* kChosenSpeciesNote =
-    "Using Omnivar's psychic powers, you can fight any ZORIKAN you want to, and at any level. "
-    "Please select which ZORIKAN to fight against, or click Random to face a random ZORIKAN.";
-inline constexpr const char* kNoSpeciesChosen =
-    "Please choose which ZORIKAN to fight from the list first, or click Random to face a "
-    "random ZORIKAN.";
-
 // Whether the search may not bring `species` at the player's progress.
 bool SearchExcludes(const Game& game, int species);
 // The lowest and highest level of a searched creature.

@@ -12,13 +12,11 @@
 namespace zorikan {
 
 std::string CannotSaveToText(const std::string& path, const FileError& error) {
-    return "The game cannot be saved to " + path + ".\n" + error.message() +
-           "\nPlease choose another file.";
+    return Text(text::kCannotSaveTo, {path, error.message()});
 }
 
 std::string SaveElsewhereText(const std::string& path) {
-    return "The game was not saved to " + FileNameWithoutFolder(path) +
-           ".\nSave it to another file?";
+    return Text(text::kSaveElsewhere, {FileNameWithoutFolder(path)});
 }
 
 std::string ChooseSaveFile(Game& game, const SaveDialog& dialog, std::string suggestion) {
@@ -38,8 +36,8 @@ AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
     std::string failed = game.screens.main.saveFileName;
     for (;;) {
         if (!game.port.question(SaveElsewhereText(failed)))
-            return game.port.riskyQuestion(kQuitWithoutSavingText) ? AfterClose::Close
-                                                                   : AfterClose::StayOpen;
+            return game.port.riskyQuestion(Text(text::kQuitWithoutSaving)) ? AfterClose::Close
+                                                                           : AfterClose::StayOpen;
         const std::string other = ChooseSaveFile(game, dialog, failed);
         if (other.empty()) return AfterClose::StayOpen;
         if (auto error = WriteSaveGameFile(game.state, other)) {

@@ -40,7 +40,5 @@ std::optional<FileError> SaveOnLeaving(const Game& game);
 // The texts of those boxes.
 std::string CannotSaveToText(const std::string& path, const FileError& error);
 std::string SaveElsewhereText(const std::string& path);
-inline constexpr const char* kQuitWithoutSavingText =
-    "Quit without saving?\nAll progress since the game was started or loaded will be lost.";
 
 }  // namespace zorikan

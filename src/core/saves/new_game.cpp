@@ -2,12 +2,12 @@
 
 #include "core/collection/roster.h"
 #include "core/data/file_path.h"
+#include "core/text/catalogue.h"
 
 namespace zorikan {
 
 std::string GameCaption(const std::string& playerName, const std::string& savePath) {
-    return std::string(kGameTitle) + " - " + playerName + " [" + FileNameWithoutFolder(savePath) +
-           "]";
+    return Text(text::kGameCaption, {kGameTitle, playerName, FileNameWithoutFolder(savePath)});
 }
 
 void BeginNewGame(Game& game, const std::string& savePath) {

@@ -112,7 +112,7 @@ std::optional<FileError> ReadSaveGameText(std::string_view raw, GameState& s,
         const int line = in.lineNumber();
         if (auto error = in.readInt32(s.RosterSpecies[slot])) return error;
         if (s.RosterSpecies[slot] < 0 || s.RosterSpecies[slot] > kSpeciesCount)
-            return FileError{"Invalid species at line " + std::to_string(line)};
+            return FileError{Text(text::kInvalidSpecies, {std::to_string(line)})};
         if (auto error = readLow8(in, s.RosterLevel[slot])) return error;
         if (auto error = readLow32(in, s.RosterExp[slot])) return error;
     }

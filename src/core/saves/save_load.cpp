@@ -27,13 +27,11 @@ void RebuildRosterList(Game& game) {
 }
 
 std::string NoCreatureText(const std::string& path) {
-    return FileNameWithoutFolder(path) +
-           " holds no ZORIKAN. It is not a saved game, or it was cut off.";
+    return Text(text::kNoCreature, {FileNameWithoutFolder(path)});
 }
 
 std::string EndedEarlyText(int line) {
-    return "The saved game ended early, at line " + std::to_string(line) +
-           ".\nWhat was missing starts empty.";
+    return Text(text::kEndedEarly, {std::to_string(line)});
 }
 
 bool LoadGame(Game& game, const std::string& path) {

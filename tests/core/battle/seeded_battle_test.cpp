@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/progress/wild_search.h"
+#include "marked_texts.h"
 #include "pinned_game.h"
 
 namespace zorikan::testing {
@@ -93,6 +94,16 @@ TEST(SeededBattle, TheWholeLogOfOneBattleIsPinned) {
     EXPECT_EQ(game.state.Fights, 1u);
     EXPECT_EQ(game.state.Money, 500u);
     EXPECT_EQ(game.state.RosterLevel[1], 41);
+}
+
+// The same battle in another language: its critical hits and weak attacks,
+// both sides' attacks and the wild creature's appearance are that language's.
+TEST(SeededBattle, EveryLineOfTheBattleIsInThePlayersLanguage) {
+    const MarkedTexts marked;
+    PinnedGame pinned(2024, 4, 40, 68'900);
+    FindZRKN1Click(pinned.game);
+    pinned.fightToTheEnd(3);
+    ExpectEveryTextMarked(pinned.port.shown);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST(GameCornerPrize, EachKindHasItsEntryAndItsWord) {
     };
     ASSERT_EQ(std::size(kPrizeKinds), std::size(kinds));
     for (int kind = 0; kind < kPrizeKindCount; ++kind) {
-        EXPECT_STREQ(kPrizeKinds[kind].entry, kinds[kind].entry);
+        EXPECT_EQ(Text(kPrizeKinds[kind].entry), kinds[kind].entry);
         if (!kinds[kind].one) continue;
         EXPECT_EQ(PrizeText(kind, {1, 0}), kinds[kind].one);
         EXPECT_EQ(PrizeText(kind, {2, 0}), kinds[kind].two);

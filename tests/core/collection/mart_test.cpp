@@ -149,7 +149,7 @@ TEST_F(MartTest, EachEntryShowsItsOwnDescription) {
     ASSERT_EQ(std::size(kMartItems), std::size(items));
     ShowMart(game);
     for (int item = 0; item < kMartItemCount; ++item) {
-        EXPECT_STREQ(kMartItems[item].entry, items[item].entry);
+        EXPECT_EQ(Text(kMartItems[item].entry), items[item].entry);
         MartItemChosen(game, item);
         EXPECT_EQ(mart.description1, items[item].line1);
         EXPECT_EQ(mart.description2, items[item].line2);

@@ -1,10 +1,9 @@
-// The background music's repeat rule and the hidden debug menu.
+// The background music's repeat rule, its menu switch, filters and errors.
 
 #include "core/collection/music.h"
 
 #include <gtest/gtest.h>
 
-#include "core/collection/debug_menu.h"
 #include "game_fixture.h"
 
 namespace zorikan::testing {
@@ -66,19 +65,6 @@ TEST_F(MenuSwitchesTest, RepeatStartsOnAndToggles) {
     EXPECT_FALSE(ToggleRepeatMusic(game));
     EXPECT_FALSE(game.screens.menus.isChecked(kRepeatMusic));
     EXPECT_TRUE(ToggleRepeatMusic(game));
-}
-
-TEST_F(MenuSwitchesTest, MakeVisibleDisablesOnlyItself) {
-    const MenuModel before = game.screens.menus;
-    MakeVisible(game);
-    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::MakeVisible1));
-    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::AlwaysshowattacksinZORIDEX1));
-    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Debug1));
-    EXPECT_FALSE(game.screens.menus.isChecked(MenuItem::AlwaysshowattacksinZORIDEX1));
-    EXPECT_TRUE(port.shown.empty());
-    MakeVisible(game);
-    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::MakeVisible1));
-    EXPECT_TRUE(before.isEnabled(MenuItem::MakeVisible1));
 }
 
 TEST(MusicFilters, ListTheKindsInOrder) {

@@ -63,7 +63,7 @@ TEST_F(TournamentTest, EntryNeedsACreatureInTheBandAndTheFee) {
     startPlaying({{4, 11}});
     game.state.Money = 50'000;
     EnterTournament(game, 1);
-    EXPECT_EQ(port.shown, (std::vector<Shown>{{Shown::Warning, kNoneEligible}}));
+    EXPECT_EQ(port.shown, (std::vector<Shown>{{Shown::Warning, Text(text::kNoneEligible)}}));
     EXPECT_EQ(game.state.Money, 50'000u);
     EXPECT_FALSE(game.screens.main.arena.visible);
 
@@ -341,7 +341,7 @@ TEST_F(TournamentTest, ATournamentWithNoFighterLeftInTheBandEndsAsLost) {
     ASSERT_EQ(game.state.RosterLevel[1], 100);
     port.clear();
     EndBattle(game);
-    EXPECT_EQ(port.boxes(Shown::Warning), std::vector<std::string>{kNoneEligible});
+    EXPECT_EQ(port.boxes(Shown::Warning), std::vector<std::string>{Text(text::kNoneEligible)});
     EXPECT_TRUE(boxes().empty());
     EXPECT_FALSE(game.screens.main.arena.visible);
     EXPECT_FALSE(game.battle.InTournament);

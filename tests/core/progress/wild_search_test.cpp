@@ -2,13 +2,31 @@
 // levels, redrawing of rejected species, and the chosen-species panel of an
 // Omnivar owner.
 
+#include <iterator>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "battle_fixture.h"
 #include "core/progress/wild_search.h"
 
 namespace zorikan::testing {
 namespace {
+
+// The search's species rules as designed, written apart from the game's own
+// table: species never met by searching, and species held back until the
+// player has more than a row's badges.
+constexpr int kNeverSearched[] = {134, 135, 136, 150, 151, 196, 197, 251, 385, 386};
+const std::pair<int, std::vector<int>> kHeldBackRows[] = {
+    {3, {45, 62, 80, 182, 186, 199, 266, 268, 292, 367, 368}},
+    {4, {106, 107, 237}},
+    {8, {143}},
+    {10, {243, 244, 245}},
+    {12, {144, 145, 146}},
+    {13, {249, 250}},
+    {19, {382, 383, 384}},
+    {21, {380, 381}},
+};
 
 class WildSearchTest : public BattleTest {
 protected:
@@ -27,16 +45,15 @@ protected:
 
 TEST_F(WildSearchTest, SomeSpeciesAreNeverSearched) {
     for (int badges = 0; badges <= 24; ++badges)
-        for (int species : {134, 135, 136, 150, 151, 196, 197, 251, 385, 386})
+        for (int species : kNeverSearched)
             EXPECT_FALSE(allowed(badges, species)) << species << " at " << badges;
 }
 
 TEST_F(WildSearchTest, EvolvedSpeciesComeAfterThreeBadges) {
     const std::set<int> targets = evolutionTargets();
     ASSERT_FALSE(targets.empty());
-    const std::set<int> listed{45,  62,  80,  182, 186, 199, 266, 268, 292, 367, 368, 106, 107,
-                               237, 143, 243, 244, 245, 144, 145, 146, 249, 250, 382, 383, 384,
-                               380, 381, 134, 135, 136, 150, 151, 196, 197, 251, 385, 386};
+    std::set<int> listed(std::begin(kNeverSearched), std::end(kNeverSearched));
+    for (const auto& row : kHeldBackRows) listed.insert(row.second.begin(), row.second.end());
     for (int species : targets) {
         EXPECT_FALSE(allowed(3, species)) << species;
         if (!listed.count(species)) {
@@ -54,17 +71,7 @@ TEST_F(WildSearchTest, EvolvedSpeciesComeAfterThreeBadges) {
 }
 
 TEST_F(WildSearchTest, HeldBackSpeciesOpenWithTheirBadgeCount) {
-    const std::pair<int, std::vector<int>> rows[] = {
-        {3, {45, 62, 80, 182, 186, 199, 266, 268, 292, 367, 368}},
-        {4, {106, 107, 237}},
-        {8, {143}},
-        {10, {243, 244, 245}},
-        {12, {144, 145, 146}},
-        {13, {249, 250}},
-        {19, {382, 383, 384}},
-        {21, {380, 381}},
-    };
-    for (const auto& [lastClosed, species] : rows)
+    for (const auto& [lastClosed, species] : kHeldBackRows)
         for (int s : species) {
             EXPECT_FALSE(allowed(lastClosed, s)) << s;
             EXPECT_TRUE(allowed(lastClosed + 1, s)) << s;
@@ -101,7 +108,8 @@ TEST_F(WildSearchTest, TheSearchRedrawsRejectedSpeciesAndOpensTheBattle) {
     EXPECT_EQ(game.battle.OppHP, 290);
     EXPECT_TRUE(game.battle.InWildBattle);
     EXPECT_EQ(port.log, std::vector<std::string>{"Wild " + name(106) + " appeared!"});
-    EXPECT_EQ(port.boxes(Shown::Information), std::vector<std::string>{kChooseFighterNote});
+    EXPECT_EQ(port.boxes(Shown::Information),
+              std::vector<std::string>{Text(text::kChooseFighterNote)});
     EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Action1));
     const ArenaModel& arena = game.screens.main.arena;
     EXPECT_TRUE(arena.visible);
@@ -130,11 +138,12 @@ TEST_F(WildSearchTest, AnOmnivarOwnerChoosesTheOpponent) {
     EXPECT_EQ(panel.selectedSpecies, -1);
     EXPECT_EQ(panel.level, 100);
     EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Action1));
-    EXPECT_EQ(port.boxes(Shown::Information), std::vector<std::string>{kChosenSpeciesNote});
+    EXPECT_EQ(port.boxes(Shown::Information),
+              std::vector<std::string>{Text(text::kChosenSpeciesNote)});
 
     // "Go!" with nothing chosen says why and starts nothing.
     WildPanelGo(game);
-    EXPECT_EQ(port.boxes(Shown::Information).back(), kNoSpeciesChosen);
+    EXPECT_EQ(port.boxes(Shown::Information).back(), Text(text::kNoSpeciesChosen));
     EXPECT_FALSE(game.battle.InWildBattle);
     EXPECT_TRUE(panel.visible);
 

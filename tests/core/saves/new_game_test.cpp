@@ -1,11 +1,10 @@
 // From the title window to the first creature: a new game's state, the
-// name, the starter and the windows' places.
+// name, the starter and the caption.
 
 #include <gtest/gtest.h>
 
 #include "core/collection/roster.h"
 #include "core/saves/new_game.h"
-#include "core/saves/window_placement.h"
 #include "game_fixture.h"
 
 namespace zorikan {
@@ -13,11 +12,6 @@ namespace {
 
 using testing::GameTest;
 using testing::Shown;
-
-TEST(NewGameLayout, WindowsStandAroundTheScreensCentre) {
-    EXPECT_EQ(PlaceWindows(1920, 1080, false), (WindowPlacement{655, 304, 1083, 304, 655, 618}));
-    EXPECT_EQ(PlaceWindows(1023, 767, true), (WindowPlacement{206, 137, 634, 137, 206, 451}));
-}
 
 TEST(NewGameLayout, TheCaptionNamesTheFileWithoutItsFolder) {
     EXPECT_EQ(GameCaption("Kell", "C:\\games\\game.zgs"),

@@ -98,7 +98,7 @@ struct Target {
 };
 
 std::optional<FileError> openTarget(const std::string& path, Target& target) {
-    if (path.empty()) return FileError{"File not found"};
+    if (path.empty()) return FileError{Text(text::kFileNotFound)};
     target.path = path;
     if (auto error = followLinks(target.path)) return error;
     if (::stat(target.path.c_str(), &target.old) != 0)
@@ -108,7 +108,7 @@ std::optional<FileError> openTarget(const std::string& path, Target& target) {
     // write permission was made read-only on purpose: it is refused even to
     // a user whose rights would override that.
     if (!S_ISREG(target.old.st_mode) || (target.old.st_mode & 0222) == 0)
-        return FileError{"File access denied"};
+        return FileError{Text(text::kAccessDenied)};
     // Opening for writing (without truncating) asks the system the real
     // question, with its access lists and read-only mounts.
     target.existing.fd = ::open(target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -197,7 +197,7 @@ std::optional<FileError> CheckFileWritable(const std::string& path) {
     if (auto error = openTarget(path, target)) return error;
     struct stat folder {};
     if (::stat(folderOf(target.path).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-        return FileError{"Folder not found"};
+        return FileError{Text(text::kFolderNotFound)};
     // The same temporary file a save creates, removed again at once.
     TempFile probe(tempNameFor(target.path));
     if (probe.create()) return std::nullopt;

@@ -21,7 +21,7 @@ std::optional<FileError> ReadTextFile(const std::string& path, std::string& text
     if (::fstat(fd, &st) != 0) return FileErrorFromErrno(errno);
     // A folder opens for reading but holds no text; a device or pipe is no
     // file of the game.
-    if (!S_ISREG(st.st_mode)) return FileError{"File access denied"};
+    if (!S_ISREG(st.st_mode)) return FileError{Text(text::kAccessDenied)};
 
     std::string content;
     content.reserve(static_cast<std::size_t>(st.st_size));

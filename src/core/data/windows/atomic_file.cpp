@@ -66,7 +66,7 @@ struct Target {
 };
 
 std::optional<FileError> openTarget(const std::string& path, Target& target) {
-    if (path.empty()) return FileError{"File not found"};
+    if (path.empty()) return FileError{Text(text::kFileNotFound)};
     target.path = WideName(path);
     target.attributes = ::GetFileAttributesW(target.path.c_str());
     if (target.attributes == INVALID_FILE_ATTRIBUTES) {
@@ -81,7 +81,7 @@ std::optional<FileError> openTarget(const std::string& path, Target& target) {
     // was marked so on purpose.
     constexpr DWORD kRefused =
         FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_READONLY;
-    if (target.attributes & kRefused) return FileError{"File access denied"};
+    if (target.attributes & kRefused) return FileError{Text(text::kAccessDenied)};
     // Opening for writing (without truncating) asks the system the real
     // question, with its access lists and locks.
     target.existing.handle = ::CreateFileW(target.path.c_str(), GENERIC_WRITE,
@@ -89,7 +89,7 @@ std::optional<FileError> openTarget(const std::string& path, Target& target) {
                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (!target.existing.valid()) return FileErrorFromWindows(::GetLastError());
     if (::GetFileType(target.existing.handle) != FILE_TYPE_DISK)
-        return FileError{"File access denied"};
+        return FileError{Text(text::kAccessDenied)};
     return std::nullopt;
 }
 
@@ -122,7 +122,7 @@ std::optional<FileError> writeInPlace(Target& target, std::string_view content) 
     LARGE_INTEGER written{};
     if (!::GetFileSizeEx(file, &written)) return FileErrorFromWindows(::GetLastError());
     if (written.QuadPart != static_cast<LONGLONG>(content.size()))
-        return FileError{"I/O error " + std::to_string(ERROR_WRITE_FAULT)};
+        return FileError{Text(text::kInputOutputError, {std::to_string(ERROR_WRITE_FAULT)})};
     target.existing.close();
     return std::nullopt;
 }
@@ -169,7 +169,7 @@ std::optional<FileError> CheckFileWritable(const std::string& path) {
     if (auto error = openTarget(path, target)) return error;
     const DWORD folder = ::GetFileAttributesW(folderOf(target.path).c_str());
     if (folder == INVALID_FILE_ATTRIBUTES || !(folder & FILE_ATTRIBUTE_DIRECTORY))
-        return FileError{"Folder not found"};
+        return FileError{Text(text::kFolderNotFound)};
     // The same temporary file a save creates, gone again when closed.
     TempFile probe(tempNameFor(target.path));
     if (probe.create(FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE)) return std::nullopt;

@@ -15,19 +15,19 @@ FileError FileErrorFromWindows(DWORD code) {
     switch (code) {
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
-            return FileError{"Disk full"};
+            return FileError{Text(text::kDiskFull)};
         case ERROR_ACCESS_DENIED:
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
         case ERROR_WRITE_PROTECT:
-            return FileError{"File access denied"};
+            return FileError{Text(text::kAccessDenied)};
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_NAME:
         case ERROR_DIRECTORY:
-            return FileError{"File not found"};
+            return FileError{Text(text::kFileNotFound)};
         default:
-            return FileError{"I/O error " + std::to_string(code)};
+            return FileError{Text(text::kInputOutputError, {std::to_string(code)})};
     }
 }
 

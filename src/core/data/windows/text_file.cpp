@@ -11,7 +11,7 @@ std::optional<FileError> ReadTextFile(const std::string& path, std::string& text
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return FileErrorFromWindows(::GetLastError());
     // A device or pipe is no file of the game, and could wait forever.
-    if (::GetFileType(file.handle) != FILE_TYPE_DISK) return FileError{"File access denied"};
+    if (::GetFileType(file.handle) != FILE_TYPE_DISK) return FileError{Text(text::kAccessDenied)};
 
     std::string content;
     LARGE_INTEGER size{};

@@ -2,7 +2,7 @@
 """What a blind player hears: runs a program under the Orca screen reader and
 prints what Orca says after each key of a scripted path.
 
-usage: tools/orca_speech.py [options] PATH_FILE [PROGRAM [ARGS...]]
+usage: tools/speech/orca_speech.py [options] PATH_FILE [PROGRAM [ARGS...]]
 
 Everything runs on a private X display (Xvfb) with the openbox window manager,
 a private session bus and accessibility bus (with the screen-reader flag set,

@@ -11,8 +11,10 @@
 //
 // Built only when asked for, from the repository root:
 //   cmake --build build --target zorikan_art_sheet
-//   QT_QPA_PLATFORM=offscreen build/tools/zorikan_art_sheet [--data=FILE [--families]] [out-dir] [first] [last]
+//   QT_QPA_PLATFORM=offscreen build/tools/zorikan_art_sheet
+//       [--data=FILE [--families]] [out-dir] [first] [last]
 
+#include <QDir>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -164,6 +166,7 @@ int main(int argc, char** argv) {
         dataFile.empty() ? standInTypes() : creaturesFromDataFile(dataFile);
     if (!creatures) return 1;
     const QString dir = !args.empty() ? QString::fromLocal8Bit(args[0]) : QStringLiteral("/tmp");
+    QDir().mkpath(dir);  // the folder is made when it does not exist yet
     const int first = args.size() > 1 ? std::clamp(std::atoi(args[1]), 1, kSpecies) : 1;
     const int last = args.size() > 2 ? std::clamp(std::atoi(args[2]), first, kSpecies) : kSpecies;
     const std::vector<int> order = sheetOrder(first, last, *creatures, byFamily);

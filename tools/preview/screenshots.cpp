@@ -2,7 +2,7 @@
 // battle two turns in, the statistics window of a game under way, and the
 // Mart with an order filled in. The game is seeded, so every run shows the
 // same battle. Built on demand (target zorikan_screenshots) and run by
-// tools/take_screenshots.sh under a private X display.
+// tools/preview/take_screenshots.sh under a private X display.
 //   zorikan_screenshots OUTPUT_FOLDER
 
 #include <QAbstractButton>

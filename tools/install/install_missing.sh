@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs those of the given Debian packages that are not installed yet,
-# through tools/apt_install.sh, which waits for another package installation
+# through tools/install/apt_install.sh, which waits for another package installation
 # instead of failing:
-#   tools/install_missing.sh [--no-recommends] PACKAGE...
+#   tools/install/install_missing.sh [--no-recommends] PACKAGE...
 # --no-recommends leaves out the packages they only recommend. As another
 # user than root it lists what to install and fails.
 set -eu

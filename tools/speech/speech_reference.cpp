@@ -1,4 +1,4 @@
-// A plain Qt window, none of the game in it, for tools/orca_speech.py: what a
+// A plain Qt window, none of the game in it, for tools/speech/orca_speech.py: what a
 // screen reader says for ordinary Qt widgets on this desktop is what the
 // game's windows can hope for. A main window with a menu whose item asks a
 // question, two buttons (the first adds a line to a log in another window,

@@ -1,4 +1,4 @@
-// An empty Qt window and nothing else: the yardstick tools/startup_time.sh
+// An empty Qt window and nothing else: the yardstick tools/measure/startup_time.sh
 // measures the game's way to its title window against.
 
 #include <QApplication>

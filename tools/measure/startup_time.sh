@@ -5,9 +5,9 @@
 # display. Between them, the same way to a title window in plain Qt (a
 # loader with text, painted, then a window of buttons) tells what that way
 # costs in Qt itself from what the game adds. Needs xvfb and python3-xlib.
-#   tools/startup_time.sh [BUILD_DIR [RUNS]]
+#   tools/measure/startup_time.sh [BUILD_DIR [RUNS]]
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 build=${1:-build}
 runs=${2:-15}
 
@@ -36,7 +36,7 @@ if command -v dbus-run-session > /dev/null; then
 else
   echo "dbus-run-session is missing (apt-get install -y dbus): measuring without a session bus" >&2
 fi
-HOME="$scratch" DISPLAY=":$n" QT_QPA_PLATFORM=xcb "${bus[@]}" $python tools/startup_time.py "$runs" \
+HOME="$scratch" DISPLAY=":$n" QT_QPA_PLATFORM=xcb "${bus[@]}" $python tools/measure/startup_time.py "$runs" \
   "Empty window" "$build/tools/zorikan_empty_window" \
   "Plain start" "$build/tools/zorikan_plain_start" \
   "ZORIKAN Simulator V4.1" "$build/zorikan"

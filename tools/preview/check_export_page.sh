@@ -1,9 +1,11 @@
 #!/bin/sh
 # Writes a sample collection page and opens it in headless Chromium: prints
 # what the browser made of it (title, heading, rows) and saves a screenshot.
-# Run from the repository root after a build; needs Debian's chromium.
-#   tools/check_export_page.sh [out-dir]
+# Run from the repository root after a build; needs Debian's chromium
+# (apt-get install -y chromium), run without its sandbox so root can run it.
+#   tools/preview/check_export_page.sh [out-dir]
 set -eu
+command -v chromium > /dev/null || { echo "chromium is missing: apt-get install -y chromium" >&2; exit 1; }
 out=${1:-/tmp/zorikan-page}
 mkdir -p "$out"
 cmake --build build --target zorikan_export_preview
@@ -18,6 +20,7 @@ chromium $flags --dump-dom "$url" > "$out/dom.html" 2> "$out/chromium.log"
 chromium $flags --window-size=700,900 --screenshot="$out/page.png" "$url" >> "$out/chromium.log" 2>&1
 rm -rf "$profile"
 echo "title:   $(grep -o '<title>[^<]*</title>' "$out/dom.html")"
+echo "heading: $(grep -o '<h1>[^<]*</h1>' "$out/dom.html")"
 echo "rows:    $(grep -o '<tr' "$out/dom.html" | wc -l)"
 echo "bold:    $(grep -c '<b>Kell\|<b>&' "$out/dom.html" || true) (must be 0: the name is text)"
 echo "page:    $out/page #1.htm"

@@ -3,7 +3,7 @@
 // experience), registered species including a released one, and a player
 // name made of markup characters and letters beyond Latin-1.
 //
-// The target zorikan_export_preview; tools/check_export_page.sh builds and
+// The target zorikan_export_preview; tools/preview/check_export_page.sh builds and
 // runs it, then opens the page in headless Chromium.
 //   build/tools/zorikan_export_preview build/ZORIGAME.dat /tmp/page.htm
 

@@ -4,8 +4,8 @@
 # package manager's lock itself, and the refresh of the package lists, whose
 # lock apt-get does not wait for, is tried again while another holds it.
 #
-#   tools/apt_install.sh [apt-get install options] PACKAGE... | FILE.deb...
-#   tools/apt_install.sh          only refreshes the package lists
+#   tools/install/apt_install.sh [apt-get install options] PACKAGE... | FILE.deb...
+#   tools/install/apt_install.sh          only refreshes the package lists
 #
 # ZORIKAN_APT_WAIT (default 300) is how many seconds to wait for each lock.
 set -euo pipefail

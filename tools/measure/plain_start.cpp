@@ -1,7 +1,7 @@
 // The game's way to its title window in plain Qt, with nothing of the game
 // but the look of its first two windows: a yellow borderless loader with its
 // text, two bars and the wait cursor is shown and painted, then hidden for a
-// window with the title's banner and five buttons. tools/startup_time.sh
+// window with the title's banner and five buttons. tools/measure/startup_time.sh
 // measures it beside the game, to tell what that way costs in Qt itself from
 // what the game adds to it.
 

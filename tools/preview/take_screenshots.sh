@@ -2,9 +2,9 @@
 # Takes the README's screenshots (docs/screenshots/*.png) from the real
 # windows on a private X display, so they show the desktop's own fonts and
 # style, and shrinks them losslessly when optipng is there.
-#   tools/take_screenshots.sh [BUILD_DIR]
+#   tools/preview/take_screenshots.sh [BUILD_DIR]
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 build=${1:-build}
 out=docs/screenshots
 
