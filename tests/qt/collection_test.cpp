@@ -88,7 +88,8 @@ TEST_F(CollectionWindows, ASplitEvolutionIsChosenInTheMainWindow) {
     answers.answerBox();
     triggerAndAnswer(MenuItem::Evolve1);
     EXPECT_TRUE(action(MenuItem::Evolve1)->isChecked());
-    for (MenuItem item : {MenuItem::ReleaseZRKN1, MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1})
+    for (MenuItem item : {MenuItem::ReleaseZRKN1, MenuItem::Tournaments1, MenuItem::FightTrainer1,
+                          MenuItem::Buy1, MenuItem::FightWild1})
         EXPECT_FALSE(action(item)->isEnabled()) << item;
 
     answers.answerBox();  // the statistics
@@ -112,8 +113,8 @@ TEST_F(CollectionWindows, ASplitEvolutionIsChosenInTheMainWindow) {
     EXPECT_EQ(roster()->palette().color(QPalette::Base),
               session.statistics()->palette().color(QPalette::Button));
     EXPECT_FALSE(action(MenuItem::Evolve1)->isChecked());
-    for (MenuItem item :
-         {MenuItem::Evolve1, MenuItem::ReleaseZRKN1, MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1})
+    for (MenuItem item : {MenuItem::Evolve1, MenuItem::ReleaseZRKN1, MenuItem::Tournaments1,
+                          MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1})
         EXPECT_FALSE(action(item)->isEnabled()) << item;
 
     // A radio button takes clicks on its circle and caption only.
@@ -128,8 +129,8 @@ TEST_F(CollectionWindows, ASplitEvolutionIsChosenInTheMainWindow) {
     EXPECT_EQ(session.game().state.RosterSpecies[2], split->targets[2]);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(roster()->isEnabled());
-    for (MenuItem item :
-         {MenuItem::Evolve1, MenuItem::ReleaseZRKN1, MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1})
+    for (MenuItem item : {MenuItem::Evolve1, MenuItem::ReleaseZRKN1, MenuItem::Tournaments1,
+                          MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1})
         EXPECT_TRUE(action(item)->isEnabled()) << item;
 }
 

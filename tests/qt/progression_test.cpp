@@ -140,21 +140,20 @@ TEST_F(ProgressionWindows, ATournamentGoesFromAWonMatchToTheNextOpponent) {
 }
 
 TEST_F(ProgressionWindows, EveryOpponentAndTournamentItemHasItsAction) {
-    std::vector<std::string_view> parents{MenuItem::FightTrainer1, MenuItem::Tournaments1};
+    std::vector<MenuItem> parents{MenuItem::FightTrainer1, MenuItem::Tournaments1};
     int leaves = 0;
     for (std::size_t i = 0; i < parents.size(); ++i)
         for (const MenuEntry& entry : MainMenuLayout()) {
             if (entry.parent != parents[i]) continue;
             const bool hasChildren =
                 std::any_of(MainMenuLayout().begin(), MainMenuLayout().end(),
-                            [&](const MenuEntry& e) { return e.parent == entry.name; });
+                            [&](const MenuEntry& e) { return e.parent == entry.item; });
             if (hasChildren) {
-                parents.push_back(entry.name);
+                parents.push_back(entry.item);
                 continue;
             }
             ++leaves;
-            const QString item = QString::fromUtf8(entry.name.data(), entry.name.size());
-            EXPECT_TRUE(session.mainWindow()->hasCommand(item)) << entry.name;
+            EXPECT_TRUE(session.mainWindow()->hasCommand(entry.item)) << entry.item;
         }
     EXPECT_EQ(leaves, 45 + 6);
 }

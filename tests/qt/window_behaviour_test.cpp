@@ -152,8 +152,9 @@ TEST_F(SideWindows, AMinimisedWindowComesBackForThePlayersNextStep) {
 TEST_F(SideWindows, EscClosesAnOpenListBeforeItsWindow) {
     for (MenuItem item : {MenuItem::ViewDEX1, MenuItem::TypeComparisons1}) {
         session.mainWindow()->menuAction(item)->trigger();
-        QWidget* window = item == std::string(MenuItem::ViewDEX1) ? static_cast<QWidget*>(session.zoridex())
-                                                          : session.typeComparisons();
+        QWidget* window = item == std::string(MenuItem::ViewDEX1)
+                              ? static_cast<QWidget*>(session.zoridex())
+                              : session.typeComparisons();
         ASSERT_TRUE(WaitFor([&] { return window->isActiveWindow(); })) << item;
         auto* list = window->findChild<QComboBox*>("ComboBox1");
         list->setFocus();

@@ -21,7 +21,7 @@ TEST_F(DebugMenuTest, MakeVisibleDisablesOnlyItself) {
     EXPECT_TRUE(port.shown.empty());
     MakeVisible(game);
     EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::MakeVisible1));
-    EXPECT_TRUE(before.isEnabled("MakeVisible1"));
+    EXPECT_TRUE(before.isEnabled(MenuItem::MakeVisible1));
 }
 
 }  // namespace

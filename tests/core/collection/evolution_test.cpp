@@ -10,13 +10,14 @@
 #include "core/collection/collection_modes.h"
 #include "core/collection/roster.h"
 #include "core/data/split_evolutions.h"
+#include "core/model/menu_layout.h"
 #include "game_fixture.h"
 
 namespace zorikan::testing {
 namespace {
 
-constexpr MenuItem kModeItems[] = {MenuItem::ReleaseZRKN1, MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1,
-                                      MenuItem::FightWild1};
+constexpr MenuItem kModeItems[] = {MenuItem::ReleaseZRKN1, MenuItem::Tournaments1,
+                                   MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1};
 
 class EvolutionTest : public GameTest {
 protected:
@@ -243,19 +244,19 @@ TEST_F(EvolutionTest, APendingChoiceHoldsBattlesShopAndModesUntilEvolve) {
     evolveEntry(0);
     // The double-click's last step would enable them; with no creature that
     // could be chosen, a battle must not start.
-    EXPECT_TRUE(noneEnabled(
-        {MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1, MenuItem::ReleaseZRKN1, MenuItem::Evolve1}));
+    EXPECT_TRUE(noneEnabled({MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1,
+                             MenuItem::FightWild1, MenuItem::ReleaseZRKN1, MenuItem::Evolve1}));
     // Nor does a mode that ends meanwhile enable them.
     EndReleaseMode(game);
     EndEvolutionMode(game);
-    EXPECT_TRUE(noneEnabled(
-        {MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1, MenuItem::ReleaseZRKN1, MenuItem::Evolve1}));
+    EXPECT_TRUE(noneEnabled({MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1,
+                             MenuItem::FightWild1, MenuItem::ReleaseZRKN1, MenuItem::Evolve1}));
     EXPECT_TRUE(SplitChoicePending(game));
 
     EvolveButtonClick(game);
     EXPECT_FALSE(SplitChoicePending(game));
-    EXPECT_TRUE(allEnabled(
-        {MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1, MenuItem::ReleaseZRKN1, MenuItem::Evolve1}));
+    EXPECT_TRUE(allEnabled({MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1,
+                            MenuItem::FightWild1, MenuItem::ReleaseZRKN1, MenuItem::Evolve1}));
 }
 
 class TwinEvolutionTest : public EvolutionTest, public ::testing::WithParamInterface<int> {};

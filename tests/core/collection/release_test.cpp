@@ -7,6 +7,7 @@
 #include "core/collection/collection_modes.h"
 #include "core/collection/item_buttons.h"
 #include "core/collection/roster.h"
+#include "core/model/menu_layout.h"
 #include "core/saves/save_load.h"
 #include "game_fixture.h"
 #include "temp_folder.h"
@@ -14,8 +15,8 @@
 namespace zorikan::testing {
 namespace {
 
-constexpr MenuItem kModeItems[] = {MenuItem::Evolve1, MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1,
-                                      MenuItem::FightWild1};
+constexpr MenuItem kModeItems[] = {MenuItem::Evolve1, MenuItem::Tournaments1,
+                                   MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1};
 
 class ReleaseTest : public GameTest {
 protected:

@@ -48,17 +48,11 @@ struct Fielded {
     int level;
 };
 
-std::string_view MenuParent(std::string_view item) {
-    for (const MenuEntry& entry : MainMenuLayout())
-        if (entry.name == item) return entry.parent;
-    return {};
-}
-
 // The trainer menu's opponents under `menu`, in menu order.
-std::vector<Fielded> OpponentsUnder(std::string_view menu) {
+std::vector<Fielded> OpponentsUnder(MenuItem menu) {
     std::vector<Fielded> found;
     for (const auto& o : Opponents())
-        if (MenuParent(o.item) == menu) found.push_back({o.species, o.level});
+        if (EntryOf(o.item).parent == menu) found.push_back({o.species, o.level});
     return found;
 }
 

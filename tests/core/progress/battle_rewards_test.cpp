@@ -25,7 +25,7 @@ class BattleRewardsTest : public ProgressTest {
 protected:
     void SetUp() override { startPlaying({{4, 100}, {7, 100}}); }
 
-    void beat(std::string_view item) {
+    void beat(MenuItem item) {
         FightOpponent(game, *FindOpponent(item));
         sendOut(1);
         port.clear();
@@ -43,18 +43,18 @@ protected:
         loaded.state = game.state;
         MenusEnabledAtLoad(loaded);
         for (const MenuEntry& entry : MainMenuLayout()) {
-            if (entry.name == MenuItem::Action1 || entry.name == MenuItem::File1) continue;
-            EXPECT_EQ(loaded.screens.menus.isEnabled(entry.name),
-                      game.screens.menus.isEnabled(entry.name))
-                << entry.name << " with " << int(game.state.BadgeCount) << " badges";
+            if (entry.item == MenuItem::Action1 || entry.item == MenuItem::File1) continue;
+            EXPECT_EQ(loaded.screens.menus.isEnabled(entry.item),
+                      game.screens.menus.isEnabled(entry.item))
+                << entry.item << " with " << int(game.state.BadgeCount) << " badges";
         }
     }
 };
 
 TEST_F(BattleRewardsTest, EveryLeaderInTurnGivesItsBadgeAndOpensTheNext) {
-    std::vector<std::string> leaders;
+    std::vector<MenuItem> leaders;
     for (const Opponent& o : Opponents())
-        if (o.rule == KindRule::Leader) leaders.emplace_back(o.item);
+        if (o.rule == KindRule::Leader) leaders.push_back(o.item);
     const std::map<int, std::pair<std::uint32_t, std::string>> bonuses{
         {8,
          {2500,
@@ -91,7 +91,9 @@ TEST_F(BattleRewardsTest, EveryLeaderInTurnGivesItsBadgeAndOpensTheNext) {
         EXPECT_EQ(boxes()[boxes().size() - expected.size()], expected.front());
         const std::uint32_t bonusMoney = bonus != bonuses.end() ? bonus->second.first : 0;
         EXPECT_EQ(game.state.Money - money, prize + bonusMoney) << badge;
-        EXPECT_TRUE(game.screens.menus.isEnabled(MenuItemForBadge(game.state.BadgeCount)));
+        const auto next = MenuItemForBadge(game.state.BadgeCount);
+        ASSERT_TRUE(next.has_value()) << badge;
+        EXPECT_TRUE(game.screens.menus.isEnabled(*next));
         expectLoadOpensTheSameItems();
     }
     EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::GrandFour1));

@@ -114,7 +114,7 @@ TEST_F(EliteSeriesTest, ALossEndsTheSeriesAndTheMenuStartsAgainWithTheFirstMembe
 
 TEST_F(EliteSeriesTest, TheOtherElitesPayTheirChampionBonusEveryTimeAndTheGiftOnce) {
     struct Series {
-        const char* item;
+        MenuItem item;
         std::vector<Member> members;
         std::vector<std::string> memberBoxes;  // after members 1..4
         std::string championBox;

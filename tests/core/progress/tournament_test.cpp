@@ -105,7 +105,7 @@ TEST_F(TournamentTest, BandEdgesBelongToBothNeighbours) {
                 << "level " << level << " band " << band;
         }
     }
-    const std::vector<std::pair<std::uint32_t, std::string_view>> fees{
+    const std::vector<std::pair<std::uint32_t, MenuItem>> fees{
         {1000, MenuItem::VeryEasyLevels2101},      {2000, MenuItem::EasyLevels10301},
         {3000, MenuItem::IntermediateLevels30501}, {5000, MenuItem::HardLevels50701},
         {7000, MenuItem::VeryHardLevels70991},     {10000, MenuItem::SummitCupLevel1001}};
