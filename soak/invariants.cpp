@@ -129,30 +129,32 @@ std::optional<std::string> CheckMenus(const Game& game) {
     const MenuModel& menus = game.screens.menus;
     const GameState& s = game.state;
     const CollectionModes& modes = game.screens.modes;
-    if (BattleUnderWay(game) && menus.isEnabled("Action1"))
+    if (BattleUnderWay(game) && menus.isEnabled(MenuItem::Action1))
         return Fail("Actions menu enabled during a battle");
     const bool idle = !BattleUnderWay(game) && !game.screens.main.wildPanel.visible;
     if (!idle) return std::nullopt;
-    if (!menus.isEnabled("Action1")) return Fail("Actions menu disabled when idle");
+    if (!menus.isEnabled(MenuItem::Action1)) return Fail("Actions menu disabled when idle");
     if (modes.EvolutionMode && modes.ReleaseMode) return Fail("both collection modes on");
     const bool free = !modes.EvolutionMode && !modes.ReleaseMode && !SplitChoicePending(game);
-    for (std::string_view item : {"FightTrainer1", "FightWild1", "Tournaments1", "Buy1"})
+    for (MenuItem item :
+         {MenuItem::FightTrainer1, MenuItem::FightWild1, MenuItem::Tournaments1, MenuItem::Buy1})
         if (menus.isEnabled(item) != free)
-            return Fail(std::string(item) + (free ? " disabled" : " enabled") +
+            return Fail(std::string(ObjectName(item)) + (free ? " disabled" : " enabled") +
                         " with the collection modes " + (free ? "off" : "on"));
     // Every opponent the progress has opened is offered, nothing beyond.
     for (int badges = 1; badges <= kBadgeCount; ++badges) {
-        const char* item = MenuItemForBadge(static_cast<std::uint8_t>(badges));
+        const MenuItem item = *MenuItemForBadge(static_cast<std::uint8_t>(badges));
         if (menus.isEnabled(item) != (badges <= s.BadgeCount))
-            return Fail(std::string(item) + " enabled state against " +
+            return Fail(std::string(ObjectName(item)) + " enabled state against " +
                         std::to_string(s.BadgeCount) + " badges");
     }
-    if (menus.isEnabled("BrennarGymLeaders1") != s.GrandFourChampionBeaten)
+    if (menus.isEnabled(MenuItem::BrennarGymLeaders1) != s.GrandFourChampionBeaten)
         return Fail("Brennar leaders against the Highland champion");
-    if (menus.isEnabled("Me1") != s.KellBeaten) return Fail("Me against Kell beaten");
-    if (menus.isEnabled("CyrelleGymLeaders1") != s.MeBeaten)
+    if (menus.isEnabled(MenuItem::Me1) != s.KellBeaten) return Fail("Me against Kell beaten");
+    if (menus.isEnabled(MenuItem::CyrelleGymLeaders1) != s.MeBeaten)
         return Fail("Cyrelle leaders against Me beaten");
-    if (free && !Reachable(menus, "Dorn1")) return Fail("the first leader cannot be reached");
+    if (free && !Reachable(menus, MenuItem::Dorn1))
+        return Fail("the first leader cannot be reached");
     return std::nullopt;
 }
 
@@ -174,14 +176,9 @@ int RosterCount(const GameState& state) {
 }
 
 // An item the player can click: it and every menu above it are enabled.
-bool Reachable(const MenuModel& menus, std::string_view item) {
-    for (std::string_view name = item; !name.empty();) {
-        if (!menus.isEnabled(name)) return false;
-        std::string_view parent;
-        for (const MenuEntry& entry : MainMenuLayout())
-            if (entry.name == name) parent = entry.parent;
-        name = parent;
-    }
+bool Reachable(const MenuModel& menus, MenuItem item) {
+    for (std::optional<MenuItem> at = item; at; at = EntryOf(*at).parent)
+        if (!menus.isEnabled(*at)) return false;
     return true;
 }
 

@@ -29,7 +29,7 @@ struct Allowance {
 };
 
 // An item the player can click: it and every menu above it are enabled.
-bool Reachable(const MenuModel& menus, std::string_view item);
+bool Reachable(const MenuModel& menus, MenuItem item);
 
 // The filled slots 1..n, counted up to the first empty one.
 int RosterCount(const GameState& state);

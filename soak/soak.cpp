@@ -180,14 +180,15 @@ private:
 
     void menu() {
         struct Choice {
-            std::string_view item;
+            MenuItem item;
             int weight;
         };
         std::vector<Choice> choices;
         for (const Opponent& opponent : Opponents()) choices.push_back({opponent.item, 2});
         for (const TournamentBand& band : TournamentBands()) choices.push_back({band.item, 6});
-        for (Choice c : {Choice{"FindZRKN1", 40}, Choice{"Omnivar1", 4}, Choice{"Buy1", 6},
-                         Choice{"GameCorner1", 6}, Choice{"Evolve1", 6}, Choice{"ReleaseZRKN1", 4}})
+        for (Choice c : {Choice{MenuItem::FindZRKN1, 40}, Choice{MenuItem::Omnivar1, 4},
+                         Choice{MenuItem::Buy1, 6}, Choice{MenuItem::GameCorner1, 6},
+                         Choice{MenuItem::Evolve1, 6}, Choice{MenuItem::ReleaseZRKN1, 4}})
             choices.push_back(c);
         int total = 0;
         for (const Choice& c : choices)
@@ -199,25 +200,25 @@ private:
         }
     }
 
-    void click(std::string_view item) {
-        action_ = "menu " + std::string(item);
+    void click(MenuItem item) {
+        action_ = "menu " + std::string(ObjectName(item));
         if (const Opponent* opponent = FindOpponent(item)) {
             FightOpponent(game_, *opponent);
         } else if (const int band = BandOfItem(item)) {
             allowed_.spend = TournamentBands()[band - 1].fee;
             EnterTournament(game_, band);
             if (game_.battle.InTournament) ++totals_.tournaments;
-        } else if (item == "FindZRKN1") {
+        } else if (item == MenuItem::FindZRKN1) {
             FindZRKN1Click(game_);
-        } else if (item == "Omnivar1") {
+        } else if (item == MenuItem::Omnivar1) {
             Omnivar1Click(game_);
-        } else if (item == "Buy1") {
+        } else if (item == MenuItem::Buy1) {
             ShowMart(game_);
-        } else if (item == "GameCorner1") {
+        } else if (item == MenuItem::GameCorner1) {
             ShowGameCorner(game_);
-        } else if (item == "Evolve1") {
+        } else if (item == MenuItem::Evolve1) {
             Evolve1Click(game_);
-        } else if (item == "ReleaseZRKN1") {
+        } else if (item == MenuItem::ReleaseZRKN1) {
             ReleaseZRKN1Click(game_);
         }
         if (game_.battle.InWildBattle || game_.battle.InTrainerBattle) ++totals_.battles;

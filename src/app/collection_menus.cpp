@@ -54,9 +54,9 @@ void ExportZORIKANinformation1Click(GameSession& session) {
 void ConnectCollectionMenus(GameSession& session) {
     TForm4* main = session.mainWindow();
     Game& game = session.game();
-    main->onMenu("Evolve1", [&game] { Evolve1Click(game); });
-    main->onMenu("ReleaseZRKN1", [&game] { ReleaseZRKN1Click(game); });
-    main->onMenu("ExportZORIKANinformation1",
+    main->onMenu(MenuItem::Evolve1, [&game] { Evolve1Click(game); });
+    main->onMenu(MenuItem::ReleaseZRKN1, [&game] { ReleaseZRKN1Click(game); });
+    main->onMenu(MenuItem::ExportZORIKANinformation1,
                  [&session] { ExportZORIKANinformation1Click(session); });
 }
 

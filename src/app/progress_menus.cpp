@@ -10,16 +10,11 @@ namespace zorikan {
 void ConnectProgressMenus(GameSession& session) {
     TForm4* main = session.mainWindow();
     Game& game = session.game();
-    for (const Opponent& opponent : Opponents()) {
-        const QString item =
-            QString::fromUtf8(opponent.item.data(), static_cast<qsizetype>(opponent.item.size()));
-        main->onMenu(item, [&game, &opponent] { FightOpponent(game, opponent); });
-    }
-    for (int band = 1; band <= static_cast<int>(TournamentBands().size()); ++band) {
-        const std::string_view name = TournamentBands()[band - 1].item;
-        const QString item = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-        main->onMenu(item, [&game, band] { EnterTournament(game, band); });
-    }
+    for (const Opponent& opponent : Opponents())
+        main->onMenu(opponent.item, [&game, &opponent] { FightOpponent(game, opponent); });
+    for (int band = 1; band <= static_cast<int>(TournamentBands().size()); ++band)
+        main->onMenu(TournamentBands()[band - 1].item,
+                     [&game, band] { EnterTournament(game, band); });
 }
 
 }  // namespace zorikan

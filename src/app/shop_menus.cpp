@@ -10,8 +10,8 @@ namespace zorikan {
 void ConnectShopMenus(GameSession& session) {
     TForm4* main = session.mainWindow();
     Game& game = session.game();
-    main->onMenu("Buy1", [&game] { ShowMart(game); });
-    main->onMenu("GameCorner1", [&game] { ShowGameCorner(game); });
+    main->onMenu(MenuItem::Buy1, [&game] { ShowMart(game); });
+    main->onMenu(MenuItem::GameCorner1, [&game] { ShowGameCorner(game); });
 }
 
 }  // namespace zorikan

@@ -32,21 +32,22 @@ QString chooseMusicFile(QWidget* parent) {
 void ConnectSideMenus(GameSession& session) {
     TForm4* main = session.mainWindow();
     Game& game = session.game();
-    main->onMenu("ViewDEX1", [&game] { ShowZoridex(game); });
-    main->onMenu("TypeComparisons1", [&game] { game.setVisible(Window::TypeComparisons, true); });
+    main->onMenu(MenuItem::ViewDEX1, [&game] { ShowZoridex(game); });
+    main->onMenu(MenuItem::TypeComparisons1,
+                 [&game] { game.setVisible(Window::TypeComparisons, true); });
 
-    main->onMenu("Openfile1", [&session, main] {
+    main->onMenu(MenuItem::Openfile1, [&session, main] {
         const QString file = chooseMusicFile(main);
         if (!file.isEmpty()) session.music().open(file);
     });
-    main->onMenu("RepeatMusic1", [&session, &game] {
+    main->onMenu(MenuItem::RepeatMusic1, [&session, &game] {
         ToggleRepeatMusic(game);
         session.music().repeatChanged();
     });
-    main->onMenu("StopMusic1", [&session] { session.music().stop(); });
+    main->onMenu(MenuItem::StopMusic1, [&session] { session.music().stop(); });
 
-    main->onMenu("MakeVisible1", [&game] { MakeVisible(game); });
-    main->onMenu("AlwaysshowattacksinZORIDEX1", [&game] { ToggleAlwaysShowAttacks(game); });
+    main->onMenu(MenuItem::MakeVisible1, [&game] { MakeVisible(game); });
+    main->onMenu(MenuItem::AlwaysshowattacksinZORIDEX1, [&game] { ToggleAlwaysShowAttacks(game); });
 }
 
 }  // namespace zorikan

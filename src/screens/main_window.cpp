@@ -13,6 +13,7 @@
 #include "core/progress/wild_search.h"
 #include "core/saves/closing_save.h"
 #include "core/saves/new_game.h"
+#include "core/text/message.h"
 #include "painter/creature_images.h"
 #include "screens/about_box.h"
 #include "screens/battle_arena.h"
@@ -50,56 +51,50 @@ TForm4::TForm4(WindowHost& session) : QMainWindow(nullptr), session_(session) {
     arena_ = new BattleArena(session, client_);
     wildPanel_ = new WildPanel(session, client_);
     evolvePanel_ = new EvolvePanel(session, client_);
-    onMenu("FindZRKN1", [this] { FindZRKN1Click(session_.game()); });
-    onMenu("Omnivar1", [this] { Omnivar1Click(session_.game()); });
+    onMenu(MenuItem::FindZRKN1, [this] { FindZRKN1Click(session_.game()); });
+    onMenu(MenuItem::Omnivar1, [this] { Omnivar1Click(session_.game()); });
 
-    onMenu("Quit1", [this] { close(); });
-    onMenu("About1", [this] { session_.about()->exec(); });
-    onMenu("Contents1", [this] { session_.help()->openTopic("Index"); });
-    onMenu("Statistics1", [this] { session_.statistics()->takeKeyboard(); });
+    onMenu(MenuItem::Quit1, [this] { close(); });
+    onMenu(MenuItem::About1, [this] { session_.about()->exec(); });
+    onMenu(MenuItem::Contents1, [this] { session_.help()->openTopic("Index"); });
+    onMenu(MenuItem::Statistics1, [this] { session_.statistics()->takeKeyboard(); });
     // The fighter and the items are chosen there, in battle too, when the
     // Actions menu is closed: the key works through the window itself.
-    addAction(actions_.value("Statistics1"));
+    addAction(menuAction(MenuItem::Statistics1));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TForm4::buildMenus() {
-    QHash<QString, QMenu*> menus;
+    // The layout lists a parent before its children.
+    std::array<QMenu*, kMenuItemCount> menus{};
     for (const MenuEntry& entry : MainMenuLayout()) {
         const QString name = fromView(entry.name);
-        // The bar's menus open with Alt and their first letter.
-        const QString caption = (entry.parent.empty() ? "&" : "") + fromView(entry.caption);
-        const bool hasChildren = [&] {
-            for (const MenuEntry& e : MainMenuLayout())
-                if (e.parent == entry.name) return true;
-            return false;
-        }();
+        const QString caption = QString::fromStdString(Text(entry.caption));
         QAction* action = nullptr;
-        if (hasChildren) {
-            QMenu* menu = entry.parent.empty()
-                              ? new QMenu(caption, this)
-                              : menus.value(fromView(entry.parent))->addMenu(caption);
-            if (entry.parent.empty() && entry.name != kHiddenMenu) menuBar()->addMenu(menu);
+        if (HasChildren(entry.item)) {
+            QMenu* menu = !entry.parent ? new QMenu(caption, this)
+                                        : menus[IndexOf(*entry.parent)]->addMenu(caption);
+            if (!entry.parent && entry.item != kHiddenMenu) menuBar()->addMenu(menu);
             menu->setObjectName(name);
-            menus.insert(name, menu);
+            menus[IndexOf(entry.item)] = menu;
             action = menu->menuAction();
         } else {
-            action = menus.value(fromView(entry.parent))->addAction(caption);
+            action = menus[IndexOf(*entry.parent)]->addAction(caption);
             action->setCheckable(entry.checkable);
             if (!entry.shortcut.empty())
                 action->setShortcut(QKeySequence(fromView(entry.shortcut)));
-            connect(action, &QAction::triggered, this, [this, name] {
+            connect(action, &QAction::triggered, this, [this, item = entry.item] {
                 // A Game Corner draw is settled before any command counts.
                 if (DrawInProgress(session_.game())) return;
-                if (auto command = commands_.value(name)) command();
+                if (const auto& command = commands_[IndexOf(item)]) command();
                 session_.refresh();
             });
         }
         action->setObjectName(name);
-        actions_.insert(name, action);
+        actions_[IndexOf(entry.item)] = action;
     }
     // The hidden menu's short cuts still work through the window itself.
-    for (QAction* action : menus.value(fromView(kHiddenMenu))->actions()) addAction(action);
+    for (QAction* action : menus[IndexOf(kHiddenMenu)]->actions()) addAction(action);
 }
 
 void TForm4::buildStarterList() {
@@ -124,17 +119,17 @@ void TForm4::buildStarterList() {
     ListView1->hide();
 }
 
-void TForm4::onMenu(const QString& item, std::function<void()> command) {
-    commands_.insert(item, std::move(command));
+void TForm4::onMenu(MenuItem item, std::function<void()> command) {
+    commands_[IndexOf(item)] = std::move(command);
 }
 
 void TForm4::render() {
     const Game& game = session_.game();
     setWindowTitle(QString::fromStdString(game.screens.main.caption));
-    for (auto it = actions_.cbegin(); it != actions_.cend(); ++it) {
-        const std::string name = it.key().toStdString();
-        it.value()->setEnabled(game.screens.menus.isEnabled(name));
-        if (it.value()->isCheckable()) it.value()->setChecked(game.screens.menus.isChecked(name));
+    for (const MenuEntry& entry : MainMenuLayout()) {
+        QAction* action = menuAction(entry.item);
+        action->setEnabled(game.screens.menus.isEnabled(entry.item));
+        if (action->isCheckable()) action->setChecked(game.screens.menus.isChecked(entry.item));
     }
     const bool starters = game.screens.main.starterListVisible;
     if (starters && ListView1->count() == 0) {

@@ -1,11 +1,12 @@
 #pragma once
 // The main window: the menu bar, the starter list of a new game and the
-// battle arena. Menu commands are looked up by the items' object names.
+// battle arena. Menu commands are looked up by their items.
 
-#include <QHash>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 
+#include "core/model/menu_item.h"
 #include "core/saves/closing_save.h"
 
 class QLabel;
@@ -26,11 +27,11 @@ public:
     explicit TForm4(WindowHost& session);
 
     void render();
-    // Connects a menu item (by object name) to what it does. After the
-    // command the windows are redrawn.
-    void onMenu(const QString& item, std::function<void()> command);
-    bool hasCommand(const QString& item) const { return commands_.contains(item); }
-    QAction* menuAction(const QString& item) const { return actions_.value(item); }
+    // Connects a menu item to what it does. After the command the windows
+    // are redrawn.
+    void onMenu(MenuItem item, std::function<void()> command);
+    bool hasCommand(MenuItem item) const { return bool(commands_[IndexOf(item)]); }
+    QAction* menuAction(MenuItem item) const { return actions_[IndexOf(item)]; }
     QWidget* clientArea() const { return client_; }
     QListWidget* starterList() const { return ListView1; }
     BattleArena* arena() const { return arena_; }
@@ -63,8 +64,8 @@ private:
     BattleArena* arena_;
     WildPanel* wildPanel_;
     EvolvePanel* evolvePanel_;
-    QHash<QString, QAction*> actions_;
-    QHash<QString, std::function<void()>> commands_;
+    std::array<QAction*, kMenuItemCount> actions_{};
+    std::array<std::function<void()>, kMenuItemCount> commands_;
     bool closing_ = false;
 };
 

@@ -16,17 +16,12 @@ namespace {
 class JourneyTest : public ProgressTest {
 protected:
     // An item the player can click: it and every menu above it are enabled.
-    bool reachable(std::string_view item) const {
-        for (std::string_view name = item; !name.empty();) {
-            if (!game.screens.menus.isEnabled(name)) return false;
-            std::string_view parent;
-            for (const MenuEntry& entry : MainMenuLayout())
-                if (entry.name == name) parent = entry.parent;
-            name = parent;
-        }
+    bool reachable(MenuItem item) const {
+        for (std::optional<MenuItem> at = item; at; at = EntryOf(*at).parent)
+            if (!game.screens.menus.isEnabled(*at)) return false;
         return true;
     }
-    void beat(std::string_view item) {
+    void beat(MenuItem item) {
         ASSERT_TRUE(reachable(item)) << item;
         FightOpponent(game, *FindOpponent(item));
         winWith(1);
@@ -40,38 +35,41 @@ protected:
     // The whole way, from a new roster to the Summit Cup's first match.
     void playToTheSummitCup() {
         startPlaying({{4, 100}});
-        const char* aldmark[] = {"Dorn1",  "Nerissa1", "LtHarker1", "Odile1",
-                                 "Imara1", "Tilde1",   "Fenwick1",  "Roderic1"};
-        for (const char* leader : aldmark) beat(leader);
+        const MenuItem aldmark[] = {MenuItem::Dorn1,    MenuItem::Nerissa1, MenuItem::LtHarker1,
+                                    MenuItem::Odile1,   MenuItem::Imara1,   MenuItem::Tilde1,
+                                    MenuItem::Fenwick1, MenuItem::Roderic1};
+        for (const MenuItem leader : aldmark) beat(leader);
         EXPECT_EQ(game.state.BadgeCount, 8);
-        EXPECT_FALSE(reachable("Aubric1"));
+        EXPECT_FALSE(reachable(MenuItem::Aubric1));
 
-        beat("GrandFour1");
+        beat(MenuItem::GrandFour1);
         winRunningBattles(4);
         EXPECT_TRUE(game.state.GrandFourChampionBeaten);
-        const char* brennar[] = {"Aubric1", "Nils1",  "Posy1",   "Elwin1",
-                                 "Grigor1", "Lunet1", "Haskel1", "Vesper1"};
-        for (const char* leader : brennar) beat(leader);
+        const MenuItem brennar[] = {MenuItem::Aubric1, MenuItem::Nils1,   MenuItem::Posy1,
+                                    MenuItem::Elwin1,  MenuItem::Grigor1, MenuItem::Lunet1,
+                                    MenuItem::Haskel1, MenuItem::Vesper1};
+        for (const MenuItem leader : brennar) beat(leader);
         EXPECT_EQ(game.state.BadgeCount, 16);
 
-        EXPECT_FALSE(reachable("Me1"));
-        beat("Kell1");
-        EXPECT_FALSE(reachable("Brigid1"));
-        beat("Me1");
-        EXPECT_TRUE(reachable("Omnivar1"));
-        const char* cyrelle[] = {"Brigid1", "Dunstan1", "Caddock1",  "Ravenna1",
-                                 "Osric1",  "Merle1",   "OrinIsla1", "Marius1"};
-        for (const char* leader : cyrelle) beat(leader);
+        EXPECT_FALSE(reachable(MenuItem::Me1));
+        beat(MenuItem::Kell1);
+        EXPECT_FALSE(reachable(MenuItem::Brigid1));
+        beat(MenuItem::Me1);
+        EXPECT_TRUE(reachable(MenuItem::Omnivar1));
+        const MenuItem cyrelle[] = {MenuItem::Brigid1,   MenuItem::Dunstan1, MenuItem::Caddock1,
+                                    MenuItem::Ravenna1,  MenuItem::Osric1,   MenuItem::Merle1,
+                                    MenuItem::OrinIsla1, MenuItem::Marius1};
+        for (const MenuItem leader : cyrelle) beat(leader);
         EXPECT_EQ(game.state.BadgeCount, 24);
 
-        beat("LowlandGrandFour1");
+        beat(MenuItem::LowlandGrandFour1);
         winRunningBattles(4);
-        beat("CoastalGrandFour1");
+        beat(MenuItem::CoastalGrandFour1);
         winRunningBattles(4);
         EXPECT_TRUE(game.state.Gift385Given);
         EXPECT_TRUE(game.state.Gift386Given);
 
-        ASSERT_TRUE(reachable("SummitCupLevel1001"));
+        ASSERT_TRUE(reachable(MenuItem::SummitCupLevel1001));
         game.state.Money = 10'000;
         random.draws = {0, 1, 2, 3, 4, 5, 6, 7};
         for (int m = 0; m < 8; ++m) random.draws.push_back(m);

@@ -45,7 +45,7 @@ TEST_F(SoakChecksTest, BattleAndMenuDamageIsCaught) {
     game.battle.InWildBattle = true;  // a battle without its arena
     EXPECT_THAT(CheckState(game), Optional(HasSubstr("arena shown")));
     game.screens.main.arena.visible = true;
-    game.screens.menus.disable("Action1");
+    game.screens.menus.disable(MenuItem::Action1);
     game.battle.OppSpecies = 25;
     game.battle.OppLevel = 10;
     game.battle.OppHP = 100;
@@ -60,7 +60,7 @@ TEST_F(SoakChecksTest, BattleAndMenuDamageIsCaught) {
     game.state.MaxLevel = 100;
     EXPECT_EQ(CheckState(game), std::nullopt);
 
-    game.screens.menus.enable("Action1");
+    game.screens.menus.enable(MenuItem::Action1);
     EXPECT_THAT(CheckState(game), Optional(HasSubstr("Actions menu enabled during a battle")));
 }
 

@@ -65,7 +65,7 @@ protected:
     QString name(int species) {
         return QString::fromStdString(session.data().SpeciesNames[species]);
     }
-    QAction* action(const char* item) { return session.mainWindow()->menuAction(item); }
+    QAction* action(MenuItem item) { return session.mainWindow()->menuAction(item); }
     QListView* roster() { return session.statistics()->rosterList(); }
     QString rosterCaption(int row) { return roster()->model()->index(row, 0).data().toString(); }
     // The list view's double-click, as the view reports it to the window;
@@ -76,7 +76,7 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return answers.done(); }))
             << answers.boxTexts.join(" | ").toStdString();
     }
-    void triggerAndAnswer(const char* item) {
+    void triggerAndAnswer(MenuItem item) {
         action(item)->trigger();
         ASSERT_TRUE(WaitFor([&] { return answers.done(); }))
             << answers.boxTexts.join(" | ").toStdString();
@@ -86,9 +86,10 @@ protected:
 TEST_F(CollectionWindows, ASplitEvolutionIsChosenInTheMainWindow) {
     addCreature(133, 100);
     answers.answerBox();
-    triggerAndAnswer("Evolve1");
-    EXPECT_TRUE(action("Evolve1")->isChecked());
-    for (const char* item : {"ReleaseZRKN1", "Tournaments1", "FightTrainer1", "Buy1", "FightWild1"})
+    triggerAndAnswer(MenuItem::Evolve1);
+    EXPECT_TRUE(action(MenuItem::Evolve1)->isChecked());
+    for (MenuItem item : {MenuItem::ReleaseZRKN1, MenuItem::Tournaments1, MenuItem::FightTrainer1,
+                          MenuItem::Buy1, MenuItem::FightWild1})
         EXPECT_FALSE(action(item)->isEnabled()) << item;
 
     answers.answerBox();  // the statistics
@@ -111,9 +112,9 @@ TEST_F(CollectionWindows, ASplitEvolutionIsChosenInTheMainWindow) {
     EXPECT_FALSE(roster()->isEnabled());
     EXPECT_EQ(roster()->palette().color(QPalette::Base),
               session.statistics()->palette().color(QPalette::Button));
-    EXPECT_FALSE(action("Evolve1")->isChecked());
-    for (const char* item :
-         {"Evolve1", "ReleaseZRKN1", "Tournaments1", "FightTrainer1", "Buy1", "FightWild1"})
+    EXPECT_FALSE(action(MenuItem::Evolve1)->isChecked());
+    for (MenuItem item : {MenuItem::Evolve1, MenuItem::ReleaseZRKN1, MenuItem::Tournaments1,
+                          MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1})
         EXPECT_FALSE(action(item)->isEnabled()) << item;
 
     // A radio button takes clicks on its circle and caption only.
@@ -128,8 +129,8 @@ TEST_F(CollectionWindows, ASplitEvolutionIsChosenInTheMainWindow) {
     EXPECT_EQ(session.game().state.RosterSpecies[2], split->targets[2]);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(roster()->isEnabled());
-    for (const char* item :
-         {"Evolve1", "ReleaseZRKN1", "Tournaments1", "FightTrainer1", "Buy1", "FightWild1"})
+    for (MenuItem item : {MenuItem::Evolve1, MenuItem::ReleaseZRKN1, MenuItem::Tournaments1,
+                          MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1})
         EXPECT_TRUE(action(item)->isEnabled()) << item;
 }
 
@@ -140,7 +141,7 @@ TEST_F(CollectionWindows, APlainEvolutionAsksAndRenamesTheEntry) {
     ASSERT_GT(data.EvolutionLevel[from], 0);
     session.game().state.RosterLevel[1] = data.EvolutionLevel[from];
     answers.answerBox();
-    triggerAndAnswer("Evolve1");
+    triggerAndAnswer(MenuItem::Evolve1);
     answers.answerBox();
     answers.answerBox(QMessageBox::Yes);
     answers.answerBox();
@@ -149,16 +150,16 @@ TEST_F(CollectionWindows, APlainEvolutionAsksAndRenamesTheEntry) {
                                              ". Do you want to evolve it?");
     EXPECT_EQ(answers.boxTexts.value(3), name(from) + " evolved into " + name(to) + "!");
     EXPECT_EQ(rosterCaption(0), name(to));
-    EXPECT_FALSE(action("Evolve1")->isChecked());
-    EXPECT_TRUE(action("FightWild1")->isEnabled());
+    EXPECT_FALSE(action(MenuItem::Evolve1)->isChecked());
+    EXPECT_TRUE(action(MenuItem::FightWild1)->isEnabled());
 }
 
 TEST_F(CollectionWindows, ReleaseKeepsTheLastCreature) {
     addCreature(7, 12);
     answers.answerBox();
-    triggerAndAnswer("ReleaseZRKN1");
-    EXPECT_TRUE(action("ReleaseZRKN1")->isChecked());
-    EXPECT_FALSE(action("Evolve1")->isEnabled());
+    triggerAndAnswer(MenuItem::ReleaseZRKN1);
+    EXPECT_TRUE(action(MenuItem::ReleaseZRKN1)->isChecked());
+    EXPECT_FALSE(action(MenuItem::Evolve1)->isEnabled());
 
     answers.answerBox();
     answers.answerBox(QMessageBox::Yes);
@@ -169,13 +170,13 @@ TEST_F(CollectionWindows, ReleaseKeepsTheLastCreature) {
     EXPECT_EQ(answers.boxTexts.value(3), name(4) + " was released. Bye, " + name(4) + "!");
     ASSERT_EQ(roster()->model()->rowCount(), 1);
     EXPECT_EQ(rosterCaption(0), name(7));
-    EXPECT_FALSE(action("ReleaseZRKN1")->isChecked());
-    EXPECT_TRUE(action("Evolve1")->isEnabled());
+    EXPECT_FALSE(action(MenuItem::ReleaseZRKN1)->isChecked());
+    EXPECT_TRUE(action(MenuItem::Evolve1)->isEnabled());
 
     answers.answerBox();
-    triggerAndAnswer("ReleaseZRKN1");
+    triggerAndAnswer(MenuItem::ReleaseZRKN1);
     EXPECT_EQ(answers.boxTexts.value(4), "You can't release your last ZORIKAN!");
-    EXPECT_FALSE(action("ReleaseZRKN1")->isChecked());
+    EXPECT_FALSE(action(MenuItem::ReleaseZRKN1)->isChecked());
 }
 
 TEST_F(CollectionWindows, TheExportWritesThePageAndOpensItAsAFileUrl) {
@@ -186,7 +187,7 @@ TEST_F(CollectionWindows, TheExportWritesThePageAndOpensItAsAFileUrl) {
     const QString file = folder.filePath("my #1 100% page.htm");
     answers.chooseFile(folder.filePath("my #1 100% page"));
     answers.answerBox(QMessageBox::Yes);
-    triggerAndAnswer("ExportZORIKANinformation1");
+    triggerAndAnswer(MenuItem::ExportZORIKANinformation1);
     EXPECT_EQ(answers.fileModes.value(0), QFileDialog::AnyFile);
     EXPECT_EQ(answers.boxTexts.value(0),
               "ZORIKAN Information exported to " + file + ". View file now?");
@@ -205,7 +206,7 @@ TEST_F(CollectionWindows, TheExportWritesThePageAndOpensItAsAFileUrl) {
     answers.chooseFile(file);
     answers.answerBox(QMessageBox::Yes);  // replace the file
     answers.answerBox(QMessageBox::No);
-    triggerAndAnswer("ExportZORIKANinformation1");
+    triggerAndAnswer(MenuItem::ExportZORIKANinformation1);
     EXPECT_TRUE(answers.boxTexts.value(1).contains("already exists"))
         << answers.boxTexts.join("|").toStdString();
     EXPECT_EQ(answers.boxTexts.value(2),
@@ -218,7 +219,7 @@ TEST_F(CollectionWindows, TheExportReportsWhatWentWrong) {
     ASSERT_TRUE(folder.isValid());
     // Cancelled: nothing is written and nothing asked.
     answers.then([](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject"); });
-    triggerAndAnswer("ExportZORIKANinformation1");
+    triggerAndAnswer(MenuItem::ExportZORIKANinformation1);
     EXPECT_TRUE(answers.boxTexts.isEmpty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 
@@ -228,7 +229,7 @@ TEST_F(CollectionWindows, TheExportReportsWhatWentWrong) {
     blocker.close();
     answers.chooseFile(folder.filePath("plain/page.htm"));
     answers.answerBox();
-    triggerAndAnswer("ExportZORIKANinformation1");
+    triggerAndAnswer(MenuItem::ExportZORIKANinformation1);
     ASSERT_EQ(answers.boxTexts.size(), 1);
     EXPECT_EQ(answers.boxTexts.value(0), "File not found.");
 
@@ -238,7 +239,7 @@ TEST_F(CollectionWindows, TheExportReportsWhatWentWrong) {
     answers.chooseFile(file);
     answers.answerBox(QMessageBox::Yes);
     answers.answerBox();
-    triggerAndAnswer("ExportZORIKANinformation1");
+    triggerAndAnswer(MenuItem::ExportZORIKANinformation1);
     EXPECT_EQ(answers.boxTexts.value(2),
               "The page could not be opened. It is saved as " + file + ".");
 }

@@ -133,7 +133,7 @@ TEST_F(DialogFolders, TheExportStartsInTheDocumentsAndTheMusicInTheMusicFolder) 
     ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
 
     noteFolderAndCancel();
-    session.mainWindow()->menuAction("ExportZORIKANinformation1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::ExportZORIKANinformation1)->trigger();
     ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
     EXPECT_TRUE(answers.unexpected.isEmpty());
     EXPECT_EQ(folders, QStringList{home.documents()});
@@ -148,7 +148,7 @@ TEST_F(DialogFolders, TheExportStartsInTheDocumentsAndTheMusicInTheMusicFolder) 
     for (bool made : {false, true}) {
         if (made) QDir(home.home.path()).mkpath("Tunes");
         noteFolderAndCancel();
-        session.mainWindow()->menuAction("Openfile1")->trigger();
+        session.mainWindow()->menuAction(MenuItem::Openfile1)->trigger();
         ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
     }
     EXPECT_EQ(folders, QStringList({home.documents(), home.documents(),

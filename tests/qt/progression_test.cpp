@@ -74,13 +74,13 @@ protected:
 TEST_F(ProgressionWindows, TheFirstLeaderGivesABadgeAndOpensTheNext) {
     setFighterLevel(30);
     TForm4* main = session.mainWindow();
-    ASSERT_TRUE(main->menuAction("Dorn1")->isEnabled());
-    ASSERT_FALSE(main->menuAction("Nerissa1")->isEnabled());
+    ASSERT_TRUE(main->menuAction(MenuItem::Dorn1)->isEnabled());
+    ASSERT_FALSE(main->menuAction(MenuItem::Nerissa1)->isEnabled());
     answers.answerBox();
-    main->menuAction("Dorn1")->trigger();
+    main->menuAction(MenuItem::Dorn1)->trigger();
     ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
     EXPECT_TRUE(main->arena()->isVisible());
-    EXPECT_FALSE(main->menuAction("Action1")->isEnabled());
+    EXPECT_FALSE(main->menuAction(MenuItem::Action1)->isEnabled());
     EXPECT_EQ(session.game().battle.BattleKind, 3);
 
     sendOutFirst();
@@ -91,9 +91,9 @@ TEST_F(ProgressionWindows, TheFirstLeaderGivesABadgeAndOpensTheNext) {
     EXPECT_EQ(answers.boxTexts.last(),
               QString::fromStdString("You earned the " + session.data().BadgeNames[1] + "!"));
     EXPECT_FALSE(main->arena()->isVisible());
-    EXPECT_TRUE(main->menuAction("Action1")->isEnabled());
-    EXPECT_TRUE(main->menuAction("Nerissa1")->isEnabled());
-    EXPECT_FALSE(main->menuAction("LtHarker1")->isEnabled());
+    EXPECT_TRUE(main->menuAction(MenuItem::Action1)->isEnabled());
+    EXPECT_TRUE(main->menuAction(MenuItem::Nerissa1)->isEnabled());
+    EXPECT_FALSE(main->menuAction(MenuItem::LtHarker1)->isEnabled());
     EXPECT_EQ(stat("WinsLbl"), "1");
     EXPECT_EQ(session.game().state.BadgeCount, 1);
 }
@@ -104,7 +104,7 @@ TEST_F(ProgressionWindows, ATournamentGoesFromAWonMatchToTheNextOpponent) {
     game.state.Money = 1000;
     TForm4* main = session.mainWindow();
     answers.answerBox();
-    main->menuAction("VeryEasyLevels2101")->trigger();
+    main->menuAction(MenuItem::VeryEasyLevels2101)->trigger();
     ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
     EXPECT_EQ(stat("MoneyLbl"), "0");
     EXPECT_EQ(game.battle.BattleKind, 11);
@@ -132,7 +132,7 @@ TEST_F(ProgressionWindows, ATournamentGoesFromAWonMatchToTheNextOpponent) {
               "Select a ZORIKAN from the Statistics Window. You'll be asked to confirm your "
               "choice.");
     EXPECT_TRUE(main->arena()->isVisible());
-    EXPECT_FALSE(main->menuAction("Action1")->isEnabled());
+    EXPECT_FALSE(main->menuAction(MenuItem::Action1)->isEnabled());
     EXPECT_EQ(game.battle.BattleKind, 12);
     EXPECT_EQ(game.battle.OppSpecies, t.TournamentSpecies[2]);
     EXPECT_EQ(stat("WinsLbl"), "1");
@@ -140,21 +140,20 @@ TEST_F(ProgressionWindows, ATournamentGoesFromAWonMatchToTheNextOpponent) {
 }
 
 TEST_F(ProgressionWindows, EveryOpponentAndTournamentItemHasItsAction) {
-    std::vector<std::string_view> parents{"FightTrainer1", "Tournaments1"};
+    std::vector<MenuItem> parents{MenuItem::FightTrainer1, MenuItem::Tournaments1};
     int leaves = 0;
     for (std::size_t i = 0; i < parents.size(); ++i)
         for (const MenuEntry& entry : MainMenuLayout()) {
             if (entry.parent != parents[i]) continue;
             const bool hasChildren =
                 std::any_of(MainMenuLayout().begin(), MainMenuLayout().end(),
-                            [&](const MenuEntry& e) { return e.parent == entry.name; });
+                            [&](const MenuEntry& e) { return e.parent == entry.item; });
             if (hasChildren) {
-                parents.push_back(entry.name);
+                parents.push_back(entry.item);
                 continue;
             }
             ++leaves;
-            const QString item = QString::fromUtf8(entry.name.data(), entry.name.size());
-            EXPECT_TRUE(session.mainWindow()->hasCommand(item)) << entry.name;
+            EXPECT_TRUE(session.mainWindow()->hasCommand(entry.item)) << entry.item;
         }
     EXPECT_EQ(leaves, 45 + 6);
 }

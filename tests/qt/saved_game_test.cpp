@@ -67,7 +67,7 @@ TEST(SavedGame, CommandLineLoadsTheLastExistingFile) {
     EXPECT_FALSE(session.title()->isVisible());
     EXPECT_TRUE(session.statistics()->isVisible());
     EXPECT_EQ(Label(session.statistics(), "MoneyLbl")->text(), "2500000000");
-    EXPECT_TRUE(session.mainWindow()->menuAction("Nerissa1")->isEnabled());
+    EXPECT_TRUE(session.mainWindow()->menuAction(MenuItem::Nerissa1)->isEnabled());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const WindowPlacement p = PlaceWindows(screen.width(), screen.height(), true);
     EXPECT_EQ(session.mainWindow()->pos(), QPoint(p.mainLeft, p.mainTop));
@@ -173,7 +173,7 @@ TEST(SavedGame, ZoridexAndTypeComparisonsOpenFromTheMenu) {
     session.start();
     ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
 
-    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::ViewDEX1)->trigger();
     TForm8* dex = session.zoridex();
     ASSERT_TRUE(dex->isVisible());
     EXPECT_EQ(dex->windowTitle(), "ZORIDEX");
@@ -188,10 +188,10 @@ TEST(SavedGame, ZoridexAndTypeComparisonsOpenFromTheMenu) {
     EXPECT_EQ(Label(dex, "Label6")->text(), "???");
     QTest::mouseClick(dex->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(dex->isVisible());
-    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::ViewDEX1)->trigger();
     EXPECT_EQ(dex->speciesList()->currentIndex(), 7);  // kept between openings
 
-    session.mainWindow()->menuAction("TypeComparisons1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::TypeComparisons1)->trigger();
     TFormA* types = session.typeComparisons();
     ASSERT_TRUE(types->isVisible());
     EXPECT_EQ(types->attackList()->count(), 119);
@@ -208,22 +208,22 @@ TEST(SavedGame, MusicAndDebugMenus) {
     session.start();
     ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));
     TForm4* main = session.mainWindow();
-    EXPECT_TRUE(main->menuAction("RepeatMusic1")->isChecked());
-    main->menuAction("RepeatMusic1")->trigger();
-    EXPECT_FALSE(main->menuAction("RepeatMusic1")->isChecked());
-    EXPECT_FALSE(session.game().screens.menus.isChecked("RepeatMusic1"));
+    EXPECT_TRUE(main->menuAction(MenuItem::RepeatMusic1)->isChecked());
+    main->menuAction(MenuItem::RepeatMusic1)->trigger();
+    EXPECT_FALSE(main->menuAction(MenuItem::RepeatMusic1)->isChecked());
+    EXPECT_FALSE(session.game().screens.menus.isChecked(MenuItem::RepeatMusic1));
     // Nothing chosen yet: stopping is harmless.
-    main->menuAction("StopMusic1")->trigger();
+    main->menuAction(MenuItem::StopMusic1)->trigger();
     EXPECT_EQ(session.music().repeat().state(), MusicRepeat::State::NoFile);
 
     // F2 is a shortcut of the main window, heard once the window is active.
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     QTest::keyClick(main, Qt::Key_F2);
-    EXPECT_FALSE(main->menuAction("MakeVisible1")->isEnabled());
-    EXPECT_FALSE(main->menuBar()->actions().contains(main->menuAction("Debug1")));
-    main->menuAction("AlwaysshowattacksinZORIDEX1")->trigger();
-    EXPECT_TRUE(session.game().screens.menus.isChecked("AlwaysshowattacksinZORIDEX1"));
+    EXPECT_FALSE(main->menuAction(MenuItem::MakeVisible1)->isEnabled());
+    EXPECT_FALSE(main->menuBar()->actions().contains(main->menuAction(MenuItem::Debug1)));
+    main->menuAction(MenuItem::AlwaysshowattacksinZORIDEX1)->trigger();
+    EXPECT_TRUE(session.game().screens.menus.isChecked(MenuItem::AlwaysshowattacksinZORIDEX1));
 
     const QStringList filters = ui::MusicFileFilters().split(";;");
     ASSERT_EQ(filters.size(), 6);

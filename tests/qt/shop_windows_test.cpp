@@ -53,7 +53,7 @@ protected:
         session.game().state.ZoriBalls = 3;
         session.refresh();
     }
-    void menu(const char* item) { session.mainWindow()->menuAction(item)->trigger(); }
+    void menu(MenuItem item) { session.mainWindow()->menuAction(item)->trigger(); }
     // Replaces the number box's text as a player types it.
     static void type(QAbstractSpinBox* box, const QString& text) {
         box->setFocus();
@@ -83,14 +83,14 @@ QStringList Entries(const QWidget* group) {
 }
 
 TEST_F(ShopWindows, BothShopsShowTheirCaptionsAndEntries) {
-    menu("Buy1");
+    menu(MenuItem::Buy1);
     const TForm9* mart = session.mart();
     EXPECT_EQ(mart->windowTitle(), "Welcome to ZORIKAN Mart! Click an item for a description.");
     EXPECT_EQ(Captions(mart), (QSet<QString>{"Item to buy:", "Buy:", "Price:", "Buy", "Leave"}));
     EXPECT_EQ(Entries(mart->findChild<QGroupBox*>("RadioGroup1")),
               (QStringList{"ZORIBalls", "Great Balls", "Ultra Balls", "Potions", "Super Potions"}));
 
-    menu("GameCorner1");
+    menu(MenuItem::GameCorner1);
     const TFormB* corner = session.gameCorner();
     EXPECT_EQ(corner->windowTitle(), "Game Corner");
     EXPECT_EQ(Captions(corner), (QSet<QString>{"Amount to bet:", "¥", "Close", "Play for:",
@@ -111,7 +111,7 @@ TEST_F(ShopWindows, BothShopsShowTheirCaptionsAndEntries) {
 TEST_F(ShopWindows, TheMartSellsWhatTheMoneyPaysExactly) {
     session.game().state.Money = 1000;
     session.refresh();
-    menu("Buy1");
+    menu(MenuItem::Buy1);
     TForm9* mart = session.mart();
     ASSERT_TRUE(mart->isVisible());
     EXPECT_EQ(mart->windowTitle(), "Welcome to ZORIKAN Mart! Click an item for a description.");
@@ -137,7 +137,7 @@ TEST_F(ShopWindows, TheMartSellsWhatTheMoneyPaysExactly) {
 }
 
 TEST_F(ShopWindows, TheMartStartsAfreshAndShowsEachItemsOwnLines) {
-    menu("Buy1");
+    menu(MenuItem::Buy1);
     TForm9* mart = session.mart();
     click(mart->itemEntry(2));
     type(mart->quantityBox(), "1");
@@ -149,7 +149,7 @@ TEST_F(ShopWindows, TheMartStartsAfreshAndShowsEachItemsOwnLines) {
     click(mart->leaveButton());
     EXPECT_FALSE(mart->isVisible());
     EXPECT_EQ(stat("MoneyLbl"), "10000");
-    menu("Buy1");
+    menu(MenuItem::Buy1);
     ASSERT_TRUE(mart->isVisible());
     EXPECT_EQ(mart->quantityBox()->value(), 0);
     for (int i = 0; i < 5; ++i) EXPECT_FALSE(mart->itemEntry(i)->isChecked()) << i;
@@ -165,13 +165,13 @@ TEST_F(ShopWindows, TheMartStartsAfreshAndShowsEachItemsOwnLines) {
 }
 
 TEST_F(ShopWindows, MoneyStakedInTheGameCornerStopsAnOpenMartsOrder) {
-    menu("Buy1");
+    menu(MenuItem::Buy1);
     TForm9* mart = session.mart();
     click(mart->itemEntry(4));
     type(mart->quantityBox(), "2");
     ASSERT_TRUE(mart->buyButton()->isEnabled());
 
-    menu("GameCorner1");
+    menu(MenuItem::GameCorner1);
     TFormB* corner = session.gameCorner();
     type(corner->betBox(), "5000");
     click(corner->prizeEntry(0));
@@ -195,7 +195,7 @@ TEST_F(ShopWindows, MoneyStakedInTheGameCornerStopsAnOpenMartsOrder) {
 }
 
 TEST_F(ShopWindows, AGameCornerWinFlickersThenPaysItsPrize) {
-    menu("GameCorner1");
+    menu(MenuItem::GameCorner1);
     TFormB* corner = session.gameCorner();
     ASSERT_TRUE(corner->isVisible());
     EXPECT_EQ(corner->betBox()->value(), 0u);
@@ -239,7 +239,7 @@ TEST_F(ShopWindows, AGameCornerWinFlickersThenPaysItsPrize) {
     EXPECT_TRUE(session.mainWindow()->isVisible());
     EXPECT_FALSE(corner->close());
     EXPECT_TRUE(corner->isVisible());
-    menu("Buy1");
+    menu(MenuItem::Buy1);
     EXPECT_FALSE(session.mart()->isVisible());
     click(corner->prizeEntry(0));
     EXPECT_TRUE(corner->prizeEntry(1)->isChecked());
@@ -269,7 +269,7 @@ TEST_F(ShopWindows, AGameCornerWinFlickersThenPaysItsPrize) {
 TEST_F(ShopWindows, AGameCornerLossIsSilentAndTheBetBoxHoldsLargeMoney) {
     session.game().state.Money = 3'000'000'000u;
     session.refresh();
-    menu("GameCorner1");
+    menu(MenuItem::GameCorner1);
     TFormB* corner = session.gameCorner();
     EXPECT_EQ(corner->betBox()->maximum(), 3'000'000'000u);
     type(corner->betBox(), "2999999950");
@@ -299,7 +299,7 @@ TEST_F(ShopWindows, AGameCornerLossIsSilentAndTheBetBoxHoldsLargeMoney) {
 
     // Reopened, the bet and prize kind start again; the numbers stay.
     click(corner->closeButton());
-    menu("GameCorner1");
+    menu(MenuItem::GameCorner1);
     EXPECT_EQ(corner->betBox()->value(), 0u);
     EXPECT_EQ(corner->betBox()->maximum(), 2'999'999'000u);
     EXPECT_FALSE(corner->prizeEntry(0)->isChecked());

@@ -125,7 +125,7 @@ TEST(Startup, ANewGameReachesTheStarterAndTheStatisticsWindow) {
     ASSERT_TRUE(starters->isVisible());
     ASSERT_EQ(starters->count(), 3);
     EXPECT_EQ(starters->item(1)->text().toStdString(), session.data().SpeciesNames[4]);
-    EXPECT_FALSE(session.mainWindow()->menuAction("Action1")->isEnabled());
+    EXPECT_FALSE(session.mainWindow()->menuAction(MenuItem::Action1)->isEnabled());
 
     const QRect second = starters->visualItemRect(starters->item(1));
     QTest::mouseClick(starters->viewport(), Qt::LeftButton, {}, second.center());
@@ -135,7 +135,7 @@ TEST(Startup, ANewGameReachesTheStarterAndTheStatisticsWindow) {
     EXPECT_EQ(s.RosterLevel[1], 5);
     EXPECT_EQ(s.ZoriBalls, 3u);
     EXPECT_FALSE(starters->isVisible());
-    EXPECT_TRUE(session.mainWindow()->menuAction("Action1")->isEnabled());
+    EXPECT_TRUE(session.mainWindow()->menuAction(MenuItem::Action1)->isEnabled());
     QListView* roster = session.statistics()->rosterList();
     ASSERT_EQ(roster->model()->rowCount(), 1);
     EXPECT_EQ(roster->model()->index(0, 0).data().toString().toStdString(),

@@ -241,13 +241,13 @@ TEST_F(WholeTexts, TheArenaHoldsEverySpeciesAtLevelOneHundred) {
 TEST_F(WholeTexts, TheReferenceWindowsHoldEveryEntry) {
     // With the debug option every attack shows, registered or not.
     ToggleAlwaysShowAttacks(session.game());
-    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::ViewDEX1)->trigger();
     TForm8* dex = session.zoridex();
     for (int n = 1; n <= kSpeciesCount; ++n) {
         dex->speciesList()->setCurrentIndex(n - 1);
         ASSERT_EQ(Faults(dex), "") << "species " << n;
     }
-    session.mainWindow()->menuAction("TypeComparisons1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::TypeComparisons1)->trigger();
     TFormA* types = session.typeComparisons();
     auto* attacks = types->findChild<QComboBox*>("ComboBox2");
     auto* species = types->findChild<QComboBox*>("ComboBox1");
@@ -263,14 +263,14 @@ TEST_F(WholeTexts, TheReferenceWindowsHoldEveryEntry) {
 TEST_F(WholeTexts, TheShopsHoldEveryEntryAndDescription) {
     session.game().state.Money = 4'294'967'295u;
     session.refresh();
-    session.mainWindow()->menuAction("Buy1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::Buy1)->trigger();
     TForm9* mart = session.mart();
     for (int item = 0; item < 5; ++item) {
         mart->itemEntry(item)->click();
         mart->quantityBox()->setValue(2147483647);
         ASSERT_EQ(Faults(mart), "") << "item " << item;
     }
-    session.mainWindow()->menuAction("GameCorner1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::GameCorner1)->trigger();
     EXPECT_EQ(Faults(session.gameCorner()), "");
 }
 
@@ -296,7 +296,7 @@ TEST_F(WholeTexts, NamesFromThePlayerAndTheDataShowAsWritten) {
     TakePlayerName(game, "<b>Bo</b>");
     session.refresh();
     showArena(7, 9, 50);
-    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::ViewDEX1)->trigger();
     game.state.OwnedFlags[9] = true;
     session.zoridex()->speciesList()->setCurrentIndex(8);
 
@@ -334,10 +334,10 @@ TEST_F(WholeTexts, AScreenReaderHearsEveryValueAndEveryWindow) {
     s.SuperPotions = 7;
     session.refresh();
     showArena(4, 25, 30);
-    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::ViewDEX1)->trigger();
     session.zoridex()->speciesList()->setCurrentIndex(3);
     // The Mart's two description lines.
-    session.mainWindow()->menuAction("Buy1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::Buy1)->trigger();
     session.mart()->itemEntry(1)->click();
 
     auto spoken = [](QWidget* w) {

@@ -66,7 +66,7 @@ TEST_F(WildBattleWindows, ASearchedBattleIsPlayedToItsEnd) {
     const std::string fighter = session.data().SpeciesNames[4];
     BattleArena* arena = session.mainWindow()->arena();
     answers.answerBox();
-    session.mainWindow()->menuAction("FindZRKN1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::FindZRKN1)->trigger();
     ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
     EXPECT_EQ(answers.boxTexts.value(0),
               "Select a ZORIKAN from the Statistics Window. You'll be asked to confirm your "
@@ -78,7 +78,7 @@ TEST_F(WildBattleWindows, ASearchedBattleIsPlayedToItsEnd) {
     EXPECT_TRUE(session.battleLog()->isVisible());
     EXPECT_EQ(session.battleLog()->lines(),
               QStringList{QString::fromStdString("Wild " + opponent + " appeared!")});
-    EXPECT_FALSE(session.mainWindow()->menuAction("Action1")->isEnabled());
+    EXPECT_FALSE(session.mainWindow()->menuAction(MenuItem::Action1)->isEnabled());
     EXPECT_FALSE(arena->goButton()->isVisible());
     const QString level = QString::number(game.battle.OppLevel);
     EXPECT_EQ(arenaText("Label3"), QString::fromStdString("Enemy " + opponent + " L.") + level);
@@ -147,7 +147,7 @@ TEST_F(WildBattleWindows, ASearchedBattleIsPlayedToItsEnd) {
     QTest::mouseClick(arena->endButton(), Qt::LeftButton);
     EXPECT_FALSE(arena->isVisible());
     EXPECT_FALSE(session.battleLog()->isVisible());
-    EXPECT_TRUE(session.mainWindow()->menuAction("Action1")->isEnabled());
+    EXPECT_TRUE(session.mainWindow()->menuAction(MenuItem::Action1)->isEnabled());
     EXPECT_TRUE(session.statistics()->rosterList()->isEnabled());
     EXPECT_EQ(stat("WinsLbl"), "1");
     EXPECT_EQ(stat("Percent"), "100");
@@ -163,7 +163,7 @@ TEST_F(WildBattleWindows, AnOmnivarOwnerPicksTheOpponentInThePanel) {
     ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
 
     answers.answerBox();
-    session.mainWindow()->menuAction("FindZRKN1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::FindZRKN1)->trigger();
     ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
     WildPanel* panel = session.mainWindow()->wildPanel();
     ASSERT_TRUE(panel->isVisible());

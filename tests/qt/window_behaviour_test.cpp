@@ -58,7 +58,7 @@ protected:
     // Opens a wild battle from the Actions menu, closing its box.
     void searchForABattle() {
         answers.answerBox();
-        session.mainWindow()->menuAction("FindZRKN1")->trigger();
+        session.mainWindow()->menuAction(MenuItem::FindZRKN1)->trigger();
         ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
         ASSERT_TRUE(session.mainWindow()->arena()->isVisible());
     }
@@ -129,7 +129,7 @@ TEST_F(SideWindows, AMinimisedWindowComesBackForThePlayersNextStep) {
     EXPECT_TRUE(WaitFor([&] { return main->isActiveWindow(); }));
     // So does the menu item that leads to the statistics window.
     stats->showMinimized();
-    main->menuAction("Statistics1")->trigger();
+    main->menuAction(MenuItem::Statistics1)->trigger();
     EXPECT_FALSE(Minimised(stats));
 
     // A battle's start brings both side windows back before its box asks
@@ -143,17 +143,18 @@ TEST_F(SideWindows, AMinimisedWindowComesBackForThePlayersNextStep) {
             stats->isVisible() && !Minimised(stats) && log->isVisible() && !Minimised(log);
         qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
     });
-    main->menuAction("FindZRKN1")->trigger();
+    main->menuAction(MenuItem::FindZRKN1)->trigger();
     ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
     EXPECT_TRUE(backAtTheBox);
     confirmFighter();
 }
 
 TEST_F(SideWindows, EscClosesAnOpenListBeforeItsWindow) {
-    for (const char* item : {"ViewDEX1", "TypeComparisons1"}) {
+    for (MenuItem item : {MenuItem::ViewDEX1, MenuItem::TypeComparisons1}) {
         session.mainWindow()->menuAction(item)->trigger();
-        QWidget* window = item == std::string("ViewDEX1") ? static_cast<QWidget*>(session.zoridex())
-                                                          : session.typeComparisons();
+        QWidget* window = item == std::string(MenuItem::ViewDEX1)
+                              ? static_cast<QWidget*>(session.zoridex())
+                              : session.typeComparisons();
         ASSERT_TRUE(WaitFor([&] { return window->isActiveWindow(); })) << item;
         auto* list = window->findChild<QComboBox*>("ComboBox1");
         list->setFocus();
@@ -294,10 +295,10 @@ protected:
         session.refresh();
         ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
         answers.answerBox();
-        session.mainWindow()->menuAction("FindZRKN1")->trigger();
+        session.mainWindow()->menuAction(MenuItem::FindZRKN1)->trigger();
         ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
         ASSERT_TRUE(panel()->isVisible());
-        ASSERT_FALSE(session.mainWindow()->menuAction("Action1")->isEnabled());
+        ASSERT_FALSE(session.mainWindow()->menuAction(MenuItem::Action1)->isEnabled());
     }
     WildPanel* panel() { return session.mainWindow()->wildPanel(); }
 };
@@ -309,7 +310,7 @@ TEST_F(SpeciesPanel, CancelPutsThePanelAwayAndStartsNothing) {
     EXPECT_FALSE(session.mainWindow()->arena()->isVisible());
     EXPECT_FALSE(session.battleLog()->isVisible());
     EXPECT_FALSE(session.game().battle.InWildBattle);
-    EXPECT_TRUE(session.mainWindow()->menuAction("Action1")->isEnabled());
+    EXPECT_TRUE(session.mainWindow()->menuAction(MenuItem::Action1)->isEnabled());
     EXPECT_EQ(session.game().state.Fights, 0u);
 }
 
@@ -331,12 +332,12 @@ TEST_F(SpeciesPanel, RandomStartsABattleAtLevelNinetyOrMore) {
     EXPECT_EQ(arenaChild<QLabel>("Label3")->text(),
               FromData("Enemy " + name + " L." + std::to_string(battle.OppLevel)));
     EXPECT_EQ(session.battleLog()->lines(), QStringList{FromData("Wild " + name + " appeared!")});
-    EXPECT_FALSE(session.mainWindow()->menuAction("Action1")->isEnabled());
+    EXPECT_FALSE(session.mainWindow()->menuAction(MenuItem::Action1)->isEnabled());
 }
 
 TEST_F(SideWindows, TheZoridexIsBrowsedWithTheKeyboardAndKeepsItsSize) {
     TForm8* dex = session.zoridex();
-    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::ViewDEX1)->trigger();
     ASSERT_TRUE(dex->isVisible());
     QComboBox* list = dex->speciesList();
     ASSERT_EQ(list->count(), 386);
@@ -373,14 +374,14 @@ TEST_F(SideWindows, TheZoridexIsBrowsedWithTheKeyboardAndKeepsItsSize) {
     // A minimised ZORIDEX comes back when the menu asks for it.
     dex->showMinimized();
     QApplication::processEvents();
-    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::ViewDEX1)->trigger();
     EXPECT_FALSE(dex->windowState() & Qt::WindowMinimized);
     EXPECT_TRUE(dex->isVisible());
 
     // "Close ZORIDEX" puts it away; the menu brings back the same species.
     QTest::mouseClick(dex->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(dex->isVisible());
-    session.mainWindow()->menuAction("ViewDEX1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::ViewDEX1)->trigger();
     ASSERT_TRUE(dex->isVisible());
     EXPECT_EQ(list->currentIndex(), kSpeciesCount - 1);
     EXPECT_EQ(text("Label1"), FromData(data.SpeciesNames[386] + " (#386)"));
@@ -402,7 +403,7 @@ std::pair<int, int> FindMatch(const GameData& data, bool dualType, float first, 
 
 TEST_F(SideWindows, TypeComparisonsWorkThroughTheirLists) {
     TFormA* window = session.typeComparisons();
-    session.mainWindow()->menuAction("TypeComparisons1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::TypeComparisons1)->trigger();
     ASSERT_TRUE(window->isVisible());
     auto* attacks = window->findChild<QComboBox*>("ComboBox2");
     auto* species = window->findChild<QComboBox*>("ComboBox1");
@@ -436,7 +437,7 @@ TEST_F(SideWindows, TypeComparisonsWorkThroughTheirLists) {
 
     QTest::mouseClick(window->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
-    session.mainWindow()->menuAction("TypeComparisons1")->trigger();
+    session.mainWindow()->menuAction(MenuItem::TypeComparisons1)->trigger();
     EXPECT_EQ(attacks->currentIndex(), halfAttack - 1);
     EXPECT_EQ(species->currentIndex(), singleSpecies - 1);
 }

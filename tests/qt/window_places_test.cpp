@@ -40,7 +40,7 @@ protected:
         session.refresh();
     }
     static QRect room() { return QGuiApplication::primaryScreen()->availableGeometry(); }
-    void menu(const char* item) { session.mainWindow()->menuAction(item)->trigger(); }
+    void menu(MenuItem item) { session.mainWindow()->menuAction(item)->trigger(); }
     // The shown windows whose frames reach past the screen's available area.
     static std::string OffScreen() {
         QApplication::processEvents();
@@ -70,11 +70,11 @@ TEST_F(WindowPlaces, EveryWindowStandsWholeOnTheScreen) {
     // A battle under way with every side window open, the ZORIDEX and the
     // type comparisons showing a result.
     answers.answerBox();
-    menu("FindZRKN1");
+    menu(MenuItem::FindZRKN1);
     ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
-    menu("ViewDEX1");
+    menu(MenuItem::ViewDEX1);
     session.zoridex()->speciesList()->setCurrentIndex(384);
-    menu("TypeComparisons1");
+    menu(MenuItem::TypeComparisons1);
     session.typeComparisons()->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(5);
     session.typeComparisons()->findChild<QComboBox*>("ComboBox2")->setCurrentIndex(5);
     ASSERT_TRUE(session.battleLog()->isVisible());
@@ -82,13 +82,13 @@ TEST_F(WindowPlaces, EveryWindowStandsWholeOnTheScreen) {
 }
 
 TEST_F(WindowPlaces, AWindowLeftPastAnEdgeComesBackWhole) {
-    menu("TypeComparisons1");
+    menu(MenuItem::TypeComparisons1);
     TFormA* types = session.typeComparisons();
     ASSERT_TRUE(types->isVisible());
     // Dragged past the bottom right corner, then closed and opened again.
     types->move(room().right() - 40, room().bottom() - 40);
     types->hide();
-    menu("TypeComparisons1");
+    menu(MenuItem::TypeComparisons1);
     EXPECT_EQ(OffScreen(), "");
     // Past the top left corner while it stays open, then grown by a result.
     types->move(room().left() - 60, room().top() - 60);

@@ -58,7 +58,7 @@ void StartWildBattle(Game& game, int species, int level) {
     game.screens.main.arena.visible = true;
     game.battle.InWildBattle = true;
     game.setVisible(Window::BattleLog, true);
-    game.screens.menus.disable("Action1");
+    game.screens.menus.disable(MenuItem::Action1);
     SetOpponentHp(game, level);
     game.battle.OppLevel = static_cast<std::uint8_t>(level);
     game.log(Text(text::kWildAppeared, {game.speciesName(species)}));
@@ -71,7 +71,7 @@ void StartWildBattle(Game& game, int species, int level) {
 }
 
 void StartTrainerBattle(Game& game, int species, int level, const std::string& trainerName) {
-    game.screens.menus.disable("Action1");
+    game.screens.menus.disable(MenuItem::Action1);
     game.battle.OppLevel = static_cast<std::uint8_t>(level);
     game.battle.OppSpecies = species;
     game.screens.main.arena.visible = true;
@@ -102,7 +102,7 @@ void ConfirmFighter(Game& game, int slot, int species) {
     arena.fighterGaugeVisible = true;
     arena.fighterImage = species - 1;
     arena.attacksVisible = true;
-    game.screens.menus.disable("File1");
+    game.screens.menus.disable(MenuItem::File1);
     arena.attackCaption = Text(text::kFighterAttacks, {name});
     for (int k = 1; k <= 4; ++k) {
         const int attack = data.SpeciesAttacks[species][k];

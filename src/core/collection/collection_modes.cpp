@@ -11,17 +11,17 @@ namespace {
 
 // The battles and the Mart, which a mode disables together with the other
 // mode's item.
-constexpr const char* kBattleAndShopItems[] = {"Tournaments1", "FightTrainer1", "Buy1",
-                                               "FightWild1"};
+constexpr MenuItem kBattleAndShopItems[] = {MenuItem::Tournaments1, MenuItem::FightTrainer1,
+                                            MenuItem::Buy1, MenuItem::FightWild1};
 
-void DisableWithMode(Game& game, const char* otherMode) {
+void DisableWithMode(Game& game, MenuItem otherMode) {
     MenuModel& menus = game.screens.menus;
     menus.disable(otherMode);
     for (auto item : kBattleAndShopItems) menus.disable(item);
 }
 
 // A pending split choice keeps them disabled until its "Evolve" button.
-void EnableAfterMode(Game& game, const char* otherMode) {
+void EnableAfterMode(Game& game, MenuItem otherMode) {
     if (SplitChoicePending(game)) return;
     MenuModel& menus = game.screens.menus;
     menus.enable(otherMode);
@@ -33,9 +33,9 @@ void EnableAfterMode(Game& game, const char* otherMode) {
 void Evolve1Click(Game& game) {
     CollectionModes& modes = game.screens.modes;
     if (!modes.EvolutionMode) {
-        game.screens.menus.setChecked("Evolve1", true);
+        game.screens.menus.setChecked(MenuItem::Evolve1, true);
         modes.EvolutionMode = true;
-        DisableWithMode(game, "ReleaseZRKN1");
+        DisableWithMode(game, MenuItem::ReleaseZRKN1);
         game.port.information(Text(text::kEvolutionModeOn));
     } else {
         EndEvolutionMode(game);
@@ -48,9 +48,9 @@ void ReleaseZRKN1Click(Game& game) {
     if (game.screens.statistics.rosterCount() <= 1) {
         game.port.warning(Text(text::kLastCreature));
     } else if (!modes.ReleaseMode) {
-        game.screens.menus.setChecked("ReleaseZRKN1", true);
+        game.screens.menus.setChecked(MenuItem::ReleaseZRKN1, true);
         modes.ReleaseMode = true;
-        DisableWithMode(game, "Evolve1");
+        DisableWithMode(game, MenuItem::Evolve1);
         game.port.information(Text(text::kReleaseModeOn));
     } else {
         EndReleaseMode(game);
@@ -59,9 +59,9 @@ void ReleaseZRKN1Click(Game& game) {
 }
 
 void EndEvolutionMode(Game& game) {
-    game.screens.menus.setChecked("Evolve1", false);
+    game.screens.menus.setChecked(MenuItem::Evolve1, false);
     game.screens.modes.EvolutionMode = false;
-    EnableAfterMode(game, "ReleaseZRKN1");
+    EnableAfterMode(game, MenuItem::ReleaseZRKN1);
 }
 
 void DoubleClickInMode(Game& game, int slot, int species) {
@@ -71,9 +71,9 @@ void DoubleClickInMode(Game& game, int slot, int species) {
 }
 
 void EndReleaseMode(Game& game) {
-    game.screens.menus.setChecked("ReleaseZRKN1", false);
+    game.screens.menus.setChecked(MenuItem::ReleaseZRKN1, false);
     game.screens.modes.ReleaseMode = false;
-    EnableAfterMode(game, "Evolve1");
+    EnableAfterMode(game, MenuItem::Evolve1);
 }
 
 bool SplitChoicePending(const Game& game) {
@@ -81,13 +81,13 @@ bool SplitChoicePending(const Game& game) {
 }
 
 void HoldMenusForSplitChoice(Game& game) {
-    DisableWithMode(game, "Evolve1");
-    game.screens.menus.disable("ReleaseZRKN1");
+    DisableWithMode(game, MenuItem::Evolve1);
+    game.screens.menus.disable(MenuItem::ReleaseZRKN1);
 }
 
 void ReleaseMenusAfterSplitChoice(Game& game) {
-    EnableAfterMode(game, "Evolve1");
-    game.screens.menus.enable("ReleaseZRKN1");
+    EnableAfterMode(game, MenuItem::Evolve1);
+    game.screens.menus.enable(MenuItem::ReleaseZRKN1);
 }
 
 }  // namespace zorikan

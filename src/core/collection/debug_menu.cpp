@@ -5,7 +5,7 @@
 namespace zorikan {
 
 void MakeVisible(Game& game) {
-    game.screens.menus.disable("MakeVisible1");
+    game.screens.menus.disable(MenuItem::MakeVisible1);
 }
 
 void ToggleAlwaysShowAttacks(Game& game) {

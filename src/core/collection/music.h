@@ -36,7 +36,7 @@ private:
 // none) and one full stop, also when the reason already ends in one.
 std::string MusicErrorText(const std::string& fileName, const std::string& reason);
 
-inline constexpr const char* kRepeatMusic = "RepeatMusic1";
+inline constexpr MenuItem kRepeatMusic = MenuItem::RepeatMusic1;
 
 // The Music menu's "Repeat Music": toggles the switch and returns it.
 bool ToggleRepeatMusic(Game& game);

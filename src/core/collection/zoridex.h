@@ -34,6 +34,6 @@ void CalculateMultipliers(Game& game);
 // with the given decimal separator. 0.1f shows as 0.100000001490116.
 std::string GeneralFormat(double value, char decimalSeparator);
 
-inline constexpr const char* kAlwaysShowAttacks = "AlwaysshowattacksinZORIDEX1";
+inline constexpr MenuItem kAlwaysShowAttacks = MenuItem::AlwaysshowattacksinZORIDEX1;
 
 }  // namespace zorikan

@@ -1,11 +1,11 @@
 #pragma once
-// Enabled and checked states of the main window's menu items, keyed by the
-// items' object names ("Action1", "Nerissa1", ...). The rules decide them;
-// the window only draws them.
+// Enabled and checked states of the main window's menu items. The rules
+// decide them; the window only draws them.
 
-#include <map>
-#include <string>
-#include <string_view>
+#include <array>
+#include <span>
+
+#include "core/model/menu_item.h"
 
 namespace zorikan {
 
@@ -13,19 +13,23 @@ class MenuModel {
 public:
     MenuModel();  // the states at program start
 
-    bool isEnabled(std::string_view item) const;
-    bool isChecked(std::string_view item) const;
-    void setEnabled(std::string_view item, bool enabled);
-    void setChecked(std::string_view item, bool checked);
-    void enable(std::string_view item) { setEnabled(item, true); }
-    void disable(std::string_view item) { setEnabled(item, false); }
+    bool isEnabled(MenuItem item) const { return states_[IndexOf(item)].enabled; }
+    bool isChecked(MenuItem item) const { return states_[IndexOf(item)].checked; }
+    void setEnabled(MenuItem item, bool enabled) { states_[IndexOf(item)].enabled = enabled; }
+    void setChecked(MenuItem item, bool checked) { states_[IndexOf(item)].checked = checked; }
+    void enable(MenuItem item) { setEnabled(item, true); }
+    void disable(MenuItem item) { setEnabled(item, false); }
 
 private:
     struct State {
         bool enabled = true;
         bool checked = false;
     };
-    std::map<std::string, State, std::less<>> items_;
+    std::array<State, kMenuItemCount> states_{};
 };
+
+// Items that wait for progress before the player may use them; every other
+// item starts enabled.
+std::span<const MenuItem> LockedAtStart();
 
 }  // namespace zorikan

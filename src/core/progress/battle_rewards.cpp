@@ -30,21 +30,21 @@ void BeatHighlandChampion(Game& game) {
     game.port.information(Text(text::kBeatHighlandChampion));
     AddCapped(game.state.MasterBalls, 1);
     game.port.information(Text(text::kMasterBallNote));
-    game.screens.menus.enable("BrennarGymLeaders1");
+    game.screens.menus.enable(MenuItem::BrennarGymLeaders1);
 }
 
 void BeatKell(Game& game) {
     game.port.information(Text(text::kBeatKell, {game.speciesName(251)}));
     GiveCreature(game, 251, 5);
-    game.screens.menus.enable("Me1");
+    game.screens.menus.enable(MenuItem::Me1);
     game.state.KellBeaten = true;
 }
 
 void BeatMe(Game& game) {
     game.port.information(Text(text::kBeatMe, {game.speciesName(151)}));
     GiveCreature(game, 151, 10);
-    game.screens.menus.enable("Omnivar1");
-    game.screens.menus.enable("CyrelleGymLeaders1");
+    game.screens.menus.enable(MenuItem::Omnivar1);
+    game.screens.menus.enable(MenuItem::CyrelleGymLeaders1);
     game.state.MeBeaten = true;
 }
 

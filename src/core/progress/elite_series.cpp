@@ -57,7 +57,7 @@ void NextMember(Game& game, const SeriesStep& step) {
     StartTrainerBattle(game, step.species, step.level, std::string(step.trainer));
     std::uint8_t kind = step.nextKind;
     // Once the Brennar leaders are open the Highland champion was beaten before.
-    if (kind == kHighlandChampion && game.screens.menus.isEnabled("BrennarGymLeaders1"))
+    if (kind == kHighlandChampion && game.screens.menus.isEnabled(MenuItem::BrennarGymLeaders1))
         kind = kOrdinaryBattle;
     game.battle.BattleKind = kind;
 }

@@ -34,8 +34,8 @@ void ReturnToIdle(Game& game) {
     b.InTrainerBattle = false;
     b.InTournament = false;
     b.InWildBattle = false;
-    game.screens.menus.enable("File1");
-    game.screens.menus.enable("Action1");
+    game.screens.menus.enable(MenuItem::File1);
+    game.screens.menus.enable(MenuItem::Action1);
     arena.fighterGaugeVisible = false;
     arena.fighterHpVisible = false;
     game.setVisible(Window::BattleLog, false);

@@ -3,6 +3,7 @@
 // Items are only ever enabled, never disabled again.
 
 #include <cstdint>
+#include <optional>
 
 #include "core/game/game.h"
 
@@ -15,7 +16,7 @@ void EnableGymLeaders(Game& game);
 // After a load: everything the loaded badges and victories have opened.
 void MenusEnabledAtLoad(Game& game);
 
-// The item EnableGymLeaders opens at `badgeCount`; empty for none.
-const char* MenuItemForBadge(std::uint8_t badgeCount);
+// The item EnableGymLeaders opens at `badgeCount`; none for none.
+std::optional<MenuItem> MenuItemForBadge(std::uint8_t badgeCount);
 
 }  // namespace zorikan

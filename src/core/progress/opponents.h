@@ -32,7 +32,7 @@ enum class KindRule : std::uint8_t {
 };
 
 struct Opponent {
-    std::string_view item;     // the menu item's object name
+    MenuItem item;
     std::string_view trainer;  // the name the battle log shows
     int species;
     int level;
@@ -43,7 +43,7 @@ struct Opponent {
 // The 45 opponents of the menu, in menu order.
 std::span<const Opponent> Opponents();
 // The opponent behind a menu item; nullptr for any other item.
-const Opponent* FindOpponent(std::string_view item);
+const Opponent* FindOpponent(MenuItem item);
 
 // The battle kind of a fight against `opponent` at the player's progress.
 std::uint8_t KindAgainst(const GameState& state, const Opponent& opponent);

@@ -14,9 +14,12 @@ namespace zorikan {
 namespace {
 
 constexpr TournamentBand kBands[kTournamentBands] = {
-    {"VeryEasyLevels2101", 2, 10, 1000},       {"EasyLevels10301", 10, 30, 2000},
-    {"IntermediateLevels30501", 30, 50, 3000}, {"HardLevels50701", 50, 70, 5000},
-    {"VeryHardLevels70991", 70, 99, 7000},     {"SummitCupLevel1001", 100, 100, 10000},
+    {MenuItem::VeryEasyLevels2101, 2, 10, 1000},
+    {MenuItem::EasyLevels10301, 10, 30, 2000},
+    {MenuItem::IntermediateLevels30501, 30, 50, 3000},
+    {MenuItem::HardLevels50701, 50, 70, 5000},
+    {MenuItem::VeryHardLevels70991, 70, 99, 7000},
+    {MenuItem::SummitCupLevel1001, 100, 100, 10000},
 };
 
 const std::string& TrainerOf(const Game& game, int match) {
@@ -68,7 +71,7 @@ std::span<const TournamentBand> TournamentBands() {
     return kBands;
 }
 
-int BandOfItem(std::string_view item) {
+int BandOfItem(MenuItem item) {
     for (int band = 1; band <= kTournamentBands; ++band)
         if (kBands[band - 1].item == item) return band;
     return 0;

@@ -11,7 +11,7 @@
 namespace zorikan {
 
 struct TournamentBand {
-    std::string_view item;  // the menu item's object name
+    MenuItem item;
     std::uint8_t minLevel;
     std::uint8_t maxLevel;
     std::uint32_t fee;
@@ -20,7 +20,7 @@ struct TournamentBand {
 // Bands 1..6 at index 0..5.
 std::span<const TournamentBand> TournamentBands();
 // The band (1..6) a menu item enters; 0 for any other item.
-int BandOfItem(std::string_view item);
+int BandOfItem(MenuItem item);
 
 // Whether some roster creature's level lies in minLevel..maxLevel.
 bool HasEligibleCreature(const Game& game, int minLevel, int maxLevel);

@@ -82,7 +82,7 @@ std::string SpeciesEntry(const GameData& data, int species) {
 void FindZRKN1Click(Game& game) {
     if (RosterHoldsOmnivar(game)) {
         WildPanelModel& panel = game.screens.main.wildPanel;
-        game.screens.menus.disable("Action1");
+        game.screens.menus.disable(MenuItem::Action1);
         panel.visible = true;
         panel.selectedSpecies = -1;
         panel.level = 100;
@@ -114,13 +114,13 @@ void WildPanelGo(Game& game) {
 
 void WildPanelCancel(Game& game) {
     if (!game.screens.main.wildPanel.visible) return;
-    game.screens.menus.enable("Action1");
+    game.screens.menus.enable(MenuItem::Action1);
     game.screens.main.wildPanel.visible = false;
 }
 
 void WildPanelRandom(Game& game) {
     if (!game.screens.main.wildPanel.visible) return;
-    game.screens.menus.enable("Action1");
+    game.screens.menus.enable(MenuItem::Action1);
     const int species = game.rng.Random(kSpeciesCount) + 1;
     const int level = game.rng.Random(11) + 90;
     StartDrawnBattle(game, species, level);

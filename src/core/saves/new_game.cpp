@@ -31,8 +31,8 @@ void TakePlayerName(Game& game, const std::string& typedName) {
 void ShowStarterChoice(Game& game) {
     game.state.OwnedFlags.fill(false);
     game.screens.main.starterListVisible = true;
-    game.screens.menus.disable("File1");
-    game.screens.menus.disable("Action1");
+    game.screens.menus.disable(MenuItem::File1);
+    game.screens.menus.disable(MenuItem::Action1);
 }
 
 void ChooseStarter(Game& game, int entry) {
@@ -40,8 +40,8 @@ void ChooseStarter(Game& game, int entry) {
     const int species = kStarterSpecies[entry];
     AddZRKN(game, species, game.speciesName(species), 5);
     game.screens.main.starterListVisible = false;
-    game.screens.menus.enable("File1");
-    game.screens.menus.enable("Action1");
+    game.screens.menus.enable(MenuItem::File1);
+    game.screens.menus.enable(MenuItem::Action1);
     game.setVisible(Window::Statistics, true);
     game.setVisible(Window::Main, true);
 }

@@ -41,7 +41,7 @@ TEST_F(FighterChoiceTest, YesPutsTheCreatureIntoTheArena) {
     EXPECT_EQ(arena.attackItems[4], "Run!");
     EXPECT_TRUE(arena.goVisible && arena.attacksVisible && arena.fighterGaugeVisible &&
                 arena.fighterHpVisible && arena.fighterLabelVisible);
-    EXPECT_FALSE(game.screens.menus.isEnabled("File1"));
+    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::File1));
     EXPECT_FALSE(game.screens.statistics.rosterListEnabled);
     EXPECT_TRUE(game.screens.statistics.itemButtonsVisible);
     EXPECT_TRUE(game.screens.statistics.itemButtonEnabled[ZoriBallButton]);

@@ -14,14 +14,14 @@ class DebugMenuTest : public GameTest {};
 TEST_F(DebugMenuTest, MakeVisibleDisablesOnlyItself) {
     const MenuModel before = game.screens.menus;
     MakeVisible(game);
-    EXPECT_FALSE(game.screens.menus.isEnabled("MakeVisible1"));
-    EXPECT_TRUE(game.screens.menus.isEnabled("AlwaysshowattacksinZORIDEX1"));
-    EXPECT_TRUE(game.screens.menus.isEnabled("Debug1"));
-    EXPECT_FALSE(game.screens.menus.isChecked("AlwaysshowattacksinZORIDEX1"));
+    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::MakeVisible1));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::AlwaysshowattacksinZORIDEX1));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Debug1));
+    EXPECT_FALSE(game.screens.menus.isChecked(MenuItem::AlwaysshowattacksinZORIDEX1));
     EXPECT_TRUE(port.shown.empty());
     MakeVisible(game);
-    EXPECT_FALSE(game.screens.menus.isEnabled("MakeVisible1"));
-    EXPECT_TRUE(before.isEnabled("MakeVisible1"));
+    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::MakeVisible1));
+    EXPECT_TRUE(before.isEnabled(MenuItem::MakeVisible1));
 }
 
 }  // namespace

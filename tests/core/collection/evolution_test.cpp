@@ -10,13 +10,14 @@
 #include "core/collection/collection_modes.h"
 #include "core/collection/roster.h"
 #include "core/data/split_evolutions.h"
+#include "core/model/menu_layout.h"
 #include "game_fixture.h"
 
 namespace zorikan::testing {
 namespace {
 
-constexpr const char* kModeItems[] = {"ReleaseZRKN1", "Tournaments1", "FightTrainer1", "Buy1",
-                                      "FightWild1"};
+constexpr MenuItem kModeItems[] = {MenuItem::ReleaseZRKN1, MenuItem::Tournaments1,
+                                   MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1};
 
 class EvolutionTest : public GameTest {
 protected:
@@ -42,12 +43,12 @@ protected:
         port.clear();
         RosterDoubleClick(game, index);
     }
-    bool allEnabled(std::initializer_list<const char*> items) const {
+    bool allEnabled(std::initializer_list<MenuItem> items) const {
         for (auto item : items)
             if (!game.screens.menus.isEnabled(item)) return false;
         return true;
     }
-    bool noneEnabled(std::initializer_list<const char*> items) const {
+    bool noneEnabled(std::initializer_list<MenuItem> items) const {
         for (auto item : items)
             if (game.screens.menus.isEnabled(item)) return false;
         return true;
@@ -58,9 +59,9 @@ TEST_F(EvolutionTest, TheMenuItemSwitchesTheModeAndFiveItems) {
     startPlaying({{1, 5}});
     Evolve1Click(game);
     EXPECT_TRUE(game.screens.modes.EvolutionMode);
-    EXPECT_TRUE(game.screens.menus.isChecked("Evolve1"));
+    EXPECT_TRUE(game.screens.menus.isChecked(MenuItem::Evolve1));
     for (auto item : kModeItems) EXPECT_FALSE(game.screens.menus.isEnabled(item)) << item;
-    EXPECT_TRUE(game.screens.menus.isEnabled("Evolve1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Evolve1));
     EXPECT_EQ(port.boxes(Shown::Information),
               std::vector<std::string>{
                   "Doubleclick a ZORIKAN in the Statistics window to evolve it. Once you have "
@@ -69,7 +70,7 @@ TEST_F(EvolutionTest, TheMenuItemSwitchesTheModeAndFiveItems) {
     port.clear();
     Evolve1Click(game);
     EXPECT_FALSE(game.screens.modes.EvolutionMode);
-    EXPECT_FALSE(game.screens.menus.isChecked("Evolve1"));
+    EXPECT_FALSE(game.screens.menus.isChecked(MenuItem::Evolve1));
     for (auto item : kModeItems) EXPECT_TRUE(game.screens.menus.isEnabled(item)) << item;
     EXPECT_EQ(port.boxes(Shown::Information),
               std::vector<std::string>{"Evolution Mode cancelled."});
@@ -90,7 +91,7 @@ TEST_F(EvolutionTest, ACreatureBelowItsLevelOrAFinalFormIsRefused) {
     EXPECT_EQ(game.state.RosterSpecies[1], grower);
     // The mode ends even so.
     EXPECT_FALSE(game.screens.modes.EvolutionMode);
-    EXPECT_FALSE(game.screens.menus.isChecked("Evolve1"));
+    EXPECT_FALSE(game.screens.menus.isChecked(MenuItem::Evolve1));
     for (auto item : kModeItems) EXPECT_TRUE(game.screens.menus.isEnabled(item)) << item;
 
     evolveEntry(1);
@@ -184,7 +185,7 @@ TEST_F(EvolutionTest, SplitSpeciesOfferTheirFormsAfterDontEvolve) {
         // Nothing changes until "Evolve".
         EXPECT_EQ(game.state.RosterSpecies[2], species);
         EXPECT_FALSE(game.screens.modes.EvolutionMode);
-        EXPECT_FALSE(game.screens.menus.isChecked("Evolve1"));
+        EXPECT_FALSE(game.screens.menus.isChecked(MenuItem::Evolve1));
 
         SelectEvolveChoice(game, static_cast<int>(forms.size()));
         port.clear();
@@ -243,19 +244,19 @@ TEST_F(EvolutionTest, APendingChoiceHoldsBattlesShopAndModesUntilEvolve) {
     evolveEntry(0);
     // The double-click's last step would enable them; with no creature that
     // could be chosen, a battle must not start.
-    EXPECT_TRUE(noneEnabled(
-        {"Tournaments1", "FightTrainer1", "Buy1", "FightWild1", "ReleaseZRKN1", "Evolve1"}));
+    EXPECT_TRUE(noneEnabled({MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1,
+                             MenuItem::FightWild1, MenuItem::ReleaseZRKN1, MenuItem::Evolve1}));
     // Nor does a mode that ends meanwhile enable them.
     EndReleaseMode(game);
     EndEvolutionMode(game);
-    EXPECT_TRUE(noneEnabled(
-        {"Tournaments1", "FightTrainer1", "Buy1", "FightWild1", "ReleaseZRKN1", "Evolve1"}));
+    EXPECT_TRUE(noneEnabled({MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1,
+                             MenuItem::FightWild1, MenuItem::ReleaseZRKN1, MenuItem::Evolve1}));
     EXPECT_TRUE(SplitChoicePending(game));
 
     EvolveButtonClick(game);
     EXPECT_FALSE(SplitChoicePending(game));
-    EXPECT_TRUE(allEnabled(
-        {"Tournaments1", "FightTrainer1", "Buy1", "FightWild1", "ReleaseZRKN1", "Evolve1"}));
+    EXPECT_TRUE(allEnabled({MenuItem::Tournaments1, MenuItem::FightTrainer1, MenuItem::Buy1,
+                            MenuItem::FightWild1, MenuItem::ReleaseZRKN1, MenuItem::Evolve1}));
 }
 
 class TwinEvolutionTest : public EvolutionTest, public ::testing::WithParamInterface<int> {};

@@ -7,6 +7,7 @@
 #include "core/collection/collection_modes.h"
 #include "core/collection/item_buttons.h"
 #include "core/collection/roster.h"
+#include "core/model/menu_layout.h"
 #include "core/saves/save_load.h"
 #include "game_fixture.h"
 #include "temp_folder.h"
@@ -14,8 +15,8 @@
 namespace zorikan::testing {
 namespace {
 
-constexpr const char* kModeItems[] = {"Evolve1", "Tournaments1", "FightTrainer1", "Buy1",
-                                      "FightWild1"};
+constexpr MenuItem kModeItems[] = {MenuItem::Evolve1, MenuItem::Tournaments1,
+                                   MenuItem::FightTrainer1, MenuItem::Buy1, MenuItem::FightWild1};
 
 class ReleaseTest : public GameTest {
 protected:
@@ -39,7 +40,7 @@ TEST_F(ReleaseTest, TheLastCreatureCannotBeReleased) {
     EXPECT_EQ(port.boxes(Shown::Warning),
               std::vector<std::string>{"You can't release your last ZORIKAN!"});
     EXPECT_FALSE(game.screens.modes.ReleaseMode);
-    EXPECT_FALSE(game.screens.menus.isChecked("ReleaseZRKN1"));
+    EXPECT_FALSE(game.screens.menus.isChecked(MenuItem::ReleaseZRKN1));
     for (auto item : kModeItems) EXPECT_TRUE(game.screens.menus.isEnabled(item)) << item;
 
     // Nor by a double-click that reaches the release step some other way.
@@ -53,7 +54,7 @@ TEST_F(ReleaseTest, TheMenuItemSwitchesTheModeAndFiveItems) {
     startPlaying({{7, 12}, {4, 9}});
     ReleaseZRKN1Click(game);
     EXPECT_TRUE(game.screens.modes.ReleaseMode);
-    EXPECT_TRUE(game.screens.menus.isChecked("ReleaseZRKN1"));
+    EXPECT_TRUE(game.screens.menus.isChecked(MenuItem::ReleaseZRKN1));
     for (auto item : kModeItems) EXPECT_FALSE(game.screens.menus.isEnabled(item)) << item;
     EXPECT_EQ(port.boxes(Shown::Information),
               std::vector<std::string>{
@@ -62,7 +63,7 @@ TEST_F(ReleaseTest, TheMenuItemSwitchesTheModeAndFiveItems) {
     port.clear();
     ReleaseZRKN1Click(game);
     EXPECT_FALSE(game.screens.modes.ReleaseMode);
-    EXPECT_FALSE(game.screens.menus.isChecked("ReleaseZRKN1"));
+    EXPECT_FALSE(game.screens.menus.isChecked(MenuItem::ReleaseZRKN1));
     for (auto item : kModeItems) EXPECT_TRUE(game.screens.menus.isEnabled(item)) << item;
     EXPECT_EQ(port.boxes(Shown::Information),
               std::vector<std::string>{
@@ -105,7 +106,7 @@ TEST_F(ReleaseTest, NoKeepsTheCreatureAndEndsTheMode) {
     EXPECT_EQ(game.state, before);
     EXPECT_EQ(game.screens.statistics.rosterCount(), 2);
     EXPECT_FALSE(game.screens.modes.ReleaseMode);
-    EXPECT_FALSE(game.screens.menus.isChecked("ReleaseZRKN1"));
+    EXPECT_FALSE(game.screens.menus.isChecked(MenuItem::ReleaseZRKN1));
 }
 
 TEST_F(ReleaseTest, AReleasedLastSlotStaysGoneAfterSavingAndLoading) {

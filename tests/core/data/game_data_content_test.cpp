@@ -48,17 +48,11 @@ struct Fielded {
     int level;
 };
 
-std::string_view MenuParent(std::string_view item) {
-    for (const MenuEntry& entry : MainMenuLayout())
-        if (entry.name == item) return entry.parent;
-    return {};
-}
-
 // The trainer menu's opponents under `menu`, in menu order.
-std::vector<Fielded> OpponentsUnder(std::string_view menu) {
+std::vector<Fielded> OpponentsUnder(MenuItem menu) {
     std::vector<Fielded> found;
     for (const auto& o : Opponents())
-        if (MenuParent(o.item) == menu) found.push_back({o.species, o.level});
+        if (EntryOf(o.item).parent == menu) found.push_back({o.species, o.level});
     return found;
 }
 
@@ -509,7 +503,7 @@ double Strength(const Fielded& o) {
 
 TEST_F(GameDataContent, OpponentsFitTheirLevels) {
     // The first trainers field first stages with weak attacks.
-    const std::vector<Fielded> beginners = OpponentsUnder("Beginner1");
+    const std::vector<Fielded> beginners = OpponentsUnder(MenuItem::Beginner1);
     ASSERT_EQ(beginners.size(), 7u);
     for (const auto& o : beginners) {
         SCOPED_TRACE(d.SpeciesNames[o.species]);
@@ -521,7 +515,7 @@ TEST_F(GameDataContent, OpponentsFitTheirLevels) {
         EXPECT_LE(MaxPower(o.species), 100);
     }
     // Novices bring a creature that has grown once and will grow again.
-    const std::vector<Fielded> novices = OpponentsUnder("Novice");
+    const std::vector<Fielded> novices = OpponentsUnder(MenuItem::Novice);
     ASSERT_EQ(novices.size(), 3u);
     for (const auto& o : novices) {
         SCOPED_TRACE(d.SpeciesNames[o.species]);
@@ -530,7 +524,7 @@ TEST_F(GameDataContent, OpponentsFitTheirLevels) {
         EXPECT_LE(d.EvolutionLevel[o.species], 40);
     }
     // Each Aldmark leader is harder than the one before; the first is a first stage.
-    const std::vector<Fielded> leaders = OpponentsUnder("AldmarkGymLeaders1");
+    const std::vector<Fielded> leaders = OpponentsUnder(MenuItem::AldmarkGymLeaders1);
     ASSERT_EQ(leaders.size(), 8u);
     EXPECT_FALSE(IsEvolutionTarget(leaders[0].species));
     for (std::size_t i = 1; i < leaders.size(); ++i) {

@@ -25,7 +25,7 @@ class BattleRewardsTest : public ProgressTest {
 protected:
     void SetUp() override { startPlaying({{4, 100}, {7, 100}}); }
 
-    void beat(std::string_view item) {
+    void beat(MenuItem item) {
         FightOpponent(game, *FindOpponent(item));
         sendOut(1);
         port.clear();
@@ -43,18 +43,18 @@ protected:
         loaded.state = game.state;
         MenusEnabledAtLoad(loaded);
         for (const MenuEntry& entry : MainMenuLayout()) {
-            if (entry.name == "Action1" || entry.name == "File1") continue;
-            EXPECT_EQ(loaded.screens.menus.isEnabled(entry.name),
-                      game.screens.menus.isEnabled(entry.name))
-                << entry.name << " with " << int(game.state.BadgeCount) << " badges";
+            if (entry.item == MenuItem::Action1 || entry.item == MenuItem::File1) continue;
+            EXPECT_EQ(loaded.screens.menus.isEnabled(entry.item),
+                      game.screens.menus.isEnabled(entry.item))
+                << entry.item << " with " << int(game.state.BadgeCount) << " badges";
         }
     }
 };
 
 TEST_F(BattleRewardsTest, EveryLeaderInTurnGivesItsBadgeAndOpensTheNext) {
-    std::vector<std::string> leaders;
+    std::vector<MenuItem> leaders;
     for (const Opponent& o : Opponents())
-        if (o.rule == KindRule::Leader) leaders.emplace_back(o.item);
+        if (o.rule == KindRule::Leader) leaders.push_back(o.item);
     const std::map<int, std::pair<std::uint32_t, std::string>> bonuses{
         {8,
          {2500,
@@ -72,11 +72,11 @@ TEST_F(BattleRewardsTest, EveryLeaderInTurnGivesItsBadgeAndOpensTheNext) {
         // The Brennar and Cyrelle submenus open through wins, not badges.
         if (badge == 9) {
             game.state.GrandFourChampionBeaten = true;
-            game.screens.menus.enable("BrennarGymLeaders1");
+            game.screens.menus.enable(MenuItem::BrennarGymLeaders1);
         }
         if (badge == 17) {
             game.state.KellBeaten = game.state.MeBeaten = true;
-            for (auto item : {"Me1", "Omnivar1", "CyrelleGymLeaders1"})
+            for (auto item : {MenuItem::Me1, MenuItem::Omnivar1, MenuItem::CyrelleGymLeaders1})
                 game.screens.menus.enable(item);
         }
         ASSERT_TRUE(game.screens.menus.isEnabled(leaders[badge - 1])) << leaders[badge - 1];
@@ -91,18 +91,20 @@ TEST_F(BattleRewardsTest, EveryLeaderInTurnGivesItsBadgeAndOpensTheNext) {
         EXPECT_EQ(boxes()[boxes().size() - expected.size()], expected.front());
         const std::uint32_t bonusMoney = bonus != bonuses.end() ? bonus->second.first : 0;
         EXPECT_EQ(game.state.Money - money, prize + bonusMoney) << badge;
-        EXPECT_TRUE(game.screens.menus.isEnabled(MenuItemForBadge(game.state.BadgeCount)));
+        const auto next = MenuItemForBadge(game.state.BadgeCount);
+        ASSERT_TRUE(next.has_value()) << badge;
+        EXPECT_TRUE(game.screens.menus.isEnabled(*next));
         expectLoadOpensTheSameItems();
     }
-    EXPECT_TRUE(game.screens.menus.isEnabled("GrandFour1"));
-    EXPECT_TRUE(game.screens.menus.isEnabled("Kell1"));
-    EXPECT_TRUE(game.screens.menus.isEnabled("Elites1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::GrandFour1));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Kell1));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Elites1));
     EXPECT_EQ(game.state.Wins, 24u);
 }
 
 TEST_F(BattleRewardsTest, AnEarlierLeaderAgainIsAnOrdinaryWin) {
     game.state.BadgeCount = 3;
-    beat("Dorn1");
+    beat(MenuItem::Dorn1);
     EXPECT_EQ(game.state.BadgeCount, 3);
     EXPECT_EQ(game.state.Wins, 1u);
     EXPECT_TRUE(boxes().empty());
@@ -110,16 +112,16 @@ TEST_F(BattleRewardsTest, AnEarlierLeaderAgainIsAnOrdinaryWin) {
 
 TEST_F(BattleRewardsTest, TheEighthBadgeOpensTheGrandFourBeforeTheBonusBox) {
     game.state.BadgeCount = 7;
-    game.screens.menus.enable("Roderic1");
+    game.screens.menus.enable(MenuItem::Roderic1);
     bool openAtBonus = false;
     std::uint32_t moneyAtBonus = 0;
     port.onBox = [&](const Shown& box) {
         if (box.text.find("2500¥ bonus") != std::string::npos) {
-            openAtBonus = game.screens.menus.isEnabled("GrandFour1");
+            openAtBonus = game.screens.menus.isEnabled(MenuItem::GrandFour1);
             moneyAtBonus = game.state.Money;
         }
     };
-    beat("Roderic1");
+    beat(MenuItem::Roderic1);
     EXPECT_TRUE(openAtBonus);
     EXPECT_EQ(game.state.Money - moneyAtBonus, 2500u) << "the bonus is paid after its box";
 }
@@ -127,7 +129,7 @@ TEST_F(BattleRewardsTest, TheEighthBadgeOpensTheGrandFourBeforeTheBonusBox) {
 TEST_F(BattleRewardsTest, BonusesStopAtTheMoneyLimit) {
     game.state.BadgeCount = 23;
     game.state.Money = kMax32 - 1000;
-    beat("Marius1");
+    beat(MenuItem::Marius1);
     EXPECT_EQ(game.state.Money, kMax32);
     EXPECT_EQ(game.state.BadgeCount, 24);
 }
@@ -142,7 +144,7 @@ TEST_F(BattleRewardsTest, TheFirstHighlandChampionWinGivesAMasterBallOnce) {
                            "You beat Caspian, the Grand Four champion! You can now battle the "
                            "Brennar Gym Leaders! Also, you get a Master Ball!",
                            "This Ball will catch any ZORIKAN at any HP. Use it wisely."}));
-    EXPECT_TRUE(game.screens.menus.isEnabled("BrennarGymLeaders1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::BrennarGymLeaders1));
     expectLoadOpensTheSameItems();
 
     port.clear();
@@ -161,7 +163,7 @@ TEST_F(BattleRewardsTest, TheChampionsMasterBallStopsAtTheCountsLimit) {
 }
 
 TEST_F(BattleRewardsTest, AfterATrainerBattleADoubleClickOnlyShowsTheCreature) {
-    beat("Tavrin1");
+    beat(MenuItem::Tavrin1);
     EXPECT_FALSE(game.battle.InTrainerBattle);
     port.clear();
     RosterDoubleClick(game, 0);  // a question here would fail the scripted player
@@ -173,19 +175,19 @@ TEST_F(BattleRewardsTest, AfterATrainerBattleADoubleClickOnlyShowsTheCreature) {
 
 TEST_F(BattleRewardsTest, KellGivesItsCreatureOnceAndOpensMe) {
     progress(16);
-    beat("Kell1");
+    beat(MenuItem::Kell1);
     EXPECT_EQ(boxes(), std::vector<std::string>{"You beat Kell! You can now battle me! Also, you "
                                                 "get a " +
                                                 name(251) + " at L.5!"});
     EXPECT_TRUE(game.state.KellBeaten);
-    EXPECT_TRUE(game.screens.menus.isEnabled("Me1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Me1));
     ASSERT_EQ(game.screens.statistics.rosterCount(), 3);
     EXPECT_EQ(game.state.RosterSpecies[3], 251);
     EXPECT_EQ(game.state.RosterLevel[3], 5);
     EXPECT_EQ(game.screens.statistics.rosterList[2].caption, name(251));
     expectLoadOpensTheSameItems();
 
-    beat("Kell1");
+    beat(MenuItem::Kell1);
     EXPECT_TRUE(boxes().empty());
     EXPECT_EQ(game.screens.statistics.rosterCount(), 3);
     EXPECT_EQ(game.state.Wins, 2u);
@@ -194,21 +196,21 @@ TEST_F(BattleRewardsTest, KellGivesItsCreatureOnceAndOpensMe) {
 TEST_F(BattleRewardsTest, MeGivesItsCreatureOnceAndOpensOmnivarAndCyrelle) {
     game.state.KellBeaten = true;
     progress(16);
-    beat("Me1");
+    beat(MenuItem::Me1);
     EXPECT_EQ(boxes(),
               std::vector<std::string>{
                   "You beat me! You can now battle and/or catch Omnivar! You can also fight the "
                   "Cyrelle Gym Leaders! And as if that wasn't enough, you also get a " +
                   name(151) + " at L.10!"});
     EXPECT_TRUE(game.state.MeBeaten);
-    EXPECT_TRUE(game.screens.menus.isEnabled("Omnivar1"));
-    EXPECT_TRUE(game.screens.menus.isEnabled("CyrelleGymLeaders1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Omnivar1));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::CyrelleGymLeaders1));
     EXPECT_EQ(game.state.RosterSpecies[3], 151);
     EXPECT_EQ(game.state.RosterLevel[3], 10);
     EXPECT_EQ(game.state.RosterExp[3], 1000u);
     expectLoadOpensTheSameItems();
 
-    beat("Me1");
+    beat(MenuItem::Me1);
     EXPECT_TRUE(boxes().empty());
     EXPECT_EQ(game.screens.statistics.rosterCount(), 3);
 }
@@ -223,7 +225,7 @@ TEST_F(BattleRewardsTest, AGiftForAFullRosterIsAnnouncedAndNothingIsWrittenPastT
     }
     const std::vector<std::int32_t> speciesBefore = game.state.RosterSpecies;
     game.state.KellBeaten = true;
-    beat("Me1");
+    beat(MenuItem::Me1);
     EXPECT_EQ(port.boxes(Shown::Warning),
               std::vector<std::string>{"Your roster is full: it already holds 10000 ZORIKAN, so "
                                        "there is no room for the " +
@@ -233,8 +235,8 @@ TEST_F(BattleRewardsTest, AGiftForAFullRosterIsAnnouncedAndNothingIsWrittenPastT
     EXPECT_EQ(game.screens.statistics.rosterCount(), kRosterSlots);
     // The win still counts for everything else.
     EXPECT_TRUE(game.state.MeBeaten);
-    EXPECT_TRUE(game.screens.menus.isEnabled("Omnivar1"));
-    EXPECT_TRUE(game.screens.menus.isEnabled("CyrelleGymLeaders1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Omnivar1));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::CyrelleGymLeaders1));
     EXPECT_EQ(boxes().size(), 1u);
 }
 
@@ -243,13 +245,13 @@ TEST_F(BattleRewardsTest, CountersStopAtTheirLimit) {
     game.state.Catches = kMax32;
     game.state.Losses = kMax32;
     game.state.Fights = kMax32;
-    beat("Tavrin1");
+    beat(MenuItem::Tavrin1);
     EXPECT_EQ(game.state.Wins, kMax32);
     EXPECT_EQ(game.state.Fights, kMax32);
     game.battle.BattleKind = 1;
     EndBattle(game);
     EXPECT_EQ(game.state.Catches, kMax32);
-    FightOpponent(game, *FindOpponent("Tavrin1"));
+    FightOpponent(game, *FindOpponent(MenuItem::Tavrin1));
     game.battle.InTournament = true;  // a lost match counts a second loss
     loseWith(1);
     EXPECT_EQ(game.state.Losses, kMax32);

@@ -54,7 +54,7 @@ void PrintTo(const Member& m, std::ostream* os) {
 
 TEST_F(EliteSeriesTest, TheHighlandSeriesRunsThroughFiveBattlesToItsChampion) {
     game.state.MasterBalls = 0;
-    FightOpponent(game, *FindOpponent("GrandFour1"));
+    FightOpponent(game, *FindOpponent(MenuItem::GrandFour1));
     EXPECT_EQ(current(), (Member{"Ansel", 178, 40, 4}));
     const std::vector<std::pair<std::string, Member>> chain{
         {"Congratulations! You beat Ansel! Your next opponent is Ishmar.", {"Ishmar", 205, 43, 5}},
@@ -71,7 +71,7 @@ TEST_F(EliteSeriesTest, TheHighlandSeriesRunsThroughFiveBattlesToItsChampion) {
         ASSERT_EQ(shown.size(), 2u);  // the announcement, then the note of the next battle
         EXPECT_EQ(shown[0], box);
         EXPECT_TRUE(game.screens.main.arena.visible);
-        EXPECT_FALSE(game.screens.menus.isEnabled("Action1"));
+        EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Action1));
         EXPECT_EQ(current(), next);
     }
     const auto shown = winCurrent();
@@ -84,7 +84,7 @@ TEST_F(EliteSeriesTest, TheHighlandSeriesRunsThroughFiveBattlesToItsChampion) {
     EXPECT_TRUE(game.state.GrandFourChampionBeaten);
 
     // Once the Brennar leaders are open, the champion is an ordinary win.
-    FightOpponent(game, *FindOpponent("GrandFour1"));
+    FightOpponent(game, *FindOpponent(MenuItem::GrandFour1));
     for (int member = 1; member <= 3; ++member) winCurrent();
     winCurrent();
     EXPECT_EQ(current(), (Member{"Caspian", 149, 50, 2}));
@@ -94,7 +94,7 @@ TEST_F(EliteSeriesTest, TheHighlandSeriesRunsThroughFiveBattlesToItsChampion) {
 }
 
 TEST_F(EliteSeriesTest, ALossEndsTheSeriesAndTheMenuStartsAgainWithTheFirstMember) {
-    FightOpponent(game, *FindOpponent("GrandFour1"));
+    FightOpponent(game, *FindOpponent(MenuItem::GrandFour1));
     winCurrent();
     winCurrent();
     ASSERT_EQ(current().trainer, "Torvald");
@@ -106,15 +106,15 @@ TEST_F(EliteSeriesTest, ALossEndsTheSeriesAndTheMenuStartsAgainWithTheFirstMembe
         << "only the battle log closes";
     EXPECT_FALSE(game.screens.main.arena.visible);
     EXPECT_EQ(game.battle.BattleKind, 0);
-    EXPECT_TRUE(game.screens.menus.isEnabled("Action1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Action1));
 
-    FightOpponent(game, *FindOpponent("GrandFour1"));
+    FightOpponent(game, *FindOpponent(MenuItem::GrandFour1));
     EXPECT_EQ(current(), (Member{"Ansel", 178, 40, 4}));
 }
 
 TEST_F(EliteSeriesTest, TheOtherElitesPayTheirChampionBonusEveryTimeAndTheGiftOnce) {
     struct Series {
-        const char* item;
+        MenuItem item;
         std::vector<Member> members;
         std::vector<std::string> memberBoxes;  // after members 1..4
         std::string championBox;
@@ -122,7 +122,7 @@ TEST_F(EliteSeriesTest, TheOtherElitesPayTheirChampionBonusEveryTimeAndTheGiftOn
         bool GameState::*given;
     };
     const Series all[] = {
-        {"LowlandGrandFour1",
+        {MenuItem::LowlandGrandFour1,
          {{"Halla", 131, 100, 71},
           {"Torvald", 95, 100, 72},
           {"Hester", 94, 100, 73},
@@ -136,7 +136,7 @@ TEST_F(EliteSeriesTest, TheOtherElitesPayTheirChampionBonusEveryTimeAndTheGiftOn
          "You beat Roderic, the Lowland Grand Four champion! You get a bonus of 7500¥!",
          385,
          &GameState::Gift385Given},
-        {"CoastalGrandFour1",
+        {MenuItem::CoastalGrandFour1,
          {{"Jarek", 262, 100, 81},
           {"Oona", 354, 100, 82},
           {"Nivala", 365, 100, 83},

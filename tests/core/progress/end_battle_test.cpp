@@ -75,8 +75,8 @@ TEST_F(EndBattleTest, TheMainWindowReturnsToIdle) {
     EXPECT_EQ(arena.fighterGauge.colour, GaugeColour::Green);
     EXPECT_EQ(arena.opponentGauge.colour, GaugeColour::Green);
     EXPECT_FALSE(game.battle.InWildBattle);
-    EXPECT_TRUE(game.screens.menus.isEnabled("File1"));
-    EXPECT_TRUE(game.screens.menus.isEnabled("Action1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::File1));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Action1));
     EXPECT_TRUE(game.screens.statistics.rosterListEnabled);
     EXPECT_FALSE(game.screens.statistics.rosterListGreyed);
     EXPECT_FALSE(game.screens.statistics.itemButtonsVisible);

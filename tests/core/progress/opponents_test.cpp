@@ -18,23 +18,21 @@ namespace zorikan::testing {
 namespace {
 
 // The leaf items below `parent` in the main menu, in menu order.
-std::vector<std::string> LeavesUnder(std::string_view parent) {
-    std::vector<std::string> leaves;
+std::vector<MenuItem> LeavesUnder(MenuItem parent) {
+    std::vector<MenuItem> leaves;
     for (const MenuEntry& entry : MainMenuLayout()) {
         if (entry.parent != parent) continue;
-        auto below = LeavesUnder(entry.name);
+        auto below = LeavesUnder(entry.item);
         if (below.empty())
-            leaves.emplace_back(entry.name);
+            leaves.push_back(entry.item);
         else
             leaves.insert(leaves.end(), below.begin(), below.end());
     }
     return leaves;
 }
 
-std::string CaptionOf(std::string_view item) {
-    for (const MenuEntry& entry : MainMenuLayout())
-        if (entry.name == item) return std::string(entry.caption);
-    return {};
+std::string CaptionOf(MenuItem item) {
+    return EntryOf(item).caption.english;
 }
 
 class OpponentsTest : public GameTest {
@@ -42,7 +40,7 @@ protected:
     void SetUp() override { startPlaying({{4, 50}}); }
 
     // The kind written for `item`, and what it was while the fighter note was open.
-    std::pair<int, int> fight(std::string_view item) {
+    std::pair<int, int> fight(MenuItem item) {
         const Opponent* opponent = FindOpponent(item);
         EXPECT_NE(opponent, nullptr) << item;
         if (!opponent) return {-1, -1};
@@ -53,25 +51,25 @@ protected:
         port.onBox = nullptr;
         return {game.battle.BattleKind, atBox};
     }
-    int kind(std::string_view item) { return fight(item).first; }
+    int kind(MenuItem item) { return fight(item).first; }
 };
 
 TEST_F(OpponentsTest, EveryTrainerItemOfTheMenuHasItsOpponent) {
-    const auto items = LeavesUnder("FightTrainer1");
+    const auto items = LeavesUnder(MenuItem::FightTrainer1);
     ASSERT_EQ(items.size(), 45u);
     ASSERT_EQ(Opponents().size(), 45u);
     for (std::size_t i = 0; i < items.size(); ++i) EXPECT_EQ(Opponents()[i].item, items[i]);
     // A caption is the name shown in battle, unless the table gives a second name.
-    const std::map<std::string, std::string> renamed{{"ProfHalvard1", "Prof. Halvard"},
-                                                     {"ProfWendeck1", "Prof. Wendeck"},
-                                                     {"ProfDunmore1", "Prof. Dunmore"},
-                                                     {"OrinIsla1", "Orin & Isla"},
-                                                     {"Me1", "Quorin"},
-                                                     {"GrandFour1", "Ansel"},
-                                                     {"LowlandGrandFour1", "Halla"},
-                                                     {"CoastalGrandFour1", "Jarek"}};
+    const std::map<MenuItem, std::string> renamed{{MenuItem::ProfHalvard1, "Prof. Halvard"},
+                                                  {MenuItem::ProfWendeck1, "Prof. Wendeck"},
+                                                  {MenuItem::ProfDunmore1, "Prof. Dunmore"},
+                                                  {MenuItem::OrinIsla1, "Orin & Isla"},
+                                                  {MenuItem::Me1, "Quorin"},
+                                                  {MenuItem::GrandFour1, "Ansel"},
+                                                  {MenuItem::LowlandGrandFour1, "Halla"},
+                                                  {MenuItem::CoastalGrandFour1, "Jarek"}};
     for (const Opponent& o : Opponents()) {
-        const auto it = renamed.find(std::string(o.item));
+        const auto it = renamed.find(o.item);
         EXPECT_EQ(o.trainer, it != renamed.end() ? it->second : CaptionOf(o.item)) << o.item;
         EXPECT_TRUE(IsSpecies(o.species)) << o.item;
         EXPECT_GE(o.level, 5);
@@ -80,9 +78,10 @@ TEST_F(OpponentsTest, EveryTrainerItemOfTheMenuHasItsOpponent) {
 }
 
 TEST_F(OpponentsTest, LeadersAreNumberedInTheirMenuOrder) {
-    std::vector<std::string> leaders;
-    for (const char* group : {"AldmarkGymLeaders1", "BrennarGymLeaders1", "CyrelleGymLeaders1"})
-        for (const auto& item : LeavesUnder(group)) leaders.push_back(item);
+    std::vector<MenuItem> leaders;
+    for (MenuItem group :
+         {MenuItem::AldmarkGymLeaders1, MenuItem::BrennarGymLeaders1, MenuItem::CyrelleGymLeaders1})
+        for (MenuItem item : LeavesUnder(group)) leaders.push_back(item);
     ASSERT_EQ(leaders.size(), 24u);
     for (int number = 1; number <= 24; ++number) {
         const Opponent* leader = FindOpponent(leaders[number - 1]);
@@ -104,7 +103,7 @@ TEST_F(OpponentsTest, EachItemSendsOutItsCreatureUnderItsName) {
         EXPECT_EQ(game.battle.OppLevel, o.level);
         EXPECT_EQ(game.battle.OppHP, o.level * 10);
         EXPECT_TRUE(game.battle.InTrainerBattle);
-        EXPECT_FALSE(game.screens.menus.isEnabled("Action1"));
+        EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Action1));
     }
 }
 
@@ -118,15 +117,15 @@ TEST_F(OpponentsTest, TheKindIsWrittenOnlyAfterTheFighterNote) {
 
 TEST_F(OpponentsTest, OnlyTheNextLeaderGivesABadgeBattle) {
     game.state.BadgeCount = 3;
-    EXPECT_EQ(kind("Dorn1"), 2);
-    EXPECT_EQ(kind("LtHarker1"), 2);
-    EXPECT_EQ(kind("Odile1"), 3);
-    EXPECT_EQ(kind("Imara1"), 2);
+    EXPECT_EQ(kind(MenuItem::Dorn1), 2);
+    EXPECT_EQ(kind(MenuItem::LtHarker1), 2);
+    EXPECT_EQ(kind(MenuItem::Odile1), 3);
+    EXPECT_EQ(kind(MenuItem::Imara1), 2);
 
     // Aubric is open before the other Brennar leaders, but gives the ninth badge only.
     for (int badges : {7, 8, 9}) {
         game.state.BadgeCount = static_cast<std::uint8_t>(badges);
-        EXPECT_EQ(kind("Aubric1"), badges == 8 ? 3 : 2) << badges;
+        EXPECT_EQ(kind(MenuItem::Aubric1), badges == 8 ? 3 : 2) << badges;
     }
 
     game.state.BadgeCount = 24;
@@ -137,25 +136,25 @@ TEST_F(OpponentsTest, OnlyTheNextLeaderGivesABadgeBattle) {
 }
 
 TEST_F(OpponentsTest, SpecialsSeriesAndTrainersKinds) {
-    EXPECT_EQ(kind("Kell1"), 9);
-    EXPECT_EQ(kind("Me1"), 10);
+    EXPECT_EQ(kind(MenuItem::Kell1), 9);
+    EXPECT_EQ(kind(MenuItem::Me1), 10);
     game.state.KellBeaten = true;
-    EXPECT_EQ(kind("Kell1"), 2);
-    EXPECT_EQ(kind("Me1"), 10);
+    EXPECT_EQ(kind(MenuItem::Kell1), 2);
+    EXPECT_EQ(kind(MenuItem::Me1), 10);
     game.state.MeBeaten = true;
-    EXPECT_EQ(kind("Me1"), 2);
+    EXPECT_EQ(kind(MenuItem::Me1), 2);
 
-    EXPECT_EQ(kind("GrandFour1"), 4);
-    EXPECT_EQ(kind("LowlandGrandFour1"), 71);
-    EXPECT_EQ(kind("CoastalGrandFour1"), 81);
-    for (const auto& item : LeavesUnder("Trainers1")) EXPECT_EQ(kind(item), 2) << item;
+    EXPECT_EQ(kind(MenuItem::GrandFour1), 4);
+    EXPECT_EQ(kind(MenuItem::LowlandGrandFour1), 71);
+    EXPECT_EQ(kind(MenuItem::CoastalGrandFour1), 81);
+    for (const auto& item : LeavesUnder(MenuItem::Trainers1)) EXPECT_EQ(kind(item), 2) << item;
 }
 
 TEST_F(OpponentsTest, AFighterOutsideTheBandIsSilentlyNotChosen) {
     startPlaying({{4, 11}, {7, 10}});
     game.state.MinLevel = 2;
     game.state.MaxLevel = 10;
-    FightOpponent(game, *FindOpponent("Tavrin1"));
+    FightOpponent(game, *FindOpponent(MenuItem::Tavrin1));
     port.clear();
     RosterDoubleClick(game, 0);  // level 11: the statistics only
     EXPECT_EQ(port.shown.size(), 1u);
@@ -180,8 +179,8 @@ struct Gate {
     Flag flag = Flag::None;
 };
 struct CatalogueRow {
-    const char* group;
-    const char* item;
+    MenuItem group;
+    MenuItem item;
     const char* caption;
     const char* trainer;
     int species;
@@ -195,94 +194,91 @@ constexpr Gate Badges(int n, Flag flag = Flag::None) {
 }
 // clang-format off
 const CatalogueRow kCatalogue[] = {
-    {"Beginner1", "Tavrin1", "Tavrin", "Tavrin", 4, 5, 2, kFromStart},
-    {"Beginner1", "Ambrel1", "Ambrel", "Ambrel", 7, 5, 2, kFromStart},
-    {"Beginner1", "Dovik1", "Dovik", "Dovik", 1, 5, 2, kFromStart},
-    {"Beginner1", "Pelissa1", "Pelissa", "Pelissa", 25, 5, 2, kFromStart},
-    {"Beginner1", "Morrow1", "Morrow", "Morrow", 152, 10, 2, kFromStart},
-    {"Beginner1", "Quenby1", "Quenby", "Quenby", 155, 10, 2, kFromStart},
-    {"Beginner1", "Ilvane1", "Ilvane", "Ilvane", 158, 10, 2, kFromStart},
-    {"Novice", "Sorcha1", "Sorcha", "Sorcha", 256, 25, 2, kFromStart},
-    {"Novice", "Kesmer1", "Kesmer", "Kesmer", 259, 25, 2, kFromStart},
-    {"Novice", "Lorin1", "Lorin", "Lorin", 253, 25, 2, kFromStart},
-    {"Intermediate1", "ProfHalvard1", "Prof.Halvard", "Prof. Halvard", 99, 50, 2, kFromStart},
-    {"Intermediate1", "ProfWendeck1", "Prof.Wendeck", "Prof. Wendeck", 172, 50, 2, kFromStart},
-    {"Intermediate1", "ProfDunmore1", "Prof.Dunmore", "Prof. Dunmore", 350, 50, 2, kFromStart},
-    {"Advanced1", "Vesna1", "Vesna", "Vesna", 24, 75, 2, kFromStart},
-    {"Advanced1", "Rusk1", "Rusk", "Rusk", 110, 75, 2, kFromStart},
-    {"Expert1", "Severin1", "Severin", "Severin", 150, 100, 2, kFromStart},
-    {"AldmarkGymLeaders1", "Dorn1", "Dorn", "Dorn", 74, 12, 3, kFromStart},
-    {"AldmarkGymLeaders1", "Nerissa1", "Nerissa", "Nerissa", 120, 18, 3, Badges(1)},
-    {"AldmarkGymLeaders1", "LtHarker1", "Lt. Harker", "Lt. Harker", 26, 22, 3, Badges(2)},
-    {"AldmarkGymLeaders1", "Odile1", "Odile", "Odile", 45, 25, 3, Badges(3)},
-    {"AldmarkGymLeaders1", "Imara1", "Imara", "Imara", 49, 28, 3, Badges(4)},
-    {"AldmarkGymLeaders1", "Tilde1", "Tilde", "Tilde", 89, 32, 3, Badges(5)},
-    {"AldmarkGymLeaders1", "Fenwick1", "Fenwick", "Fenwick", 126, 35, 3, Badges(6)},
-    {"AldmarkGymLeaders1", "Roderic1", "Roderic", "Roderic", 34, 40, 3, Badges(7)},
-    {"FightTrainer1", "GrandFour1", "Highland Grand Four", "Ansel", 178, 40, 4, Badges(8)},
-    {"BrennarGymLeaders1", "Aubric1", "Aubric", "Aubric", 17, 50, 3, Badges(0, Flag::HighlandChampion)},
-    {"BrennarGymLeaders1", "Nils1", "Nils", "Nils", 123, 53, 3, Badges(9, Flag::HighlandChampion)},
-    {"BrennarGymLeaders1", "Posy1", "Posy", "Posy", 241, 57, 3, Badges(10, Flag::HighlandChampion)},
-    {"BrennarGymLeaders1", "Elwin1", "Elwin", "Elwin", 94, 61, 3, Badges(11, Flag::HighlandChampion)},
-    {"BrennarGymLeaders1", "Grigor1", "Grigor", "Grigor", 62, 64, 3, Badges(12, Flag::HighlandChampion)},
-    {"BrennarGymLeaders1", "Lunet1", "Lunet", "Lunet", 208, 70, 3, Badges(13, Flag::HighlandChampion)},
-    {"BrennarGymLeaders1", "Haskel1", "Haskel", "Haskel", 87, 75, 3, Badges(14, Flag::HighlandChampion)},
-    {"BrennarGymLeaders1", "Vesper1", "Vesper", "Vesper", 230, 82, 3, Badges(15, Flag::HighlandChampion)},
-    {"FightTrainer1", "Kell1", "Kell", "Kell", 25, 95, 9, Badges(16)},
-    {"FightTrainer1", "Me1", "Me", "Quorin", 151, 100, 10, Badges(0, Flag::Kell)},
-    {"CyrelleGymLeaders1", "Brigid1", "Brigid", "Brigid", 299, 100, 3, Badges(0, Flag::Me)},
-    {"CyrelleGymLeaders1", "Dunstan1", "Dunstan", "Dunstan", 296, 100, 3, Badges(17, Flag::Me)},
-    {"CyrelleGymLeaders1", "Caddock1", "Caddock", "Caddock", 82, 100, 3, Badges(18, Flag::Me)},
-    {"CyrelleGymLeaders1", "Ravenna1", "Ravenna", "Ravenna", 324, 100, 3, Badges(19, Flag::Me)},
-    {"CyrelleGymLeaders1", "Osric1", "Osric", "Osric", 289, 100, 3, Badges(20, Flag::Me)},
-    {"CyrelleGymLeaders1", "Merle1", "Merle", "Merle", 334, 100, 3, Badges(21, Flag::Me)},
-    {"CyrelleGymLeaders1", "OrinIsla1", "Orin && Isla", "Orin & Isla", 337, 100, 3, Badges(22, Flag::Me)},
-    {"CyrelleGymLeaders1", "Marius1", "Marius", "Marius", 350, 100, 3, Badges(23, Flag::Me)},
-    {"Elites1", "LowlandGrandFour1", "Lowland Grand Four", "Halla", 131, 100, 71, Badges(24)},
-    {"Elites1", "CoastalGrandFour1", "Coastal Grand Four", "Jarek", 262, 100, 81, Badges(24)},
+    {MenuItem::Beginner1, MenuItem::Tavrin1, "Tavrin", "Tavrin", 4, 5, 2, kFromStart},
+    {MenuItem::Beginner1, MenuItem::Ambrel1, "Ambrel", "Ambrel", 7, 5, 2, kFromStart},
+    {MenuItem::Beginner1, MenuItem::Dovik1, "Dovik", "Dovik", 1, 5, 2, kFromStart},
+    {MenuItem::Beginner1, MenuItem::Pelissa1, "Pelissa", "Pelissa", 25, 5, 2, kFromStart},
+    {MenuItem::Beginner1, MenuItem::Morrow1, "Morrow", "Morrow", 152, 10, 2, kFromStart},
+    {MenuItem::Beginner1, MenuItem::Quenby1, "Quenby", "Quenby", 155, 10, 2, kFromStart},
+    {MenuItem::Beginner1, MenuItem::Ilvane1, "Ilvane", "Ilvane", 158, 10, 2, kFromStart},
+    {MenuItem::Novice, MenuItem::Sorcha1, "Sorcha", "Sorcha", 256, 25, 2, kFromStart},
+    {MenuItem::Novice, MenuItem::Kesmer1, "Kesmer", "Kesmer", 259, 25, 2, kFromStart},
+    {MenuItem::Novice, MenuItem::Lorin1, "Lorin", "Lorin", 253, 25, 2, kFromStart},
+    {MenuItem::Intermediate1, MenuItem::ProfHalvard1, "Prof.Halvard", "Prof. Halvard", 99, 50, 2, kFromStart},
+    {MenuItem::Intermediate1, MenuItem::ProfWendeck1, "Prof.Wendeck", "Prof. Wendeck", 172, 50, 2, kFromStart},
+    {MenuItem::Intermediate1, MenuItem::ProfDunmore1, "Prof.Dunmore", "Prof. Dunmore", 350, 50, 2, kFromStart},
+    {MenuItem::Advanced1, MenuItem::Vesna1, "Vesna", "Vesna", 24, 75, 2, kFromStart},
+    {MenuItem::Advanced1, MenuItem::Rusk1, "Rusk", "Rusk", 110, 75, 2, kFromStart},
+    {MenuItem::Expert1, MenuItem::Severin1, "Severin", "Severin", 150, 100, 2, kFromStart},
+    {MenuItem::AldmarkGymLeaders1, MenuItem::Dorn1, "Dorn", "Dorn", 74, 12, 3, kFromStart},
+    {MenuItem::AldmarkGymLeaders1, MenuItem::Nerissa1, "Nerissa", "Nerissa", 120, 18, 3, Badges(1)},
+    {MenuItem::AldmarkGymLeaders1, MenuItem::LtHarker1, "Lt. Harker", "Lt. Harker", 26, 22, 3, Badges(2)},
+    {MenuItem::AldmarkGymLeaders1, MenuItem::Odile1, "Odile", "Odile", 45, 25, 3, Badges(3)},
+    {MenuItem::AldmarkGymLeaders1, MenuItem::Imara1, "Imara", "Imara", 49, 28, 3, Badges(4)},
+    {MenuItem::AldmarkGymLeaders1, MenuItem::Tilde1, "Tilde", "Tilde", 89, 32, 3, Badges(5)},
+    {MenuItem::AldmarkGymLeaders1, MenuItem::Fenwick1, "Fenwick", "Fenwick", 126, 35, 3, Badges(6)},
+    {MenuItem::AldmarkGymLeaders1, MenuItem::Roderic1, "Roderic", "Roderic", 34, 40, 3, Badges(7)},
+    {MenuItem::FightTrainer1, MenuItem::GrandFour1, "Highland Grand Four", "Ansel", 178, 40, 4, Badges(8)},
+    {MenuItem::BrennarGymLeaders1, MenuItem::Aubric1, "Aubric", "Aubric", 17, 50, 3, Badges(0, Flag::HighlandChampion)},
+    {MenuItem::BrennarGymLeaders1, MenuItem::Nils1, "Nils", "Nils", 123, 53, 3, Badges(9, Flag::HighlandChampion)},
+    {MenuItem::BrennarGymLeaders1, MenuItem::Posy1, "Posy", "Posy", 241, 57, 3, Badges(10, Flag::HighlandChampion)},
+    {MenuItem::BrennarGymLeaders1, MenuItem::Elwin1, "Elwin", "Elwin", 94, 61, 3, Badges(11, Flag::HighlandChampion)},
+    {MenuItem::BrennarGymLeaders1, MenuItem::Grigor1, "Grigor", "Grigor", 62, 64, 3, Badges(12, Flag::HighlandChampion)},
+    {MenuItem::BrennarGymLeaders1, MenuItem::Lunet1, "Lunet", "Lunet", 208, 70, 3, Badges(13, Flag::HighlandChampion)},
+    {MenuItem::BrennarGymLeaders1, MenuItem::Haskel1, "Haskel", "Haskel", 87, 75, 3, Badges(14, Flag::HighlandChampion)},
+    {MenuItem::BrennarGymLeaders1, MenuItem::Vesper1, "Vesper", "Vesper", 230, 82, 3, Badges(15, Flag::HighlandChampion)},
+    {MenuItem::FightTrainer1, MenuItem::Kell1, "Kell", "Kell", 25, 95, 9, Badges(16)},
+    {MenuItem::FightTrainer1, MenuItem::Me1, "Me", "Quorin", 151, 100, 10, Badges(0, Flag::Kell)},
+    {MenuItem::CyrelleGymLeaders1, MenuItem::Brigid1, "Brigid", "Brigid", 299, 100, 3, Badges(0, Flag::Me)},
+    {MenuItem::CyrelleGymLeaders1, MenuItem::Dunstan1, "Dunstan", "Dunstan", 296, 100, 3, Badges(17, Flag::Me)},
+    {MenuItem::CyrelleGymLeaders1, MenuItem::Caddock1, "Caddock", "Caddock", 82, 100, 3, Badges(18, Flag::Me)},
+    {MenuItem::CyrelleGymLeaders1, MenuItem::Ravenna1, "Ravenna", "Ravenna", 324, 100, 3, Badges(19, Flag::Me)},
+    {MenuItem::CyrelleGymLeaders1, MenuItem::Osric1, "Osric", "Osric", 289, 100, 3, Badges(20, Flag::Me)},
+    {MenuItem::CyrelleGymLeaders1, MenuItem::Merle1, "Merle", "Merle", 334, 100, 3, Badges(21, Flag::Me)},
+    {MenuItem::CyrelleGymLeaders1, MenuItem::OrinIsla1, "Orin && Isla", "Orin & Isla", 337, 100, 3, Badges(22, Flag::Me)},
+    {MenuItem::CyrelleGymLeaders1, MenuItem::Marius1, "Marius", "Marius", 350, 100, 3, Badges(23, Flag::Me)},
+    {MenuItem::Elites1, MenuItem::LowlandGrandFour1, "Lowland Grand Four", "Halla", 131, 100, 71, Badges(24)},
+    {MenuItem::Elites1, MenuItem::CoastalGrandFour1, "Coastal Grand Four", "Jarek", 262, 100, 81, Badges(24)},
 };
 
 // The menus around the opponents and the tournaments, as (parent, item, caption).
-const MenuEntry kAroundTheOpponents[] = {
-    {"Action1", "FightTrainer1", "Fight a Trainer"},
-    {"FightTrainer1", "Trainers1", "Trainers"},
-    {"Trainers1", "Beginner1", "Beginner"},
-    {"Trainers1", "Novice", "Novice"},
-    {"Trainers1", "Intermediate1", "Intermediate"},
-    {"Trainers1", "Advanced1", "Advanced"},
-    {"Trainers1", "Expert1", "Expert"},
-    {"FightTrainer1", "AldmarkGymLeaders1", "Aldmark Gym Leaders"},
-    {"FightTrainer1", "BrennarGymLeaders1", "Brennar Gym Leaders"},
-    {"FightTrainer1", "CyrelleGymLeaders1", "Cyrelle Gym Leaders (L.100)"},
-    {"FightTrainer1", "Elites1", "Other Elites"},
-    {"Action1", "Tournaments1", "Tournaments"},
-    {"Tournaments1", "VeryEasyLevels2101", "Very Easy (Levels 2-10)"},
-    {"Tournaments1", "EasyLevels10301", "Easy (Levels 10-30)"},
-    {"Tournaments1", "IntermediateLevels30501", "Intermediate (Levels 30-50)"},
-    {"Tournaments1", "HardLevels50701", "Hard (Levels 50-70)"},
-    {"Tournaments1", "VeryHardLevels70991", "Very Hard (Levels 70-99)"},
-    {"Tournaments1", "SummitCupLevel1001", "Summit Cup (Level 100)"},
+struct AroundRow {
+    MenuItem parent;
+    MenuItem item;
+    const char* caption;
+};
+const AroundRow kAroundTheOpponents[] = {
+    {MenuItem::Action1, MenuItem::FightTrainer1, "Fight a Trainer"},
+    {MenuItem::FightTrainer1, MenuItem::Trainers1, "Trainers"},
+    {MenuItem::Trainers1, MenuItem::Beginner1, "Beginner"},
+    {MenuItem::Trainers1, MenuItem::Novice, "Novice"},
+    {MenuItem::Trainers1, MenuItem::Intermediate1, "Intermediate"},
+    {MenuItem::Trainers1, MenuItem::Advanced1, "Advanced"},
+    {MenuItem::Trainers1, MenuItem::Expert1, "Expert"},
+    {MenuItem::FightTrainer1, MenuItem::AldmarkGymLeaders1, "Aldmark Gym Leaders"},
+    {MenuItem::FightTrainer1, MenuItem::BrennarGymLeaders1, "Brennar Gym Leaders"},
+    {MenuItem::FightTrainer1, MenuItem::CyrelleGymLeaders1, "Cyrelle Gym Leaders (L.100)"},
+    {MenuItem::FightTrainer1, MenuItem::Elites1, "Other Elites"},
+    {MenuItem::Action1, MenuItem::Tournaments1, "Tournaments"},
+    {MenuItem::Tournaments1, MenuItem::VeryEasyLevels2101, "Very Easy (Levels 2-10)"},
+    {MenuItem::Tournaments1, MenuItem::EasyLevels10301, "Easy (Levels 10-30)"},
+    {MenuItem::Tournaments1, MenuItem::IntermediateLevels30501, "Intermediate (Levels 30-50)"},
+    {MenuItem::Tournaments1, MenuItem::HardLevels50701, "Hard (Levels 50-70)"},
+    {MenuItem::Tournaments1, MenuItem::VeryHardLevels70991, "Very Hard (Levels 70-99)"},
+    {MenuItem::Tournaments1, MenuItem::SummitCupLevel1001, "Summit Cup (Level 100)"},
 };
 // clang-format on
 
-const MenuEntry* EntryOf(std::string_view item) {
-    for (const MenuEntry& entry : MainMenuLayout())
-        if (entry.name == item) return &entry;
-    return nullptr;
-}
-
 TEST(OpponentCatalogue, TheMenuShowsEveryGroupAndItemUnderItsCaption) {
-    for (const MenuEntry& want : kAroundTheOpponents) {
-        const MenuEntry* entry = EntryOf(want.name);
-        ASSERT_NE(entry, nullptr) << want.name;
-        EXPECT_EQ(entry->parent, want.parent) << want.name;
-        EXPECT_EQ(entry->caption, want.caption) << want.name;
+    for (const AroundRow& want : kAroundTheOpponents) {
+        const MenuEntry& entry = EntryOf(want.item);
+        EXPECT_EQ(entry.parent, want.parent) << want.item;
+        EXPECT_STREQ(entry.caption.english, want.caption) << want.item;
     }
     for (const CatalogueRow& row : kCatalogue) {
-        const MenuEntry* entry = EntryOf(row.item);
-        ASSERT_NE(entry, nullptr) << row.item;
-        EXPECT_EQ(entry->parent, row.group) << row.item;
-        EXPECT_EQ(entry->caption, row.caption) << row.item;
+        const MenuEntry& entry = EntryOf(row.item);
+        EXPECT_EQ(entry.parent, row.group) << row.item;
+        EXPECT_STREQ(entry.caption.english, row.caption) << row.item;
     }
 }
 
@@ -320,16 +316,16 @@ class OpponentGatesTest : public GameTest {
 protected:
     // Whether the player can reach `item` after loading a game with the given
     // progress: the item and every menu above it are enabled.
-    bool reachable(std::string_view item, int badges, Flag flag) {
+    bool reachable(MenuItem item, int badges, Flag flag) {
         game.screens.menus = MenuModel();
         game.state.BadgeCount = static_cast<std::uint8_t>(badges);
         game.state.GrandFourChampionBeaten = flag == Flag::HighlandChampion;
         game.state.KellBeaten = flag == Flag::Kell;
         game.state.MeBeaten = flag == Flag::Me;
         MenusEnabledAtLoad(game);
-        for (const MenuEntry* entry = EntryOf(item); entry && entry->name != "Action1";
-             entry = EntryOf(entry->parent))
-            if (!game.screens.menus.isEnabled(entry->name)) return false;
+        for (std::optional<MenuItem> at = item; at && *at != MenuItem::Action1;
+             at = EntryOf(*at).parent)
+            if (!game.screens.menus.isEnabled(*at)) return false;
         return true;
     }
 };
@@ -348,9 +344,9 @@ TEST_F(OpponentGatesTest, EachOpponentOpensWithItsBadgeOrVictory) {
 }
 
 TEST(OpponentTable, UnknownItemsHaveNoOpponent) {
-    EXPECT_EQ(FindOpponent("FindZRKN1"), nullptr);
-    EXPECT_EQ(FindOpponent(""), nullptr);
-    EXPECT_EQ(FindOpponent("Dorn1")->trainer, "Dorn");
+    EXPECT_EQ(FindOpponent(MenuItem::FindZRKN1), nullptr);
+    EXPECT_EQ(FindOpponent(MenuItem::FightTrainer1), nullptr);
+    EXPECT_EQ(FindOpponent(MenuItem::Dorn1)->trainer, "Dorn");
 }
 
 }  // namespace

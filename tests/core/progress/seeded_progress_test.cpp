@@ -17,7 +17,7 @@ TEST(SeededProgress, TheWholeLogOfOneBadgeBattleIsPinned) {
     ScriptedPort& port = pinned.port;
     game.state.BadgeCount = 3;
 
-    FightOpponent(game, *FindOpponent("Odile1"));
+    FightOpponent(game, *FindOpponent(MenuItem::Odile1));
     const std::string log = pinned.fightToTheEnd(1);
 
     ASSERT_EQ(game.battle.OppSpecies, 45);

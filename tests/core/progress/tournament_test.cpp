@@ -105,15 +105,15 @@ TEST_F(TournamentTest, BandEdgesBelongToBothNeighbours) {
                 << "level " << level << " band " << band;
         }
     }
-    const std::vector<std::pair<std::uint32_t, std::string_view>> fees{
-        {1000, "VeryEasyLevels2101"},      {2000, "EasyLevels10301"},
-        {3000, "IntermediateLevels30501"}, {5000, "HardLevels50701"},
-        {7000, "VeryHardLevels70991"},     {10000, "SummitCupLevel1001"}};
+    const std::vector<std::pair<std::uint32_t, MenuItem>> fees{
+        {1000, MenuItem::VeryEasyLevels2101},      {2000, MenuItem::EasyLevels10301},
+        {3000, MenuItem::IntermediateLevels30501}, {5000, MenuItem::HardLevels50701},
+        {7000, MenuItem::VeryHardLevels70991},     {10000, MenuItem::SummitCupLevel1001}};
     for (int band = 1; band <= 6; ++band) {
         EXPECT_EQ(TournamentBands()[band - 1].fee, fees[band - 1].first);
         EXPECT_EQ(BandOfItem(fees[band - 1].second), band);
     }
-    EXPECT_EQ(BandOfItem("Tavrin1"), 0);
+    EXPECT_EQ(BandOfItem(MenuItem::Tavrin1), 0);
 }
 
 TEST_F(TournamentTest, PotionsAndBallsStayDisabledInAMatch) {
@@ -345,7 +345,7 @@ TEST_F(TournamentTest, ATournamentWithNoFighterLeftInTheBandEndsAsLost) {
     EXPECT_TRUE(boxes().empty());
     EXPECT_FALSE(game.screens.main.arena.visible);
     EXPECT_FALSE(game.battle.InTournament);
-    EXPECT_TRUE(game.screens.menus.isEnabled("Action1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Action1));
     EXPECT_EQ(game.state.MinLevel, 2);
     EXPECT_EQ(game.state.MaxLevel, 100);
     EXPECT_FALSE(ClosingCostsTournamentPenalty(game));

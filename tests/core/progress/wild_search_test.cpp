@@ -110,7 +110,7 @@ TEST_F(WildSearchTest, TheSearchRedrawsRejectedSpeciesAndOpensTheBattle) {
     EXPECT_EQ(port.log, std::vector<std::string>{"Wild " + name(106) + " appeared!"});
     EXPECT_EQ(port.boxes(Shown::Information),
               std::vector<std::string>{Text(text::kChooseFighterNote)});
-    EXPECT_FALSE(game.screens.menus.isEnabled("Action1"));
+    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Action1));
     const ArenaModel& arena = game.screens.main.arena;
     EXPECT_TRUE(arena.visible);
     EXPECT_EQ(arena.opponentLabel, "Enemy " + name(106) + " L.29");
@@ -137,7 +137,7 @@ TEST_F(WildSearchTest, AnOmnivarOwnerChoosesTheOpponent) {
     EXPECT_TRUE(panel.visible);
     EXPECT_EQ(panel.selectedSpecies, -1);
     EXPECT_EQ(panel.level, 100);
-    EXPECT_FALSE(game.screens.menus.isEnabled("Action1"));
+    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Action1));
     EXPECT_EQ(port.boxes(Shown::Information),
               std::vector<std::string>{Text(text::kChosenSpeciesNote)});
 
@@ -163,7 +163,7 @@ TEST_F(WildSearchTest, RandomFacesAnySpeciesAtNinetyOrMore) {
     EXPECT_EQ(game.battle.OppSpecies, 386);
     EXPECT_EQ(game.battle.OppLevel, 100);
     EXPECT_FALSE(game.screens.main.wildPanel.visible);
-    EXPECT_FALSE(game.screens.menus.isEnabled("Action1"));
+    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Action1));
 }
 
 TEST_F(WildSearchTest, CancelLeavesNoBattle) {
@@ -171,7 +171,7 @@ TEST_F(WildSearchTest, CancelLeavesNoBattle) {
     FindZRKN1Click(game);
     WildPanelCancel(game);
     EXPECT_FALSE(game.screens.main.wildPanel.visible);
-    EXPECT_TRUE(game.screens.menus.isEnabled("Action1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Action1));
     EXPECT_FALSE(game.battle.InWildBattle);
 }
 

@@ -46,9 +46,9 @@ TEST_F(NewGameTest, StartsWithThreeBallsAndNothingElse) {
     EXPECT_EQ(game.screens.main.caption, "ZORIKAN Simulator V4.1 - Kell [new.zgs]");
     EXPECT_EQ(game.screens.statistics.playerName, "Kell");
     EXPECT_TRUE(game.screens.main.starterListVisible);
-    EXPECT_FALSE(game.screens.menus.isEnabled("File1"));
-    EXPECT_FALSE(game.screens.menus.isEnabled("Action1"));
-    EXPECT_TRUE(game.screens.menus.isEnabled("SelectMusic1"));
+    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::File1));
+    EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Action1));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::SelectMusic1));
 }
 
 TEST_F(NewGameTest, TheStarterTakesSlotOneAtLevelFive) {
@@ -69,7 +69,7 @@ TEST_F(NewGameTest, TheStarterTakesSlotOneAtLevelFive) {
     EXPECT_EQ(port.log, std::vector<std::string>{game.data.SpeciesNames[4] +
                                                  " has been added to the ZORIDEX!"});
     EXPECT_FALSE(game.screens.main.starterListVisible);
-    EXPECT_TRUE(game.screens.menus.isEnabled("Action1"));
+    EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Action1));
     EXPECT_TRUE(game.isVisible(Window::Statistics));
     EXPECT_TRUE(game.isVisible(Window::Main));
     // A second click on the list, now hidden, changes nothing.

@@ -91,7 +91,7 @@ TEST_F(SaveLoadTest, FailedLoadChangesNothing) {
         EXPECT_EQ(game.screens.main.saveFileName, "/somewhere/new.zgs");
         EXPECT_EQ(game.screens.statistics.rosterList, screensBefore.statistics.rosterList);
         EXPECT_EQ(game.screens.main.caption, screensBefore.main.caption);
-        EXPECT_FALSE(game.screens.menus.isEnabled("Nerissa1"));
+        EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Nerissa1));
         EXPECT_TRUE(visible(Window::Title));
         EXPECT_FALSE(visible(Window::Main));
     }
@@ -171,16 +171,16 @@ TEST_F(SaveLoadTest, MenusAfterLoadFollowBadgesAndVictories) {
     // Nine badges with the Highland champion beaten: Brennar opens with Nils.
     ASSERT_TRUE(LoadGame(game, writeSavedGame("nine.zgs", 9, true)));
     const MenuModel& menus = game.screens.menus;
-    EXPECT_TRUE(menus.isEnabled("Nils1"));
-    EXPECT_TRUE(menus.isEnabled("BrennarGymLeaders1"));
-    EXPECT_TRUE(menus.isEnabled("GrandFour1"));
-    EXPECT_FALSE(menus.isEnabled("Posy1"));
+    EXPECT_TRUE(menus.isEnabled(MenuItem::Nils1));
+    EXPECT_TRUE(menus.isEnabled(MenuItem::BrennarGymLeaders1));
+    EXPECT_TRUE(menus.isEnabled(MenuItem::GrandFour1));
+    EXPECT_FALSE(menus.isEnabled(MenuItem::Posy1));
 
     // Without the champion, Nils is open inside a submenu that stays shut.
     Game other{game.data, port, random};
     ASSERT_TRUE(LoadGame(other, writeSavedGame("nine-b.zgs", 9, false)));
-    EXPECT_TRUE(other.screens.menus.isEnabled("Nils1"));
-    EXPECT_FALSE(other.screens.menus.isEnabled("BrennarGymLeaders1"));
+    EXPECT_TRUE(other.screens.menus.isEnabled(MenuItem::Nils1));
+    EXPECT_FALSE(other.screens.menus.isEnabled(MenuItem::BrennarGymLeaders1));
 }
 
 TEST_F(SaveLoadTest, KellBeatenAloneOpensMeAndNothingOfWhatMeOpens) {
@@ -197,10 +197,10 @@ TEST_F(SaveLoadTest, KellBeatenAloneOpensMeAndNothingOfWhatMeOpens) {
         Game loaded{game.data, port, random};
         ASSERT_TRUE(LoadGame(loaded, path));
         const MenuModel& menus = loaded.screens.menus;
-        EXPECT_EQ(menus.isEnabled("Me1"), kell);
-        EXPECT_EQ(menus.isEnabled("Omnivar1"), !kell);
-        EXPECT_EQ(menus.isEnabled("CyrelleGymLeaders1"), !kell);
-        EXPECT_FALSE(menus.isEnabled("Kell1")) << "no badges";
+        EXPECT_EQ(menus.isEnabled(MenuItem::Me1), kell);
+        EXPECT_EQ(menus.isEnabled(MenuItem::Omnivar1), !kell);
+        EXPECT_EQ(menus.isEnabled(MenuItem::CyrelleGymLeaders1), !kell);
+        EXPECT_FALSE(menus.isEnabled(MenuItem::Kell1)) << "no badges";
     }
 }
 
