@@ -31,7 +31,7 @@
         <location line="+2"/>
         <source>Enemy %1&apos;s Attacks:</source>
         <extracomment>%1: the opponent&apos;s creature; empty before the first battle</extracomment>
-        <translation>Ataques de %1 enemigo:</translation>
+        <translation>Ataques del enemigo %1:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -337,7 +337,7 @@
         <location line="+4"/>
         <source>Your %1 can evolve into %2. Do you want to evolve it? NOTE: %1 will evolve into %3 AND %4 every 3 of 4 times.</source>
         <extracomment>%1: the creature, %2: what it evolves into, %3: its first form, %4: the creature that may join it</extracomment>
-        <translation>Tu %1 puede evolucionar a %2. ¿Quieres que evolucione? NOTA: 3 de cada 4 veces, %1 evolucionará a %3 Y a %4.</translation>
+        <translation>Tu %1 puede evolucionar a %2. ¿Quieres que evolucione? NOTA: 3 de cada 4 veces, %1 evolucionará a %3 Y se le unirá %4.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1304,7 +1304,7 @@
         <location line="+3"/>
         <source>%1 holds no ZORIKAN. It is not a saved game, or it was cut off.</source>
         <extracomment>%1: the file&apos;s name</extracomment>
-        <translation>%1 no contiene ningún ZORIKAN. No es una partida guardada o le falta el final.</translation>
+        <translation>%1 no contiene ningún ZORIKAN. No es una partida guardada, o está incompleta.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1312,7 +1312,7 @@
 What was missing starts empty.</source>
         <extracomment>%1: the saved game&apos;s last line</extracomment>
         <translation>La partida guardada termina antes de tiempo, en la línea %1.
-Lo que falta empieza vacío.</translation>
+Lo que faltaba se ha dejado vacío.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1401,7 +1401,7 @@ Se perderá todo el progreso desde que empezaste o cargaste la partida.</transla
         <location line="+3"/>
         <source>Congratulations! You beat %1! Next up is trainer #%2, %3 with a L.%4 %5.</source>
         <extracomment>%1: the trainer just beaten, %2: the next match&apos;s number, %3: the next trainer, %4: the level of the next trainer&apos;s creature, %5: that creature</extracomment>
-        <translation>¡Enhorabuena! ¡Has vencido a %1! El siguiente es el entrenador n.º %2, %3, con un %5 de Nv.%4.</translation>
+        <translation>¡Enhorabuena! ¡Has vencido a %1! Tu siguiente rival es el n.º %2: %3, con un %5 de Nv.%4.</translation>
     </message>
     <message>
         <location line="+3"/>
