@@ -13,7 +13,7 @@
         <location line="+2"/>
         <source>Enemy %1 L.%2</source>
         <extracomment>%1: the opponent&apos;s creature, %2: its level</extracomment>
-        <translation>%1 enemigo Nv.%2</translation>
+        <translation>%1 Nv.%2</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -31,7 +31,7 @@
         <location line="+2"/>
         <source>Enemy %1&apos;s Attacks:</source>
         <extracomment>%1: the opponent&apos;s creature; empty before the first battle</extracomment>
-        <translation>Ataques del enemigo %1:</translation>
+        <translation>Ataques de %1:</translation>
     </message>
     <message>
         <location line="+2"/>
