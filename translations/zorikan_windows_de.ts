@@ -611,7 +611,7 @@
     <message>
         <location filename="../src/screens/wild_panel.cpp" line="33"/>
         <source>Fight:</source>
-        <translation>Kampf gegen:</translation>
+        <translation>Gegner:</translation>
     </message>
     <message>
         <location filename="../src/screens/wild_panel.cpp" line="38"/>
