@@ -716,7 +716,7 @@
 <context>
     <name>Menu</name>
     <message>
-        <location filename="../../menu_ids/src/core/model/menu_layout.cpp" line="+18"/>
+        <location filename="../src/core/model/menu_layout.cpp" line="+18"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
