@@ -13,7 +13,7 @@
         <location line="+2"/>
         <source>Enemy %1 L.%2</source>
         <extracomment>%1: the opponent&apos;s creature, %2: its level</extracomment>
-        <translation>Gegnerisches %1 L.%2</translation>
+        <translation>%1 L.%2</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -31,7 +31,7 @@
         <location line="+2"/>
         <source>Enemy %1&apos;s Attacks:</source>
         <extracomment>%1: the opponent&apos;s creature; empty before the first battle</extracomment>
-        <translation>Gegnerische Angriffe: %1</translation>
+        <translation>Gegner-Angriffe: %1</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -19,6 +19,7 @@
 #include "app/game_session.h"
 #include "core/data/data_file.h"
 #include "core/data/split_evolutions.h"
+#include "core/model/menu_layout.h"
 #include "core/saves/new_game.h"
 #include "core/saves/save_load.h"
 #include "data_folder.h"

@@ -20,6 +20,7 @@
 #include "core/collection/roster.h"
 #include "core/collection/zoridex.h"
 #include "core/data/data_file.h"
+#include "core/model/menu_layout.h"
 #include "core/saves/new_game.h"
 #include "data_folder.h"
 #include "game_windows.h"
@@ -152,9 +153,8 @@ TEST_F(SideWindows, AMinimisedWindowComesBackForThePlayersNextStep) {
 TEST_F(SideWindows, EscClosesAnOpenListBeforeItsWindow) {
     for (MenuItem item : {MenuItem::ViewDEX1, MenuItem::TypeComparisons1}) {
         session.mainWindow()->menuAction(item)->trigger();
-        QWidget* window = item == std::string(MenuItem::ViewDEX1)
-                              ? static_cast<QWidget*>(session.zoridex())
-                              : session.typeComparisons();
+        QWidget* window = item == MenuItem::ViewDEX1 ? static_cast<QWidget*>(session.zoridex())
+                                                     : session.typeComparisons();
         ASSERT_TRUE(WaitFor([&] { return window->isActiveWindow(); })) << item;
         auto* list = window->findChild<QComboBox*>("ComboBox1");
         list->setFocus();
