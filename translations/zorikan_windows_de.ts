@@ -58,13 +58,7 @@
         <translation>Deine Lebenspunkte</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>&apos;s Attacks:</source>
-        <extracomment>The group&apos;s caption before a fighter is out; the game puts the fighter&apos;s name before it then.</extracomment>
-        <translation>Angriffe:</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+19"/>
         <location line="+2"/>
         <source>Go!</source>
         <translation>Los!</translation>
@@ -80,19 +74,7 @@
         <translation>Gegnerische Lebenspunkte</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Enemy &apos;s Attacks:</source>
-        <extracomment>The group&apos;s caption before the first battle; the game puts the opponent&apos;s name in then.</extracomment>
-        <translation>Gegnerische Angriffe:</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Opp. Attack #%1</source>
-        <extracomment>%1 is the attack&apos;s place among the opponent&apos;s four, 1 to 4.</extracomment>
-        <translation>Gegn. Angriff %1</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+11"/>
         <location line="+2"/>
         <source>End Fight</source>
         <translation>Kampfende</translation>

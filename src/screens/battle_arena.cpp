@@ -58,9 +58,8 @@ BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     Gauge1->setGeometry(208, 24, 81, 12);
     Label8 = makeHpLabel("Label8", 80);
 
-    //: The group's caption before a fighter is out; the game puts the
-    //: fighter's name before it then.
-    RadioGroup1 = new QGroupBox(tr("'s Attacks:"), this);
+    // Captions and attack names come from the arena's model at every render.
+    RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setObjectName("RadioGroup1");
     RadioGroup1->setGeometry(72, 40, 217, 89);
     attackGroup_ = new QButtonGroup(this);
@@ -88,17 +87,12 @@ BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     Gauge2->setGeometry(176, 136, 113, 12);
     Label9 = makeHpLabel("Label9", 176);
 
-    //: The group's caption before the first battle; the game puts the
-    //: opponent's name in then.
-    GroupBox2 = new QGroupBox(tr("Enemy 's Attacks:"), this);
+    GroupBox2 = new QGroupBox(this);
     GroupBox2->setObjectName("GroupBox2");
     GroupBox2->setGeometry(72, 152, 217, 81);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         opponentAttacks_[i] =
             makeLabel(qPrintable(QStringLiteral("Label%1").arg(4 + i)), GroupBox2, 8, 16 * (i + 1));
-        //: %1 is the attack's place among the opponent's four, 1 to 4.
-        opponentAttacks_[i]->setText(tr("Opp. Attack #%1").arg(i + 1));
-    }
 
     EndButton = new QPushButton(tr("End Fight"), this);
     EndButton->setObjectName("EndButton");
