@@ -91,10 +91,11 @@ public:
     bool settled() const {
         return !heard.isEmpty() && heard.last().what.typeId() != QMetaType::QString;
     }
-    QStringList textsBy(QWidget* control) const {
+    QStringList textsBy(QObject* control) const {
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(control);
+        if (!object) return {};
         const QString path =
-            "/org/a11y/atspi/accessible/" +
-            QString::number(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
+            "/org/a11y/atspi/accessible/" + QString::number(QAccessible::uniqueId(object));
         QStringList said;
         for (const Said& s : heard)
             if (s.object == path && s.what.typeId() == QMetaType::QString)
@@ -621,7 +622,12 @@ TEST_F(KeyboardPlay, EveryBattleLineAndTheLuckyNumberAreSpokenOnceWhereTheKeyboa
     const QString fighter = QString::fromStdString(session.data().SpeciesNames[4]);
 
     // A wild battle by keys: every line the log shows is spoken, once and in
-    // order, and each turn's lines where the keyboard stays, on "Go!".
+    // order, and each turn's lines where the keyboard stays, on "Go!". The
+    // reader has walked the menu: its commands are objects of their own.
+    QAction* search = session.mainWindow()->menuAction(MenuItem::FindZRKN1);
+    for (QObject* holder : search->associatedObjects())
+        if (QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(holder))
+            for (int i = 0; i < menu->childCount(); ++i) menu->child(i);
     answerWithKeys(1);
     chooseMenu('A', {"FightWild1", "FindZRKN1"});
     ASSERT_TRUE(boxesDone());
@@ -636,6 +642,9 @@ TEST_F(KeyboardPlay, EveryBattleLineAndTheLuckyNumberAreSpokenOnceWhereTheKeyboa
         return reader.texts().size() >= spoken.size() && reader.stillSpeaking().isEmpty();
     })) << reader.spoken().toStdString();
     EXPECT_EQ(reader.spoken().toStdString(), spoken.join(" | ").toStdString());
+    // The battle opens while the screen reader is still on the menu command
+    // that started it: the command says the first line.
+    EXPECT_TRUE(reader.textsBy(search).contains(log.first())) << log.first().toStdString();
     const QStringList byGo = reader.textsBy(arena->goButton());
     EXPECT_TRUE(byGo.contains(log.value(3))) << log.value(3).toStdString();
     EXPECT_TRUE(byGo.contains(log.last())) << log.last().toStdString();

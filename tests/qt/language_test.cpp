@@ -74,6 +74,14 @@ TEST(Language, StartingUnderAGermanLocaleShowsGerman) {
         GameSession session({}, testing::DataFolder());
         EXPECT_EQ(session.game().screens.decimalSeparator, systemPoint.toLatin1());
     }
+    {
+        // Qt's own texts alone do not make the language complete.
+        const QTemporaryDir noCatalogue;
+        const ui::GameLanguage german(chosen, noCatalogue.path());
+        QMessageBox box(QMessageBox::Question, "ZORIKAN Simulator", "?", QMessageBox::Yes);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
+        EXPECT_FALSE(german.complete());
+    }
     // English again once the language is gone.
     ui::HelpWindow help;
     EXPECT_EQ(help.windowTitle(), "ZORIKAN Simulator Help");

@@ -17,8 +17,10 @@
 #include "modal_helper.h"
 #include "screens/about_box.h"
 #include "screens/battle_log_window.h"
+#include "screens/game_corner_window.h"
 #include "screens/loader_window.h"
 #include "screens/main_window.h"
+#include "screens/mart_window.h"
 #include "screens/name_dialog.h"
 #include "screens/statistics_window.h"
 #include "screens/title_window.h"
@@ -90,6 +92,8 @@ TEST_F(WindowPlaces, AWindowLeftPastAnEdgeComesBackWhole) {
     types->hide();
     menu(MenuItem::TypeComparisons1);
     EXPECT_EQ(OffScreen(), "");
+    // Back in the corner it was dragged past, not a pixel short of it.
+    EXPECT_EQ(types->frameGeometry().bottomRight(), room().bottomRight());
     // Past the top left corner while it stays open, then grown by a result.
     types->move(room().left() - 60, room().top() - 60);
     types->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(8);
@@ -116,6 +120,30 @@ TEST_F(WindowPlaces, TheZoridexOpenedByTheGameCoversNeitherTheMenuBarNorTheWindo
     EXPECT_FALSE(dex->frameGeometry().intersects(menuBar)) << "over the menu bar";
     EXPECT_FALSE(dex->frameGeometry().intersects(stats->frameGeometry())) << "over the roster";
     EXPECT_EQ(OffScreen(), "");
+}
+
+TEST_F(WindowPlaces, TheShopsOpenBelowTheMainWindowAwayFromTheStatistics) {
+    const QRect main = session.mainWindow()->frameGeometry();
+    const QRect stats = session.statistics()->frameGeometry();
+    for (const auto& [item, shop] :
+         {std::pair<MenuItem, QWidget*>{MenuItem::Buy1, session.mart()},
+          std::pair<MenuItem, QWidget*>{MenuItem::GameCorner1, session.gameCorner()}}) {
+        menu(item);
+        ASSERT_TRUE(shop->isVisible());
+        const QRect frame = shop->frameGeometry();
+        // Lined up with the main window on the side away from the statistics:
+        // a wider shop reaches out to the left.
+        const bool wider = frame.width() > main.width();
+        const int left = wider ? main.right() + 1 - frame.width() : main.left();
+        // A screen too small to hold it there (a large font or scale) pushes it
+        // in from its edges, over the other windows.
+        if (room().contains(QRect(QPoint(left, main.bottom() + 1), frame.size()))) {
+            EXPECT_EQ(frame.left(), left) << (wider ? "wider" : "narrower");
+            EXPECT_GT(frame.top(), main.bottom());
+            EXPECT_FALSE(frame.intersects(stats));
+        }
+        shop->hide();
+    }
 }
 
 }  // namespace

@@ -21,11 +21,11 @@ constexpr int kFirstJourneyLevel = 12;
 constexpr int kAldmarkLeaders = 8;
 constexpr int kFirstFour = 4;
 
+}  // namespace
+
 bool IsAldmarkLeader(const Opponent& o, int upTo) {
     return o.rule == KindRule::Leader && o.number >= 1 && o.number <= upTo;
 }
-
-}  // namespace
 
 std::vector<const Opponent*> JourneyOpponents() {
     std::vector<const Opponent*> journey;

@@ -39,6 +39,9 @@ inline constexpr double kFirstBattlesLowest = 0.55, kFirstBattlesHighest = 0.70;
 // or above except the one who sends out Omnivar; a series by its first member.
 std::vector<const Opponent*> JourneyOpponents();
 
+// Whether `o` is one of the first `upTo` Aldmark leaders, who give badges 1 to 8 in turn.
+bool IsAldmarkLeader(const Opponent& o, int upTo);
+
 // The stage of the line starting at `starter` that a creature of that line
 // has reached at `level`, evolving at each stage's evolution level.
 int StageAtLevel(const GameData& data, int starter, int level);

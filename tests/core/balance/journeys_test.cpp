@@ -35,6 +35,30 @@ TEST(Journeys, AreMeasuredOnTheTrainersFromLevelTwelveWithoutOmnivar) {
     EXPECT_TRUE(Contains(journey, "Jarek"));
 }
 
+TEST(Journeys, TheAldmarkLeadersAreCountedFromTheFirstBadgeOn) {
+    const struct {
+        std::string_view trainer;
+        int upTo;
+        bool counted;
+    } rows[] = {
+        {"Dorn", 4, true},     // the first badge: a wall here breaks a goal
+        {"Odile", 4, true},    // the fourth
+        {"Imara", 4, false},   // the fifth
+        {"Roderic", 8, true},  // the last of Aldmark
+        {"Aubric", 8, false},  // Brennar's first, badge 9
+        {"Ansel", 8, false},   // a series, whose number is its kind
+        {"Morrow", 8, false},  // no leader at all
+    };
+    const auto opponents = Opponents();
+    for (const auto& row : rows) {
+        const auto o = std::find_if(opponents.begin(), opponents.end(), [&](const Opponent& each) {
+            return each.trainer == row.trainer;
+        });
+        ASSERT_NE(o, opponents.end()) << row.trainer;
+        EXPECT_EQ(IsAldmarkLeader(*o, row.upTo), row.counted) << row.trainer;
+    }
+}
+
 TEST(Journeys, TheLineEvolvesAtItsLevelsAndPicksTheHardestHittingAttack) {
     const GameData& d = RealGameData();
     const int grown = d.EvolvesInto[1], great = d.EvolvesInto[grown];

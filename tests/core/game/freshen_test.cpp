@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 #include "game_fixture.h"
 
 namespace zorikan {
@@ -30,13 +33,20 @@ class FreshenTest : public GameTest {};
 TEST_F(FreshenTest, FreshenWritesUnsignedCountersAndKeepsThePercentage) {
     game.state.Money = 3'000'000'000u;
     game.state.Fights = 4;
+    // Every item count differs, so a count shown beside another item shows.
+    game.state.ZoriBalls = 1;
+    game.state.GreatBalls = 3;
+    game.state.UltraBalls = 5;
+    game.state.MasterBalls = 7;
+    game.state.Potions = 9;
     game.state.SuperPotions = 2;
     game.state.OwnedFlags[4] = game.state.OwnedFlags[150] = true;
     Freshen(game);
     const StatisticsModel& view = game.screens.statistics;
     EXPECT_EQ(view.money, "3000000000");
     EXPECT_EQ(view.fights, "4");
-    EXPECT_EQ(view.itemCounts[SuperPotionButton], "2");
+    const std::array<std::string, kItemButtonCount> counts = {"1", "3", "5", "7", "9", "2"};
+    EXPECT_EQ(view.itemCounts, counts);
     EXPECT_EQ(view.registered, "2");
     EXPECT_EQ(view.percent, "0");  // no battle won or lost yet
 

@@ -5,6 +5,10 @@
 #include "core/saves/closing_save.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#endif
 
 #include <deque>
 #include <functional>
@@ -124,6 +128,56 @@ TEST_F(ClosingSaveTest, AnotherFileThatCannotBeWrittenIsRefusedAndAskedAgain) {
     EXPECT_EQ(suggestions, (std::vector<std::string>{folder.file("blocked.zgs"), nowhere}));
     EXPECT_EQ(ReadBytes(good), SaveGameText(game.state));
 }
+
+#ifdef _WIN32
+ZORIKAN_SKIPPED_WITHOUT_POSIX(ClosingSaveTest, AFileWhoseWriteFailsAfterItsCheckIsTheOneNamedNext)
+#else
+// While it lives, no file grows past `bytes`: a write beyond fails as on a
+// full disk, while the check's empty probe still passes.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &before_);
+        signalBefore_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = before_;
+        lower.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &before_);
+        signal(SIGXFSZ, signalBefore_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit before_{};
+    decltype(SIG_DFL) signalBefore_ = SIG_DFL;
+};
+
+TEST_F(ClosingSaveTest, AFileWhoseWriteFailsAfterItsCheckIsTheOneNamedNext) {
+    // The other file passes its check, then runs out of room as it is written.
+    playWithAnUnwritableFile();
+    const std::string full = folder.file("full.zgs");
+    picks = {full, ""};
+    port.answers = {true, true};
+    {
+        const FileSizeLimit diskFillsUp(64);
+        EXPECT_EQ(SaveAtClose(game, dialog()), AfterClose::StayOpen);
+    }
+    EXPECT_EQ(
+        asked(),
+        (std::vector<Shown>{
+            {Shown::Error, "File access denied."},
+            {Shown::Question, "The game was not saved to blocked.zgs.\nSave it to another file?"},
+            {Shown::Error, "Disk full."},
+            {Shown::Question, "The game was not saved to full.zgs.\nSave it to another file?"}}));
+    // The dialog opens again at the file that just failed.
+    EXPECT_EQ(suggestions, (std::vector<std::string>{folder.file("blocked.zgs"), full}));
+    EXPECT_FALSE(std::filesystem::exists(full));
+    EXPECT_EQ(game.screens.main.saveFileName, folder.file("blocked.zgs"));
+}
+#endif  // _WIN32
 
 #ifdef _WIN32
 ZORIKAN_SKIPPED_WITHOUT_POSIX(ClosingSaveTest, ANewGameNeverGetsAFileItCannotWrite)
