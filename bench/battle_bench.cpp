@@ -9,10 +9,10 @@
 #include "core/battle/battle_start.h"
 #include "core/battle/fighter_choice.h"
 #include "core/battle/turn.h"
-#include "core/collection/roster.h"
 #include "core/data/data_file.h"
 #include "core/progress/end_battle.h"
 #include "core/progress/wild_search.h"
+#include "core/saves/new_game.h"
 
 namespace {
 
@@ -42,11 +42,7 @@ const GameData& Data() {
 // A game with one creature of `species` at `level` in slot 1.
 std::unique_ptr<Game> NewGame(QuietPort& port, RandomSource& random, int species, int level) {
     auto game = std::make_unique<Game>(Data(), port, random);
-    game->screens.main.starterListVisible = true;
-    AddZRKN(*game, species, game->speciesName(species), static_cast<std::uint8_t>(level));
-    game->screens.main.starterListVisible = false;
-    game->state.MinLevel = 2;
-    game->state.MaxLevel = 100;
+    PlayFromCreature(*game, species, static_cast<std::uint8_t>(level));
     return game;
 }
 

@@ -61,7 +61,7 @@ void BM_GameCornerGame(benchmark::State& state) {
         return;
     }
     Game& game = session.game();
-    game.screens.main.starterListVisible = true;
+    ShowStarterChoice(game);
     ChooseStarter(game, 0);
     game.state.Money = 1'000'000;
     ShowGameCorner(game);

@@ -131,7 +131,7 @@ void TForm4::render() {
         action->setEnabled(game.screens.menus.isEnabled(entry.item));
         if (action->isCheckable()) action->setChecked(game.screens.menus.isChecked(entry.item));
     }
-    const bool starters = game.screens.main.starterListVisible;
+    const bool starters = game.phase == GamePhase::ChoosingStarter;
     if (starters && ListView1->count() == 0) {
         for (int species : kStarterSpecies)
             new QListWidgetItem(session_.images().icon(species - 1),

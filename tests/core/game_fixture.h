@@ -15,9 +15,10 @@ protected:
     ScriptedRandom random;
     Game game{RealGameData(), port, random};
 
-    // A game in progress: the given creatures in slots 1.., listed in the
+    // A game in play: the given creatures in slots 1.., listed in the
     // statistics window, with MinLevel..MaxLevel 2..100.
     void startPlaying(std::initializer_list<std::pair<int, int>> creatures) {
+        game.phase = GamePhase::InPlay;
         game.state.MinLevel = 2;
         game.state.MaxLevel = 100;
         auto& list = game.screens.statistics.rosterList;

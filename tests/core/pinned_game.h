@@ -9,8 +9,8 @@
 
 #include "core/battle/fighter_choice.h"
 #include "core/battle/turn.h"
-#include "core/collection/roster.h"
 #include "core/progress/end_battle.h"
+#include "core/saves/new_game.h"
 #include "scripted_port.h"
 #include "test_data.h"
 
@@ -23,11 +23,7 @@ struct PinnedGame {
 
     // The starter, `species`, raised to `level` with `exp` experience points.
     PinnedGame(std::uint32_t seed, int species, int level, std::uint32_t exp) : random(seed) {
-        game.screens.main.starterListVisible = true;
-        AddZRKN(game, species, game.speciesName(species), 5);
-        game.screens.main.starterListVisible = false;
-        game.state.MinLevel = 2;
-        game.state.MaxLevel = 100;
+        PlayFromCreature(game, species, kStarterLevel);
         game.state.RosterLevel[1] = static_cast<std::uint8_t>(level);
         game.state.RosterExp[1] = exp;
     }

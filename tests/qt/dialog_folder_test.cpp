@@ -127,7 +127,7 @@ TEST_F(DialogFolders, TheExportStartsInTheDocumentsAndTheMusicInTheMusicFolder) 
     Game& game = session.game();
     game.state.MinLevel = 2;
     game.state.MaxLevel = 100;
-    game.screens.main.starterListVisible = true;
+    game.phase = GamePhase::ChoosingStarter;
     ChooseStarter(game, 0);
     session.refresh();
     ASSERT_TRUE(WaitFor([&] { return session.mainWindow()->isVisible(); }));

@@ -28,7 +28,7 @@ protected:
         game.state.MinLevel = 2;
         game.state.MaxLevel = 100;
         if (beforeStarter) beforeStarter(game);
-        game.screens.main.starterListVisible = true;
+        game.phase = GamePhase::ChoosingStarter;
         ChooseStarter(game, entry);
         session.refresh();
         ASSERT_TRUE(WaitFor([&] {

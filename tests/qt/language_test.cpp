@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <map>
 #include <optional>
 #include <span>
@@ -133,6 +134,16 @@ TEST(Language, EveryLanguageKeepsTheMenusShapeWithOneKeyPerEntry) {
         const MenuShape shape = MainMenus(name);
         EXPECT_EQ(shape.entries, english.entries) << language;
         EXPECT_EQ(shape.repeatedKeys.join("\n").toStdString(), "") << language;
+    }
+}
+
+TEST(Language, EveryLanguageShowsItsOwnHelpPage) {
+    for (std::string_view language : std::span(kGameLanguages).subspan(1)) {
+        const ui::GameLanguage installed(QString::fromUtf8(language.data(), language.size()));
+        const ui::HelpWindow help;
+        const QString title = help.findChild<QTextBrowser*>("HelpBrowser")->documentTitle();
+        EXPECT_NE(title.toStdString(), "ZORIKAN Simulator Help") << language;
+        EXPECT_FALSE(title.isEmpty()) << language;
     }
 }
 

@@ -156,7 +156,6 @@ TEST_F(WildBattleWindows, ASearchedBattleIsPlayedToItsEnd) {
 
 TEST_F(WildBattleWindows, AnOmnivarOwnerPicksTheOpponentInThePanel) {
     Game& game = session.game();
-    game.screens.main.starterListVisible = false;
     answers.answerBox();  // the note that comes with an Omnivar
     AddZRKN(game, 150, game.speciesName(150), 70);
     session.refresh();

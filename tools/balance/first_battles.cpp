@@ -5,10 +5,10 @@
 #include "balance/journeys.h"
 #include "core/battle/fighter_choice.h"
 #include "core/battle/turn.h"
-#include "core/collection/roster.h"
 #include "core/game/game.h"
 #include "core/progress/end_battle.h"
 #include "core/progress/wild_search.h"
+#include "core/saves/new_game.h"
 #include "core/shared/random.h"
 #include "core/shared/silent_port.h"
 
@@ -19,15 +19,12 @@ FirstBattlesTally PlayFirstBattles(const GameData& data, int starter, int battle
     SilentPort port(true);  // Yes to the fighter choice
     SeededRandom random(seed);
     Game game(data, port, random);
-    game.screens.main.starterListVisible = true;
-    AddZRKN(game, starter, game.speciesName(starter), 5);
-    game.screens.main.starterListVisible = false;
-    game.state.MinLevel = 2;
-    game.state.MaxLevel = 100;
+    PlayFromCreature(game, starter, kStarterLevel);
     FirstBattlesTally tally;
     for (int b = 0; b < battles; ++b) {
-        game.state.RosterLevel[1] = 5;  // every battle starts from a fresh level-5 starter
-        game.state.RosterExp[1] = 125;
+        // Every battle starts from a fresh starter.
+        game.state.RosterLevel[1] = kStarterLevel;
+        game.state.RosterExp[1] = LevelThreshold(kStarterLevel);
         FindZRKN1Click(game);
         tally.lowestLevel = std::min<int>(tally.lowestLevel, game.battle.OppLevel);
         tally.highestLevel = std::max<int>(tally.highestLevel, game.battle.OppLevel);

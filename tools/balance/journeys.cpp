@@ -6,7 +6,6 @@
 #include "core/battle/battle_start.h"
 #include "core/battle/fighter_choice.h"
 #include "core/battle/turn.h"
-#include "core/collection/roster.h"
 #include "core/game/game.h"
 #include "core/progress/end_battle.h"
 #include "core/progress/wild_search.h"
@@ -70,17 +69,13 @@ double WinRate(const GameData& data, int starter, const Opponent& opponent, int 
     Game game(data, port, random);
     const int level = opponent.level;
     const int species = StageAtLevel(data, starter, level);
-    game.screens.main.starterListVisible = true;  // the creature goes to slot 1
-    AddZRKN(game, species, game.speciesName(species), static_cast<std::uint8_t>(level));
-    game.screens.main.starterListVisible = false;
-    game.state.MinLevel = 2;
-    game.state.MaxLevel = 100;
+    PlayFromCreature(game, species, static_cast<std::uint8_t>(level));
     const int slot = StrongestAttackAgainst(data, species, opponent.species);
     int won = 0;
     for (int f = 0; f < fights; ++f) {
         // Every fight starts from the same creature: no level gained carries over.
         game.state.RosterLevel[1] = static_cast<std::uint8_t>(level);
-        game.state.RosterExp[1] = static_cast<std::uint32_t>(level * level * level);
+        game.state.RosterExp[1] = LevelThreshold(static_cast<std::uint32_t>(level));
         StartTrainerBattle(game, opponent.species, level, std::string(opponent.trainer));
         game.battle.BattleKind = kOrdinaryBattle;  // no badges, gifts or series
         RosterDoubleClick(game, 0);
@@ -100,15 +95,15 @@ Journey MeasureJourney(const GameData& data, int fights, std::uint32_t seed) {
     journey.opponents = JourneyOpponents();
     for (std::size_t i = 0; i < journey.opponents.size(); ++i) {
         std::array<double, 3> rates{};
-        for (std::size_t l = 0; l < kStarters.size(); ++l)
+        for (std::size_t l = 0; l < kStarterSpecies.size(); ++l)
             // A seed of its own per matchup: one row does not move when another changes.
-            rates[l] = WinRate(data, kStarters[l], *journey.opponents[i], fights,
-                               seed + static_cast<std::uint32_t>(i * kStarters.size() + l));
+            rates[l] = WinRate(data, kStarterSpecies[l], *journey.opponents[i], fights,
+                               seed + static_cast<std::uint32_t>(i * kStarterSpecies.size() + l));
         journey.winRates.push_back(rates);
     }
-    for (std::size_t l = 0; l < kStarters.size(); ++l) {
+    for (std::size_t l = 0; l < kStarterSpecies.size(); ++l) {
         LineSummary& line = journey.lines[l];
-        line.starter = kStarters[l];
+        line.starter = kStarterSpecies[l];
         double sum = 0;
         for (std::size_t i = 0; i < journey.opponents.size(); ++i) {
             const double rate = journey.winRates[i][l];
@@ -129,7 +124,7 @@ std::vector<std::string> UnmetGoals(const GameData& data, const Journey& journey
     std::vector<std::string> unmet;
     auto percent = [](double share) { return std::to_string(std::lround(share * 100)) + " %"; };
     double lowest = 1, highest = 0;
-    for (std::size_t l = 0; l < kStarters.size(); ++l) {
+    for (std::size_t l = 0; l < kStarterSpecies.size(); ++l) {
         const LineSummary& line = journey.lines[l];
         const std::string& name = data.SpeciesNames[line.starter];
         lowest = std::min(lowest, line.meanWinRate);

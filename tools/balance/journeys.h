@@ -11,10 +11,10 @@
 
 #include "core/data/game_data.h"
 #include "core/progress/opponents.h"
+#include "core/saves/new_game.h"
 
 namespace zorikan::balance {
 
-inline constexpr std::array<int, 3> kStarters = {1, 4, 7};
 inline constexpr int kFightsPerMatchup = 300;
 inline constexpr std::uint32_t kJourneySeed = 2026u;
 inline constexpr int kFirstBattles = 10'000;
@@ -75,7 +75,7 @@ Journey MeasureJourney(const GameData& data, int fights, std::uint32_t seed);
 
 // What the data must keep for three equally good journeys, each broken goal
 // as one line of text; none when all hold. `firstBattles` is each line's
-// share of first battles won, in the order of kStarters.
+// share of first battles won, in the order of kStarterSpecies.
 std::vector<std::string> UnmetGoals(const GameData& data, const Journey& journey,
                                     const std::array<double, 3>& firstBattles);
 

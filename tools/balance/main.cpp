@@ -35,7 +35,7 @@ void PrintSummary(const GameData& data, const Journey& journey) {
 
 void PrintOpponents(const GameData& data, const Journey& journey) {
     std::printf("\n| Trainer | Creature | Level |");
-    for (int starter : kStarters) std::printf(" %s |", data.SpeciesNames[starter].c_str());
+    for (int starter : kStarterSpecies) std::printf(" %s |", data.SpeciesNames[starter].c_str());
     std::printf("\n|---|---|---|---|---|---|\n");
     for (std::size_t i = 0; i < journey.opponents.size(); ++i) {
         const Opponent& o = *journey.opponents[i];
@@ -74,12 +74,12 @@ int main(int argc, char** argv) {
         kFirstBattles / 1000, kFirstBattles % 1000);
     // Another seed moves the first battles too; the default one is the benchmark's.
     const std::uint32_t firstSeed = seed - kJourneySeed + kFirstBattlesSeed;
-    for (std::size_t l = 0; l < kStarters.size(); ++l) {
+    for (std::size_t l = 0; l < kStarterSpecies.size(); ++l) {
         const FirstBattlesTally tally =
-            PlayFirstBattles(data, kStarters[l], kFirstBattles, firstSeed);
+            PlayFirstBattles(data, kStarterSpecies[l], kFirstBattles, firstSeed);
         firstBattles[l] = tally.fought > 0 ? static_cast<double>(tally.won) / tally.fought : 0;
-        std::printf("%s%s %.1f %%", l == 0 ? "" : ", ", data.SpeciesNames[kStarters[l]].c_str(),
-                    firstBattles[l] * 100);
+        std::printf("%s%s %.1f %%", l == 0 ? "" : ", ",
+                    data.SpeciesNames[kStarterSpecies[l]].c_str(), firstBattles[l] * 100);
     }
     std::printf(".\n");
 

@@ -12,23 +12,16 @@ void SetRosterListItem(Game& game, int slot, const std::string& caption, int spe
     ++view.rosterRevision;
 }
 
-bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t level) {
-    StatisticsModel& view = game.screens.statistics;
-    const bool starter = game.screens.main.starterListVisible;
-    if (!starter && view.rosterCount() >= kRosterSlots) {
-        game.port.warning(
-            Text(text::kRosterFull, {std::to_string(kRosterSlots), game.speciesName(species)}));
-        return false;
-    }
+namespace {
+
+// The creature takes roster slot `slot`, whose list entry exists already.
+void PlaceCreature(Game& game, int slot, int species, const std::string& caption,
+                   std::uint8_t level) {
     if (species == kOmnivar) game.port.information(Text(text::kOmnivarNote));
     HideButtons(game);
     game.screens.main.arena.goVisible = false;
-
-    int slot = 1;
-    if (!starter) {
-        view.rosterList.emplace_back();
-        slot = view.rosterCount();
-    }
+    if (slot > game.screens.statistics.rosterCount())
+        game.screens.statistics.rosterList.emplace_back();
     if (!game.state.OwnedFlags[species]) {
         game.log(Text(text::kAddedToZoridex, {game.speciesName(species)}));
         ShowZoridex(game);
@@ -40,7 +33,25 @@ bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t l
     SetRosterListItem(game, slot, caption, species);
     s.RosterLevel[slot] = level;
     s.RosterExp[slot] = LevelThreshold(level);
+}
+
+}  // namespace
+
+bool AddZRKN(Game& game, int species, const std::string& caption, std::uint8_t level) {
+    const int slot = game.screens.statistics.rosterCount() + 1;
+    if (slot > kRosterSlots) {
+        game.port.warning(
+            Text(text::kRosterFull, {std::to_string(kRosterSlots), game.speciesName(species)}));
+        return false;
+    }
+    PlaceCreature(game, slot, species, caption, level);
     return true;
+}
+
+void JoinAsStarter(Game& game, int species, std::uint8_t level) {
+    // The roster list's one empty entry is taken over.
+    PlaceCreature(game, 1, species, game.speciesName(species), level);
+    game.phase = GamePhase::InPlay;
 }
 
 }  // namespace zorikan

@@ -113,7 +113,6 @@ struct EvolveChoiceModel {
 
 struct MainWindowModel {
     std::string caption = kGameTitle;
-    bool starterListVisible = false;
     std::string saveFileName;  // the file the game in progress is saved to
     ArenaModel arena;
     WildPanelModel wildPanel;

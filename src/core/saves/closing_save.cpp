@@ -32,7 +32,7 @@ std::string ChooseSaveFile(Game& game, const SaveDialog& dialog, std::string sug
 }
 
 AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
-    if (game.screens.main.starterListVisible || Save(game)) return AfterClose::Close;
+    if (!GameInPlay(game) || Save(game)) return AfterClose::Close;
     std::string failed = game.screens.main.saveFileName;
     for (;;) {
         if (!game.port.question(SaveElsewhereText(failed)))
@@ -54,7 +54,7 @@ AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
 
 std::optional<FileError> SaveOnLeaving(const Game& game) {
     // A new game has its file before its starter: only a roster is a game.
-    if (game.screens.main.starterListVisible || game.state.RosterSpecies[1] <= 0 ||
+    if (!GameInPlay(game) || game.state.RosterSpecies[1] <= 0 ||
         game.screens.main.saveFileName.empty())
         return std::nullopt;
     SilentPort silent(false);

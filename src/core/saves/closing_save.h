@@ -23,10 +23,10 @@ std::string ChooseSaveFile(Game& game, const SaveDialog& dialog, std::string sug
 
 enum class AfterClose { Close, StayOpen };
 
-// The save in the main window's close; nothing is written while the starter
-// list still shows. When the write fails, the error box is followed by the
-// questions: save to another file (chosen with `dialog`, which the game then
-// belongs to), else quit without saving (Yes) or stay (No).
+// The save in the main window's close; nothing is written unless a game is in play
+// (GameInPlay), so not while the starter list still shows. When the write fails, the
+// error box is followed by the questions: save to another file (chosen with `dialog`,
+// which the game then belongs to), else quit without saving (Yes) or stay (No).
 AfterClose SaveAtClose(Game& game, const SaveDialog& dialog);
 
 // The save when the game is left with no one to answer (a signal, the end of

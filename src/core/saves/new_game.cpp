@@ -19,6 +19,7 @@ void BeginNewGame(Game& game, const std::string& savePath) {
     s.MinLevel = 2;
     s.MaxLevel = 100;
     s.ZoriBalls = 3;
+    game.phase = GamePhase::ChoosingStarter;
     game.setVisible(Window::Title, false);
 }
 
@@ -30,20 +31,24 @@ void TakePlayerName(Game& game, const std::string& typedName) {
 
 void ShowStarterChoice(Game& game) {
     game.state.OwnedFlags.fill(false);
-    game.screens.main.starterListVisible = true;
+    game.phase = GamePhase::ChoosingStarter;
     game.screens.menus.disable(MenuItem::File1);
     game.screens.menus.disable(MenuItem::Action1);
 }
 
 void ChooseStarter(Game& game, int entry) {
-    if (entry < 0 || entry > 2 || !game.screens.main.starterListVisible) return;
-    const int species = kStarterSpecies[entry];
-    AddZRKN(game, species, game.speciesName(species), 5);
-    game.screens.main.starterListVisible = false;
+    if (entry < 0 || entry > 2 || game.phase != GamePhase::ChoosingStarter) return;
+    JoinAsStarter(game, kStarterSpecies[entry], kStarterLevel);
     game.screens.menus.enable(MenuItem::File1);
     game.screens.menus.enable(MenuItem::Action1);
     game.setVisible(Window::Statistics, true);
     game.setVisible(Window::Main, true);
+}
+
+void PlayFromCreature(Game& game, int species, std::uint8_t level) {
+    game.state.MinLevel = 2;
+    game.state.MaxLevel = 100;
+    JoinAsStarter(game, species, level);
 }
 
 }  // namespace zorikan

@@ -52,6 +52,7 @@ bool LoadGame(Game& game, const std::string& path) {
     game.state.MinLevel = 2;
     game.state.MaxLevel = 100;
     game.screens.main.saveFileName = path;
+    game.phase = GamePhase::InPlay;
 
     RebuildRosterList(game);
     game.screens.statistics.playerName = game.state.PlayerName;

@@ -5,25 +5,50 @@
 
 namespace zorikan {
 
-std::string_view ShippedLanguage(std::string_view name) {
-    // The language is what comes before the territory, code set and modifier.
-    const std::string_view language = name.substr(0, name.find_first_of("_-.@"));
-    for (std::string_view shipped : kGameLanguages) {
-        const bool same = std::equal(
-            language.begin(), language.end(), shipped.begin(), shipped.end(),
-            [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
-        if (same) return shipped;
+namespace {
+
+char Folded(char c) {
+    if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
+    return c == '-' ? '_' : c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return Folded(x) == Folded(y); });
+}
+
+}  // namespace
+
+std::string_view ShippedLanguage(std::string_view name, const LanguageList& shipped) {
+    // The code set and modifier ("de_AT.UTF-8@euro") say nothing of the language.
+    const std::string_view full = name.substr(0, name.find_first_of(".@"));
+    // The whole name, then without its last parts ("zh-Hans-CN", "zh-Hans"),
+    // against the codes and the names listed for them...
+    for (std::string_view key = full;;) {
+        for (std::string_view code : shipped.codes)
+            if (SameName(key, code)) return code;
+        for (const auto& [alias, code] : shipped.aliases)
+            if (SameName(key, alias)) return code;
+        key = key.substr(0, key.find_last_of("_-"));
+        if (key.find_first_of("_-") == std::string_view::npos) break;
     }
+    // ...then the language alone, which only a code without a region serves:
+    // a region shipped ("zh_CN") is no choice for another ("zh_TW").
+    const std::string_view language = full.substr(0, full.find_first_of("_-"));
+    for (std::string_view code : shipped.codes)
+        if (code.find('_') == std::string_view::npos && SameName(language, code)) return code;
     return {};
 }
 
-std::string_view FirstShippedLanguage(std::span<const std::string> names) {
+std::string_view FirstShippedLanguage(std::span<const std::string> names,
+                                      const LanguageList& shipped) {
     for (const std::string& name : names)
-        if (std::string_view shipped = ShippedLanguage(name); !shipped.empty()) return shipped;
-    return kEnglish;
+        if (std::string_view found = ShippedLanguage(name, shipped); !found.empty()) return found;
+    return shipped.codes.front();
 }
 
-std::string_view PosixLanguage(const std::function<const char*(const char*)>& variable) {
+std::string_view PosixLanguage(const std::function<const char*(const char*)>& variable,
+                               const LanguageList& shipped) {
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = variable(name);
         if (value == nullptr || *value == '\0') continue;
@@ -34,9 +59,9 @@ std::string_view PosixLanguage(const std::function<const char*(const char*)>& va
             rest.remove_prefix(colon + 1);
         }
         entries.emplace_back(rest);
-        return FirstShippedLanguage(entries);
+        return FirstShippedLanguage(entries, shipped);
     }
-    return kEnglish;
+    return shipped.codes.front();
 }
 
 }  // namespace zorikan

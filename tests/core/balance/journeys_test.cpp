@@ -81,8 +81,8 @@ TEST(Journeys, TheLineEvolvesAtItsLevelsAndPicksTheHardestHittingAttack) {
 TEST(Journeys, EachBrokenGoalIsNamed) {
     const GameData& d = RealGameData();
     Journey fair;
-    for (std::size_t l = 0; l < kStarters.size(); ++l)
-        fair.lines[l] = {kStarters[l], 0.80, 30, 4, 0, 6};
+    for (std::size_t l = 0; l < kStarterSpecies.size(); ++l)
+        fair.lines[l] = {kStarterSpecies[l], 0.80, 30, 4, 0, 6};
     const std::array<double, 3> fairStart = {0.60, 0.60, 0.60};
     EXPECT_TRUE(UnmetGoals(d, fair, fairStart).empty());
 
@@ -119,9 +119,9 @@ TEST(Journeys, TheGameDataMakesThreeEquallyGoodJourneys) {
     const GameData& d = RealGameData();
     const Journey journey = MeasureJourney(d, kFightsPerMatchup, kJourneySeed);
     std::array<double, 3> firstBattles{};
-    for (std::size_t l = 0; l < kStarters.size(); ++l) {
+    for (std::size_t l = 0; l < kStarterSpecies.size(); ++l) {
         const FirstBattlesTally t =
-            PlayFirstBattles(d, kStarters[l], kFirstBattles, kFirstBattlesSeed);
+            PlayFirstBattles(d, kStarterSpecies[l], kFirstBattles, kFirstBattlesSeed);
         firstBattles[l] = static_cast<double>(t.won) / t.fought;
     }
     for (const std::string& goal : UnmetGoals(d, journey, firstBattles)) ADD_FAILURE() << goal;

@@ -58,13 +58,15 @@ protected:
     }
 };
 
-TEST_F(ClosingSaveTest, CloseWritesNothingWhileTheStarterListShows) {
+TEST_F(ClosingSaveTest, CloseWritesNothingBeforeTheStarterIsChosen) {
     const std::string path = folder.file("new.zgs");
     game.screens.main.saveFileName = path;
-    game.screens.main.starterListVisible = true;
-    EXPECT_EQ(SaveAtClose(game, dialog()), AfterClose::Close);
-    EXPECT_FALSE(std::filesystem::exists(path));
-    game.screens.main.starterListVisible = false;
+    for (GamePhase before : {GamePhase::NoGame, GamePhase::ChoosingStarter}) {
+        game.phase = before;
+        EXPECT_EQ(SaveAtClose(game, dialog()), AfterClose::Close);
+        EXPECT_FALSE(std::filesystem::exists(path));
+    }
+    game.phase = GamePhase::InPlay;
     EXPECT_EQ(SaveAtClose(game, dialog()), AfterClose::Close);
     EXPECT_EQ(ReadBytes(path), SaveGameText(game.state));
     EXPECT_TRUE(port.shown.empty());
@@ -285,8 +287,12 @@ TEST_F(ClosingSaveTest, LeavingBeforeTheStarterWritesNothing) {
     const std::string path = folder.file("new.zgs");
     game.screens.main.saveFileName = path;
     // The name dialog of a new game: a file, but no creature yet.
+    game.phase = GamePhase::ChoosingStarter;
     EXPECT_EQ(SaveOnLeaving(game), std::nullopt);
-    game.screens.main.starterListVisible = true;
+    // Nor is a creature in slot 1 a game in play before the starter is chosen.
+    game.state.RosterSpecies[1] = 4;
+    EXPECT_EQ(SaveOnLeaving(game), std::nullopt);
+    game.phase = GamePhase::NoGame;
     EXPECT_EQ(SaveOnLeaving(game), std::nullopt);
     EXPECT_FALSE(std::filesystem::exists(path));
 }

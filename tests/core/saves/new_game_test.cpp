@@ -45,7 +45,7 @@ TEST_F(NewGameTest, StartsWithThreeBallsAndNothingElse) {
     EXPECT_EQ(s.MaxLevel, 100);
     EXPECT_EQ(game.screens.main.caption, "ZORIKAN Simulator V4.1 - Kell [new.zgs]");
     EXPECT_EQ(game.screens.statistics.playerName, "Kell");
-    EXPECT_TRUE(game.screens.main.starterListVisible);
+    EXPECT_EQ(game.phase, GamePhase::ChoosingStarter);
     EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::File1));
     EXPECT_FALSE(game.screens.menus.isEnabled(MenuItem::Action1));
     EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::SelectMusic1));
@@ -68,7 +68,7 @@ TEST_F(NewGameTest, TheStarterTakesSlotOneAtLevelFive) {
               (RosterListItem{game.data.SpeciesNames[4], 3}));
     EXPECT_EQ(port.log, std::vector<std::string>{game.data.SpeciesNames[4] +
                                                  " has been added to the ZORIDEX!"});
-    EXPECT_FALSE(game.screens.main.starterListVisible);
+    EXPECT_EQ(game.phase, GamePhase::InPlay);
     EXPECT_TRUE(game.screens.menus.isEnabled(MenuItem::Action1));
     EXPECT_TRUE(game.isVisible(Window::Statistics));
     EXPECT_TRUE(game.isVisible(Window::Main));

@@ -1,0 +1,51 @@
+# Reads translations/languages.txt, the one list of the game's languages, into
+#   ZORIKAN_LANGUAGES             every code, English first
+#   ZORIKAN_TRANSLATED_LANGUAGES  the codes after English, which have files
+# and writes the core's copy of it, core/text/game_languages.h, under
+# ZORIKAN_GENERATED_DIR.
+set(language_list ${CMAKE_CURRENT_LIST_DIR}/languages.txt)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${language_list})
+file(STRINGS ${language_list} language_lines REGEX "^[^#]")
+
+set(ZORIKAN_LANGUAGES)
+set(codes_cpp)
+set(aliases_cpp)
+set(alias_count 0)
+foreach(line ${language_lines})
+  string(STRIP "${line}" line)
+  if(line STREQUAL "")
+    continue()
+  endif()
+  separate_arguments(names UNIX_COMMAND "${line}")
+  list(POP_FRONT names code)
+  if(NOT code MATCHES "^[a-z][a-z][a-z]?(_[A-Z][A-Z])?$")
+    message(FATAL_ERROR "${language_list}: \"${code}\" is no language code "
+                        "(two or three small letters, optionally _ and a region: \"pt_BR\")")
+  endif()
+  if(code IN_LIST ZORIKAN_LANGUAGES)
+    message(FATAL_ERROR "${language_list}: \"${code}\" is listed twice")
+  endif()
+  list(APPEND ZORIKAN_LANGUAGES ${code})
+  list(APPEND codes_cpp "\"${code}\"")
+  foreach(alias ${names})
+    if(NOT alias MATCHES "^[a-z][a-z][a-z]?([_-][A-Za-z0-9]+)*$")
+      message(FATAL_ERROR "${language_list}: \"${alias}\" (after ${code}) is no desktop language name")
+    endif()
+    list(APPEND aliases_cpp "{\"${alias}\", \"${code}\"}")
+    math(EXPR alias_count "${alias_count} + 1")
+  endforeach()
+endforeach()
+list(GET ZORIKAN_LANGUAGES 0 first_language)
+if(NOT first_language STREQUAL "en")
+  message(FATAL_ERROR "${language_list}: English (en), the game's own language, comes first")
+endif()
+set(ZORIKAN_TRANSLATED_LANGUAGES ${ZORIKAN_LANGUAGES})
+list(REMOVE_AT ZORIKAN_TRANSLATED_LANGUAGES 0)
+
+list(LENGTH ZORIKAN_LANGUAGES ZORIKAN_LANGUAGE_COUNT)
+set(ZORIKAN_LANGUAGE_ALIAS_COUNT ${alias_count})
+list(JOIN codes_cpp ", " ZORIKAN_LANGUAGE_CODES)
+list(JOIN aliases_cpp ", " ZORIKAN_LANGUAGE_ALIASES)
+set(ZORIKAN_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/game_languages.h.in
+               ${ZORIKAN_GENERATED_DIR}/core/text/game_languages.h @ONLY)
