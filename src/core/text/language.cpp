@@ -9,8 +9,11 @@ std::string_view ShippedLanguage(std::string_view name) {
     // The language is what comes before the territory, code set and modifier.
     const std::string_view language = name.substr(0, name.find_first_of("_-.@"));
     for (std::string_view shipped : kGameLanguages) {
+        // A language shipped for one territory ("pt_BR") is the one its
+        // speakers everywhere get: it reads better to them than English.
+        const std::string_view shipped_language = shipped.substr(0, shipped.find('_'));
         const bool same = std::equal(
-            language.begin(), language.end(), shipped.begin(), shipped.end(),
+            language.begin(), language.end(), shipped_language.begin(), shipped_language.end(),
             [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
         if (same) return shipped;
     }
