@@ -11,13 +11,15 @@
 
 namespace zorikan {
 
-// The languages the game ships, English first, as two-letter codes.
-inline constexpr std::array<std::string_view, 4> kGameLanguages = {"en", "de", "fr", "es"};
+// The languages the game ships, English first, as two-letter codes, or with
+// the territory where the game's text is written for one ("pt_BR").
+inline constexpr std::array<std::string_view, 7> kGameLanguages = {"en", "de",    "fr", "es",
+                                                                   "it", "pt_BR", "pl"};
 inline constexpr std::string_view kEnglish = kGameLanguages[0];
 
 // The game's language a locale or language name stands for ("de_DE.UTF-8",
-// "de-AT", "es" or "fr_CA@euro"), or empty when the game does not ship it
-// ("pt_BR", "C", "POSIX", "").
+// "de-AT", "es" or "fr_CA@euro"; "pt_PT" and "pt-BR" stand for "pt_BR"), or
+// empty when the game does not ship it ("sv_SE", "C", "POSIX", "").
 std::string_view ShippedLanguage(std::string_view name);
 
 // The first of `names` (in the desktop's order of preference) the game ships,

@@ -27,7 +27,13 @@ TEST(Language, ThePosixDesktopsFirstSetVariableDecides) {
         {{{"LANG", "C"}}, "en"},
         {{{"LANG", "POSIX"}}, "en"},
         {{{"LANG", "C.UTF-8"}}, "en"},
-        {{{"LANG", "pt_BR"}}, "en"},
+        {{{"LANG", "pt_BR"}}, "pt_BR"},
+        {{{"LANG", "pt_PT.UTF-8"}}, "pt_BR"},  // Portuguese anywhere reads the Brazilian text
+        {{{"LANG", "pt"}}, "pt_BR"},
+        {{{"LANG", "pl_PL.UTF-8"}}, "pl"},
+        {{{"LANG", "it_CH"}}, "it"},
+        {{{"LANG", "sv_SE"}}, "en"},
+        {{{"LANG", "p"}}, "en"},  // only the start of a shipped language
         {{{"LANG", "en_GB.UTF-8"}}, "en"},
         {{{"LANG", "dea_XX"}}, "en"},  // a language code that only starts like ours
         {{}, "en"},
@@ -38,9 +44,10 @@ TEST(Language, ThePosixDesktopsFirstSetVariableDecides) {
         {{{"LANG", "es_ES"}, {"LANGUAGE", "fr"}}, "fr"},
         // A colon list: its first entry the game ships wins; none shipped means English,
         // not the next variable.
-        {{{"LANGUAGE", "pt_BR:de:fr"}}, "de"},
+        {{{"LANGUAGE", "sv_SE:de:fr"}}, "de"},
+        {{{"LANGUAGE", "sv_SE:pt_BR:de"}}, "pt_BR"},
         {{{"LANGUAGE", "en_GB:de"}}, "en"},
-        {{{"LANGUAGE", "pt_BR:pt"}, {"LANG", "fr_FR.UTF-8"}}, "en"},
+        {{{"LANGUAGE", "sv_SE:sv"}, {"LANG", "fr_FR.UTF-8"}}, "en"},
         // A deciding variable that names no language of ours is English too.
         {{{"LC_ALL", "C"}, {"LANG", "de_DE.UTF-8"}}, "en"},
         // LANGUAGE counts under a "C" locale as well.
@@ -58,9 +65,11 @@ TEST(Language, ThePosixDesktopsFirstSetVariableDecides) {
 }
 
 TEST(Language, TheDisplayLanguagesFirstShippedEntryWins) {
-    const std::vector<std::string> windows = {"pt-BR", "fr-CA", "de-DE"};
+    const std::vector<std::string> windows = {"sv-SE", "fr-CA", "de-DE"};
     EXPECT_EQ(FirstShippedLanguage(windows), "fr");
-    const std::vector<std::string> none = {"ja-JP", "pt"};
+    const std::vector<std::string> brazil = {"pt-BR", "en-US"};
+    EXPECT_EQ(FirstShippedLanguage(brazil), "pt_BR");
+    const std::vector<std::string> none = {"ko-KR", "sv"};
     EXPECT_EQ(FirstShippedLanguage(none), "en");
     EXPECT_EQ(FirstShippedLanguage({}), "en");
 }
