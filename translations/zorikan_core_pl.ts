@@ -13,7 +13,7 @@
         <location line="+2"/>
         <source>Enemy %1 L.%2</source>
         <extracomment>%1: the opponent&apos;s creature, %2: its level</extracomment>
-        <translation>Wrogi %1 poz. %2</translation>
+        <translation>%1 poz. %2</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -13,7 +13,7 @@
         <location line="+2"/>
         <source>Enemy %1 L.%2</source>
         <extracomment>%1: the opponent&apos;s creature, %2: its level</extracomment>
-        <translation>%1 inimigo Nv.%2</translation>
+        <translation>%1 Nv.%2</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1177,7 +1177,7 @@
         <location filename="../src/core/text/progress_texts.h" line="+10"/>
         <source>You earned the %1!</source>
         <extracomment>%1: the badge</extracomment>
-        <translation>Você conquistou o emblema %1!</translation>
+        <translation>Você conquistou o %1!</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -311,7 +311,7 @@
         <location line="-13"/>
         <location line="+14"/>
         <source>Win Percentage:</source>
-        <translation>Percentuale vittorie:</translation>
+        <translation>% vittorie:</translation>
     </message>
     <message>
         <location line="-14"/>

@@ -311,7 +311,7 @@
         <location line="-13"/>
         <location line="+14"/>
         <source>Win Percentage:</source>
-        <translation>Procent wygranych:</translation>
+        <translation>% wygranych:</translation>
     </message>
     <message>
         <location line="-14"/>
