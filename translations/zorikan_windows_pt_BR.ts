@@ -207,7 +207,7 @@
         <location line="+59"/>
         <source>&lt;p style=&apos;font-family: Arial; font-size: 26px; color: #c0392b;&apos;&gt;ZORIKAN Simulator&lt;/p&gt;&lt;p style=&apos;font-size: 12px; color: #555;&apos;&gt;Choose a battle or the ZORIDEX from the &lt;b&gt;Actions&lt;/b&gt; menu.&lt;br&gt;Double-click a creature in the Statistics window&lt;br&gt;to see how it is doing.&lt;br&gt;&lt;br&gt;F6: to the Statistics window and back &amp;nbsp;&amp;middot;&amp;nbsp; F1: help&lt;/p&gt;</source>
         <extracomment>Keep the markup; &lt;br&gt; breaks the lines of the hint in the empty arena.</extracomment>
-        <translation>&lt;p style=&apos;font-family: Arial; font-size: 26px; color: #c0392b;&apos;&gt;ZORIKAN Simulator&lt;/p&gt;&lt;p style=&apos;font-size: 12px; color: #555;&apos;&gt;Escolha uma batalha ou o ZORIDEX no menu &lt;b&gt;Ações&lt;/b&gt;.&lt;br&gt;Clique duas vezes em uma criatura na janela&lt;br&gt;Estatísticas para ver como ela está.&lt;br&gt;&lt;br&gt;F6: para a janela Estatísticas e de volta &amp;nbsp;&amp;middot;&amp;nbsp; F1: ajuda&lt;/p&gt;</translation>
+        <translation>&lt;p style=&apos;font-family: Arial; font-size: 26px; color: #c0392b;&apos;&gt;ZORIKAN Simulator&lt;/p&gt;&lt;p style=&apos;font-size: 12px; color: #555;&apos;&gt;Escolha uma batalha ou o ZORIDEX no menu &lt;b&gt;Ações&lt;/b&gt;.&lt;br&gt;Clique duas vezes em uma criatura na janela&lt;br&gt;Estatísticas para ver como ela está.&lt;br&gt;&lt;br&gt;F6: ir à janela Estatísticas e voltar &amp;nbsp;&amp;middot;&amp;nbsp; F1: ajuda&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -529,7 +529,7 @@
         <location line="+7"/>
         <source>Play for %1</source>
         <extracomment>Spoken for an entry of &quot;Play for:&quot;: %1 is the prize, e.g. Money (Pays out 10:1¥).</extracomment>
-        <translation>Jogar por: %1</translation>
+        <translation>Jogar valendo: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -546,7 +546,7 @@
     <message>
         <location line="+1"/>
         <source>Play for:</source>
-        <translation>Jogar por:</translation>
+        <translation>Jogar valendo:</translation>
     </message>
     <message>
         <location line="+2"/>
