@@ -136,13 +136,13 @@
         <location line="+3"/>
         <source>%1 did %2 points of damage to enemy %3.</source>
         <extracomment>%1: the player&apos;s creature, %2: the damage, %3: the opponent&apos;s creature</extracomment>
-        <translation>%1 atakuje: wrogi %3 otrzymuje %2 pkt obrażeń.</translation>
+        <translation>%1 zadaje %2 pkt obrażeń. Cel: wrogi %3.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enemy %1 did %2 points of damage to %3.</source>
         <extracomment>%1: the opponent&apos;s creature, %2: the damage, %3: the player&apos;s creature</extracomment>
-        <translation>Wrogi %1 atakuje: %3 otrzymuje %2 pkt obrażeń.</translation>
+        <translation>Wrogi %1 zadaje %2 pkt obrażeń. Cel: %3.</translation>
     </message>
     <message>
         <location line="+2"/>
