@@ -1202,7 +1202,7 @@
     <message>
         <location line="+4"/>
         <source>This Ball will catch any ZORIKAN at any HP. Use it wisely.</source>
-        <translation>Questa Ball cattura qualsiasi ZORIKAN, con qualsiasi PV. Usala con giudizio.</translation>
+        <translation>Questa Ball cattura qualsiasi ZORIKAN, quali che siano i suoi PV. Usala con giudizio.</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -130,7 +130,7 @@
         <location line="+2"/>
         <source>It doesn&apos;t affect %1!</source>
         <extracomment>%1: the creature the attack cannot hurt</extracomment>
-        <translation>To nie działa na: %1!</translation>
+        <translation>%1 nic sobie z tego nie robi!</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -1202,7 +1202,7 @@
     <message>
         <location line="+4"/>
         <source>This Ball will catch any ZORIKAN at any HP. Use it wisely.</source>
-        <translation>Esta Ball captura qualquer ZORIKAN, com quaisquer PV. Use com sabedoria.</translation>
+        <translation>Esta Ball captura qualquer ZORIKAN, não importa quantos PV ele tenha. Use com sabedoria.</translation>
     </message>
     <message>
         <location line="+3"/>
