@@ -1,9 +1,13 @@
 // Takes the README's screenshots from the real windows: the title, a wild
 // battle two turns in, the statistics window of a game under way, and the
 // Mart with an order filled in. The game is seeded, so every run shows the
-// same battle. Built on demand (target zorikan_screenshots) and run by
-// tools/preview/take_screenshots.sh under a private X display.
-//   zorikan_screenshots OUTPUT_FOLDER
+// same battle. With --every-window it takes the other windows too (the
+// battle log, the ZORIDEX, type comparisons, the Game Corner, About and
+// help), for a translator to read every text in place. The windows speak
+// the desktop's language, as the game's do. Built on demand (target
+// zorikan_screenshots) and run by tools/preview/take_screenshots.sh under a
+// private X display.
+//   zorikan_screenshots OUTPUT_FOLDER [--every-window]
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,17 +25,26 @@
 
 #include "app/game_session.h"
 #include "core/collection/roster.h"
+#include "core/model/menu_item.h"
 #include "core/saves/new_game.h"
+#include "screens/about_box.h"
 #include "screens/battle_arena.h"
+#include "screens/battle_log_window.h"
+#include "screens/game_corner_window.h"
 #include "screens/main_window.h"
 #include "screens/mart_window.h"
 #include "screens/statistics_window.h"
 #include "screens/title_window.h"
+#include "screens/type_comparisons_window.h"
+#include "screens/zoridex_window.h"
+#include "ui/game_language.h"
+#include "ui/help_window.h"
 
 namespace {
 
 using zorikan::Game;
 using zorikan::GameSession;
+using zorikan::MenuItem;
 
 // Answers every message box with Yes (or its only button), as a player
 // agreeing to everything would. A timer, so it also runs inside the boxes'
@@ -97,10 +110,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZORIKAN Simulator");
     QApplication::setQuitOnLastWindowClosed(false);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    const bool everyWindow = argc == 3 && QByteArray(argv[2]) == "--every-window";
+    if (argc != 2 && !everyWindow) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [--every-window]\n", argv[0]);
         return 2;
     }
+    const zorikan::ui::GameLanguage language(zorikan::ui::DesktopLanguage());
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QTimer answerer;
     AnswerEveryBox(answerer);
@@ -144,5 +159,27 @@ int main(int argc, char* argv[]) {
     mart->quantityBox()->setValue(3);
     Settle(200);
     ok &= Save(mart, folder, "mart.png");
+    if (!everyWindow) return ok ? 0 : 1;
+
+    mart->close();
+    ok &= Save(session.battleLog(), folder, "battle_info.png");
+    main->menuAction(MenuItem::ViewDEX1)->trigger();
+    Settle(300);
+    ok &= Save(session.zoridex(), folder, "zoridex.png");
+    session.zoridex()->close();
+    main->menuAction(MenuItem::TypeComparisons1)->trigger();
+    Settle(300);
+    ok &= Save(session.typeComparisons(), folder, "type_comparisons.png");
+    session.typeComparisons()->close();
+    main->menuAction(MenuItem::GameCorner1)->trigger();
+    Settle(300);
+    ok &= Save(session.gameCorner(), folder, "game_corner.png");
+    session.gameCorner()->close();
+    ok &= Save(main, folder, "main.png");
+    session.about()->show();
+    ok &= Save(session.about(), folder, "about.png");
+    session.about()->hide();
+    session.help()->show();
+    ok &= Save(session.help(), folder, "help.png");
     return ok ? 0 : 1;
 }
