@@ -11,8 +11,10 @@
 
 namespace zorikan {
 
-// The languages the game ships, English first, as two-letter codes.
-inline constexpr std::array<std::string_view, 4> kGameLanguages = {"en", "de", "fr", "es"};
+// The languages the game ships, English first, as two-letter codes, with the
+// territory where the language is written differently by region ("zh_CN").
+inline constexpr std::array<std::string_view, 7> kGameLanguages = {"en", "de", "fr",   "es",
+                                                                   "ru", "ja", "zh_CN"};
 inline constexpr std::string_view kEnglish = kGameLanguages[0];
 
 // The game's language a locale or language name stands for ("de_DE.UTF-8",

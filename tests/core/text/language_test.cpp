@@ -60,7 +60,7 @@ TEST(Language, ThePosixDesktopsFirstSetVariableDecides) {
 TEST(Language, TheDisplayLanguagesFirstShippedEntryWins) {
     const std::vector<std::string> windows = {"pt-BR", "fr-CA", "de-DE"};
     EXPECT_EQ(FirstShippedLanguage(windows), "fr");
-    const std::vector<std::string> none = {"ja-JP", "pt"};
+    const std::vector<std::string> none = {"ko-KR", "pt"};
     EXPECT_EQ(FirstShippedLanguage(none), "en");
     EXPECT_EQ(FirstShippedLanguage({}), "en");
 }
