@@ -1,17 +1,25 @@
 #include "core/text/language.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace zorikan {
 
 std::string_view ShippedLanguage(std::string_view name) {
-    // The language is what comes before the territory, code set and modifier.
+    // The language is what comes before the territory, code set and modifier;
+    // a language shipped for one territory ("zh_CN") needs that territory too.
+    const std::string_view withTerritory = name.substr(0, name.find_first_of(".@"));
     const std::string_view language = name.substr(0, name.find_first_of("_-.@"));
     for (std::string_view shipped : kGameLanguages) {
-        const bool same = std::equal(
-            language.begin(), language.end(), shipped.begin(), shipped.end(),
-            [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+        const std::string_view asked =
+            shipped.find('_') == std::string_view::npos ? language : withTerritory;
+        const bool same = std::equal(asked.begin(), asked.end(), shipped.begin(), shipped.end(),
+                                     [](char a, char b) {
+                                         if (a == '-') a = '_';
+                                         return std::tolower(static_cast<unsigned char>(a)) ==
+                                                std::tolower(static_cast<unsigned char>(b));
+                                     });
         if (same) return shipped;
     }
     return {};

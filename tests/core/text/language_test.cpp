@@ -23,6 +23,12 @@ TEST(Language, ThePosixDesktopsFirstSetVariableDecides) {
         {{{"LANG", "fr_CA"}}, "fr"},
         {{{"LANG", "es"}}, "es"},
         {{{"LANG", "de_AT@euro"}}, "de"},
+        {{{"LANG", "ru_RU.UTF-8"}}, "ru"},
+        {{{"LANG", "ja_JP.UTF-8"}}, "ja"},
+        // Chinese is shipped in its mainland script only.
+        {{{"LANG", "zh_CN.UTF-8"}}, "zh_CN"},
+        {{{"LANG", "zh_TW.UTF-8"}}, "en"},
+        {{{"LANG", "zh"}}, "en"},
         {{{"LANG", "DE_de"}}, "de"},
         {{{"LANG", "C"}}, "en"},
         {{{"LANG", "POSIX"}}, "en"},
@@ -60,6 +66,8 @@ TEST(Language, ThePosixDesktopsFirstSetVariableDecides) {
 TEST(Language, TheDisplayLanguagesFirstShippedEntryWins) {
     const std::vector<std::string> windows = {"pt-BR", "fr-CA", "de-DE"};
     EXPECT_EQ(FirstShippedLanguage(windows), "fr");
+    const std::vector<std::string> chinese = {"zh-TW", "zh-CN", "de-DE"};
+    EXPECT_EQ(FirstShippedLanguage(chinese), "zh_CN");
     const std::vector<std::string> none = {"ko-KR", "pt"};
     EXPECT_EQ(FirstShippedLanguage(none), "en");
     EXPECT_EQ(FirstShippedLanguage({}), "en");
