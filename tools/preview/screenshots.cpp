@@ -32,6 +32,7 @@ namespace {
 
 using zorikan::Game;
 using zorikan::GameSession;
+using zorikan::MenuItem;
 
 // Answers every message box with Yes (or its only button), as a player
 // agreeing to everything would. A timer, so it also runs inside the boxes'
