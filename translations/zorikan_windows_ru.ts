@@ -61,7 +61,7 @@
         <location line="+19"/>
         <location line="+2"/>
         <source>Go!</source>
-        <translation>Вперёд!</translation>
+        <translation>Ход!</translation>
     </message>
     <message>
         <location line="+4"/>
