@@ -337,7 +337,7 @@
         <location line="+4"/>
         <source>Your %1 can evolve into %2. Do you want to evolve it? NOTE: %1 will evolve into %3 AND %4 every 3 of 4 times.</source>
         <extracomment>%1: the creature, %2: what it evolves into, %3: its first form, %4: the creature that may join it</extracomment>
-        <translation>%1は%2に進化できます。進化させますか？ 注意: 4回に3回、%1は%3と%4に進化します。</translation>
+        <translation>%1は%2に進化できます。進化させますか？ 注意: 4回に3回は、%1が%3に進化し、さらに%4も現れます。</translation>
     </message>
     <message>
         <location line="+4"/>
