@@ -1,8 +1,9 @@
-// Takes the README's screenshots from the real windows: the title, a wild
-// battle two turns in, the statistics window of a game under way, and the
-// Mart with an order filled in. The game is seeded, so every run shows the
-// same battle. Built on demand (target zorikan_screenshots) and run by
-// tools/preview/take_screenshots.sh under a private X display.
+// Takes the README's screenshots from the real windows, in the desktop's
+// language: the title, a wild battle two turns in, the statistics window of a
+// game under way, and the Mart with an order filled in. The game is seeded,
+// so every run shows the same battle. Built on demand (target
+// zorikan_screenshots) and run by tools/preview/take_screenshots.sh under a
+// private X display.
 //   zorikan_screenshots OUTPUT_FOLDER
 
 #include <QAbstractButton>
@@ -27,6 +28,7 @@
 #include "screens/mart_window.h"
 #include "screens/statistics_window.h"
 #include "screens/title_window.h"
+#include "ui/game_language.h"
 
 namespace {
 
@@ -98,6 +100,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZORIKAN Simulator");
     QApplication::setQuitOnLastWindowClosed(false);
+    // In the desktop's language, as the game itself plays.
+    const zorikan::ui::GameLanguage language(zorikan::ui::DesktopLanguage());
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
         return 2;
