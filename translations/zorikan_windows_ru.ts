@@ -117,7 +117,7 @@
         <location filename="../src/screens/about_box.cpp" line="+15"/>
         <source>Version 4.1 (%1-bit)</source>
         <extracomment>%1 is the build&apos;s word size in bits: 32 or 64.</extracomment>
-        <translation>Версия 4.1 (%1 бит)</translation>
+        <translation>Версия 4.1 (%1-разрядная)</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -421,7 +421,7 @@
     <message>
         <location line="+11"/>
         <source>&amp;Buy:</source>
-        <translation>&amp;Купить:</translation>
+        <translation>&amp;Кол-во:</translation>
     </message>
     <message>
         <location line="+3"/>
