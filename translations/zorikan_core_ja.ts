@@ -531,7 +531,7 @@
     <message>
         <location line="+2"/>
         <source>Please select something to play for.</source>
-        <translation>何を賭けて遊ぶか選んでください。</translation>
+        <translation>狙う賞品を選んでください。</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -178,7 +178,7 @@
     <message>
         <location line="+8"/>
         <source>Loading:</source>
-        <translation>読み込み中:</translation>
+        <translation>状況:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -529,7 +529,7 @@
         <location line="+7"/>
         <source>Play for %1</source>
         <extracomment>Spoken for an entry of &quot;Play for:&quot;: %1 is the prize, e.g. Money (Pays out 10:1¥).</extracomment>
-        <translation>%1で遊ぶ</translation>
+        <translation>%1を狙う</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -546,7 +546,7 @@
     <message>
         <location line="+1"/>
         <source>Play for:</source>
-        <translation>賭ける賞品:</translation>
+        <translation>狙う賞品:</translation>
     </message>
     <message>
         <location line="+2"/>
