@@ -178,7 +178,7 @@
     <message>
         <location line="+8"/>
         <source>Loading:</source>
-        <translation>正在读取：</translation>
+        <translation>状态：</translation>
     </message>
     <message>
         <location line="+2"/>
