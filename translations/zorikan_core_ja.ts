@@ -639,7 +639,7 @@
     <message>
         <location line="-65"/>
         <source>Welcome to ZORIKAN Mart! Click an item for a description.</source>
-        <translation>ZORIKANショップへようこそ！ 商品をクリックすると説明が出ます。</translation>
+        <translation>ZORIKANショップ：商品をクリックで説明を表示</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -639,7 +639,7 @@
     <message>
         <location line="-65"/>
         <source>Welcome to ZORIKAN Mart! Click an item for a description.</source>
-        <translation>Добро пожаловать в магазин ZORIKAN! Нажми на товар, чтобы прочесть описание.</translation>
+        <translation>Магазин ZORIKAN — щёлкни товар, чтобы увидеть описание</translation>
     </message>
     <message>
         <location line="+1"/>
