@@ -11,12 +11,14 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Build tools, Qt 6 with its multimedia module, Qt's translation tools and
 # its own translations (for its dialogs and buttons), the test and benchmark
-# libraries, and the GStreamer plug-ins that play wav, mp3, wma and MIDI.
+# libraries, the GStreamer plug-ins that play wav, mp3, wma and MIDI, and the
+# fonts that draw the Cyrillic and CJK languages (their text-fit tests need them).
 PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev libgl-dev \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
             libgtest-dev libgmock-dev libbenchmark-dev \
             gstreamer1.0-plugins-good gstreamer1.0-plugins-bad \
-            gstreamer1.0-plugins-ugly gstreamer1.0-libav
+            gstreamer1.0-plugins-ugly gstreamer1.0-libav \
+            fonts-dejavu-core fonts-noto-cjk
 
 .PHONY: all deps configure build run test bench balance soak install package windows translations clean
 

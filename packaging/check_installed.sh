@@ -76,6 +76,7 @@ done
 compgen -G '/usr/share/sounds/sf[23]/*.sf[23]' >/dev/null ||
   fail "no General MIDI sound font is installed"
 [ -n "$(fc-list)" ] || fail "no font is installed"
+[ -n "$(fc-list :lang=ru)" ] || fail "no font draws the Russian texts"
 echo "The package's libraries, plug-ins and fonts are all installed."
 
 # Only now the check tools. They come without recommended packages too, and

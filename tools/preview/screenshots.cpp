@@ -1,12 +1,10 @@
-// Takes the README's screenshots from the real windows: the title, a wild
-// battle two turns in, the statistics window of a game under way, and the
-// Mart with an order filled in. The game is seeded, so every run shows the
-// same battle. With --every-window it takes the other windows too (the
-// battle log, the ZORIDEX, type comparisons, the Game Corner, About and
-// help), for a translator to read every text in place. The windows speak
-// the desktop's language, as the game's do. Built on demand (target
+// Takes the README's screenshots from the real windows, in the desktop's
+// language: the title, a wild battle two turns in, the statistics window of a
+// game under way, and the Mart with an order filled in. The game is seeded,
+// so every run shows the same battle. Built on demand (target
 // zorikan_screenshots) and run by tools/preview/take_screenshots.sh under a
-// private X display.
+// private X display. With --every-window it goes on to every other window,
+// panel and menu, for a translator to read a language through.
 //   zorikan_screenshots OUTPUT_FOLDER [--every-window]
 
 #include <QAbstractButton>
@@ -16,6 +14,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,17 +25,20 @@
 
 #include "app/game_session.h"
 #include "core/collection/roster.h"
-#include "core/model/menu_item.h"
 #include "core/saves/new_game.h"
 #include "screens/about_box.h"
 #include "screens/battle_arena.h"
 #include "screens/battle_log_window.h"
+#include "screens/evolve_panel.h"
 #include "screens/game_corner_window.h"
+#include "screens/loader_window.h"
 #include "screens/main_window.h"
 #include "screens/mart_window.h"
+#include "screens/name_dialog.h"
 #include "screens/statistics_window.h"
 #include "screens/title_window.h"
 #include "screens/type_comparisons_window.h"
+#include "screens/wild_panel.h"
 #include "screens/zoridex_window.h"
 #include "ui/game_language.h"
 #include "ui/help_window.h"
@@ -104,18 +107,74 @@ void PlayForAWhile(GameSession& session) {
     Settle(300);
 }
 
+// Opens `menu` and each menu below it in turn, saving each as menuN.png.
+bool SaveMenus(QMenu* menu, QWidget* main, const QDir& folder, int& count) {
+    menu->popup(main->mapToGlobal(QPoint(0, 0)));
+    Settle(200);
+    bool ok = Save(menu, folder, QString("menu%1.png").arg(count++));
+    menu->hide();
+    for (QAction* action : menu->actions())
+        if (action->menu()) ok &= SaveMenus(action->menu(), main, folder, count);
+    return ok;
+}
+
+// The windows, panels and menus the README does not show.
+bool SaveEveryOtherWindow(GameSession& session, const QDir& folder) {
+    zorikan::TForm4* main = session.mainWindow();
+    bool ok = Save(session.battleLog(), folder, "battle_info.png");
+    const std::pair<MenuItem, QWidget*> windows[] = {
+        {MenuItem::ViewDEX1, session.zoridex()},
+        {MenuItem::TypeComparisons1, session.typeComparisons()},
+        {MenuItem::GameCorner1, session.gameCorner()},
+    };
+    const char* names[] = {"zoridex.png", "type_comparisons.png", "game_corner.png"};
+    for (std::size_t i = 0; i < std::size(windows); ++i) {
+        main->menuAction(windows[i].first)->trigger();
+        Settle(300);
+        ok &= Save(windows[i].second, folder, names[i]);
+        windows[i].second->close();
+    }
+    const std::pair<QWidget*, const char*> dialogs[] = {
+        {session.about(), "about.png"},
+        {session.help(), "help.png"},
+        {session.nameDialog(), "name.png"},
+        {session.loader(), "loader.png"},
+    };
+    for (auto [dialog, name] : dialogs) {
+        dialog->show();
+        Settle(300);
+        ok &= Save(dialog, folder, name);
+        dialog->hide();
+    }
+    const std::pair<QWidget*, const char*> panels[] = {
+        {main->wildPanel(), "wild_search.png"},
+        {main->evolvePanel(), "evolve_to.png"},
+    };
+    for (auto [panel, name] : panels) {
+        panel->show();
+        Settle(300);
+        ok &= Save(main, folder, name);
+        panel->hide();
+    }
+    int count = 0;
+    for (QAction* top : main->menuBar()->actions())
+        if (top->menu()) ok &= SaveMenus(top->menu(), main, folder, count);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZORIKAN Simulator");
     QApplication::setQuitOnLastWindowClosed(false);
+    // In the desktop's language, as the game itself plays.
+    const zorikan::ui::GameLanguage language(zorikan::ui::DesktopLanguage());
     const bool everyWindow = argc == 3 && QByteArray(argv[2]) == "--every-window";
     if (argc != 2 && !everyWindow) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [--every-window]\n", argv[0]);
         return 2;
     }
-    const zorikan::ui::GameLanguage language(zorikan::ui::DesktopLanguage());
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QTimer answerer;
     AnswerEveryBox(answerer);
@@ -159,27 +218,7 @@ int main(int argc, char* argv[]) {
     mart->quantityBox()->setValue(3);
     Settle(200);
     ok &= Save(mart, folder, "mart.png");
-    if (!everyWindow) return ok ? 0 : 1;
-
     mart->close();
-    ok &= Save(session.battleLog(), folder, "battle_info.png");
-    main->menuAction(MenuItem::ViewDEX1)->trigger();
-    Settle(300);
-    ok &= Save(session.zoridex(), folder, "zoridex.png");
-    session.zoridex()->close();
-    main->menuAction(MenuItem::TypeComparisons1)->trigger();
-    Settle(300);
-    ok &= Save(session.typeComparisons(), folder, "type_comparisons.png");
-    session.typeComparisons()->close();
-    main->menuAction(MenuItem::GameCorner1)->trigger();
-    Settle(300);
-    ok &= Save(session.gameCorner(), folder, "game_corner.png");
-    session.gameCorner()->close();
-    ok &= Save(main, folder, "main.png");
-    session.about()->show();
-    ok &= Save(session.about(), folder, "about.png");
-    session.about()->hide();
-    session.help()->show();
-    ok &= Save(session.help(), folder, "help.png");
+    if (everyWindow) ok &= SaveEveryOtherWindow(session, folder);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,655 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../src/app/collection_menus.cpp" line="+25"/>
+        <source>Export ZORIKAN information</source>
+        <translation>Экспорт данных ZORIKAN</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>HTML Files (*.htm)</source>
+        <translation>Файлы HTML (*.htm)</translation>
+    </message>
+</context>
+<context>
+    <name>MusicDialog</name>
+    <message>
+        <location filename="../src/app/side_menus.cpp" line="+19"/>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameDialog</name>
+    <message>
+        <location filename="../src/ui/saved_game_dialog.cpp" line="+45"/>
+        <source>Save game as</source>
+        <translation>Сохранить игру как</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Saved Games (*.ZGS *.zgs)</source>
+        <translation>Сохранённые игры (*.ZGS *.zgs)</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::BattleArena</name>
+    <message>
+        <location filename="../src/screens/battle_arena.cpp" line="+45"/>
+        <source>Battle Arena</source>
+        <translation>Арена боя</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Your ZORIKAN</source>
+        <translation>Твой ZORIKAN</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Your hit points</source>
+        <translation>Твои ОЗ</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+2"/>
+        <source>Go!</source>
+        <translation>Ход!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Enemy ZORIKAN</source>
+        <translation>ZORIKAN врага</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Enemy hit points</source>
+        <translation>ОЗ врага</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+2"/>
+        <source>End Fight</source>
+        <translation>Конец боя</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>Your hit points: %1</source>
+        <extracomment>%1 is the fighter&apos;s hit points as shown, e.g. 35/50.</extracomment>
+        <translation>Твои ОЗ: %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Enemy hit points: %1</source>
+        <extracomment>%1 is the opponent&apos;s hit points as shown, e.g. 35/50.</extracomment>
+        <translation>ОЗ врага: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::EvolvePanel</name>
+    <message>
+        <location filename="../src/screens/evolve_panel.cpp" line="+29"/>
+        <source>Evolve to:</source>
+        <translation>Эволюция в:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Evolve to</source>
+        <translation>Эволюция в</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>Evolve</source>
+        <translation>Эволюция</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TAboutBox</name>
+    <message>
+        <location filename="../src/screens/about_box.cpp" line="+15"/>
+        <source>Version 4.1 (%1-bit)</source>
+        <extracomment>%1 is the build&apos;s word size in bits: 32 or 64.</extracomment>
+        <translation>Версия 4.1 (%1-разрядная)</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TForm1</name>
+    <message>
+        <location filename="../src/screens/title_window.cpp" line="+37"/>
+        <source>Start a new game!</source>
+        <translation>Начать новую игру!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Load a saved game...</source>
+        <translation>Загрузить игру…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Help!</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>About...</source>
+        <translation>О программе…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TForm3</name>
+    <message>
+        <location filename="../src/screens/loader_window.cpp" line="+32"/>
+        <source>Stage progress</source>
+        <translation>Ход этапа</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Total progress</source>
+        <translation>Общий ход</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The game cannot start without its data. Press Esc or click Quit to leave.</source>
+        <translation>Без данных игра не запустится. Нажми Esc или «Выход», чтобы закрыть её.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Loading:</source>
+        <translation>Загрузка:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Progress:</source>
+        <translation>Этап:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total:</source>
+        <translation>Всего:</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TForm4</name>
+    <message>
+        <location filename="../src/screens/main_window.cpp" line="+101"/>
+        <source>Select a starting ZORIKAN:</source>
+        <translation>Выбери первого ZORIKAN:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Starting ZORIKAN</source>
+        <translation>Первый ZORIKAN</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>&lt;p style=&apos;font-family: Arial; font-size: 26px; color: #c0392b;&apos;&gt;ZORIKAN Simulator&lt;/p&gt;&lt;p style=&apos;font-size: 12px; color: #555;&apos;&gt;Choose a battle or the ZORIDEX from the &lt;b&gt;Actions&lt;/b&gt; menu.&lt;br&gt;Double-click a creature in the Statistics window&lt;br&gt;to see how it is doing.&lt;br&gt;&lt;br&gt;F6: to the Statistics window and back &amp;nbsp;&amp;middot;&amp;nbsp; F1: help&lt;/p&gt;</source>
+        <extracomment>Keep the markup; &lt;br&gt; breaks the lines of the hint in the empty arena.</extracomment>
+        <translation>&lt;p style=&apos;font-family: Arial; font-size: 26px; color: #c0392b;&apos;&gt;ZORIKAN Simulator&lt;/p&gt;&lt;p style=&apos;font-size: 12px; color: #555;&apos;&gt;Выбери бой или ZORIDEX в меню &lt;b&gt;Действия&lt;/b&gt;.&lt;br&gt;Дважды щёлкни по существу в окне статистики,&lt;br&gt;чтобы узнать, как у него дела.&lt;br&gt;&lt;br&gt;F6: к окну статистики и обратно &amp;nbsp;&amp;middot;&amp;nbsp; F1: справка&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TForm5</name>
+    <message>
+        <location filename="../src/screens/statistics_window.cpp" line="+49"/>
+        <source>ZORIBalls:</source>
+        <translation>ZORIBall:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZORIBalls</source>
+        <translation>ZORIBall</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Great Balls:</source>
+        <translation>Great Ball:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Great Balls</source>
+        <translation>Great Ball</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ultra Balls:</source>
+        <translation>Ultra Ball:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ultra Balls</source>
+        <translation>Ultra Ball</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Master Balls:</source>
+        <translation>Master Ball:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Master Balls</source>
+        <translation>Master Ball</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Potions:</source>
+        <translation>Зелья:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Potions</source>
+        <translation>Зелья</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Super Potions:</source>
+        <translation>Суперзелья:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Super Potions</source>
+        <translation>Суперзелья</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+10"/>
+        <source>Money:</source>
+        <translation>Деньги:</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <location line="+11"/>
+        <source>Fights:</source>
+        <translation>Бои:</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <location line="+12"/>
+        <source>Wins:</source>
+        <translation>Победы:</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <location line="+13"/>
+        <source>Catches:</source>
+        <translation>Поимки:</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <location line="+13"/>
+        <source>Losses/Flees:</source>
+        <translation>Пораж./побеги:</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <location line="+14"/>
+        <source>Win Percentage:</source>
+        <translation>% побед:</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location line="+17"/>
+        <source>In ZORIDEX:</source>
+        <translation>В ZORIDEX:</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>of %1</source>
+        <extracomment>After the number of species in the ZORIDEX: %1 is the number of all species.</extracomment>
+        <translation>из %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Items:</source>
+        <translation>Предметы:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Use %1</source>
+        <extracomment>A screen reader&apos;s name for an item button in battle: %1 is the item, e.g. Potions.</extracomment>
+        <translation>Использовать: %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Your ZORIKAN</source>
+        <translation>Твои ZORIKAN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Doubleclick a ZORIKAN to see its statistics.</source>
+        <translation>Дважды щёлкни по ZORIKAN, чтобы увидеть его статистику.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Main Window</source>
+        <translation>Главное окно</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TForm7</name>
+    <message>
+        <location filename="../src/screens/battle_log_window.cpp" line="+16"/>
+        <source>Battle Info</source>
+        <translation>Сводка боя</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Battle log</source>
+        <translation>Журнал боя</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Battle Info is empty.</source>
+        <translation>Сводка боя пуста.</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TForm8</name>
+    <message>
+        <location filename="../src/screens/zoridex_window.cpp" line="+46"/>
+        <source>Species</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close ZORIDEX</source>
+        <translation>Закрыть ZORIDEX</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Attack %1:</source>
+        <extracomment>%1 is the attack&apos;s place among the species&apos; four, 1 to 4.</extracomment>
+        <translation>Атака %1:</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TForm9</name>
+    <message>
+        <location filename="../src/screens/mart_window.cpp" line="+41"/>
+        <source>Item to buy:</source>
+        <translation>Товар:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Buy %1</source>
+        <extracomment>%1 is the item&apos;s name, e.g. Potions.</extracomment>
+        <translation>Купить: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1¥ each. %2 %3</source>
+        <extracomment>Read out with the item: %1 is its price in yen, %2 and %3 the two lines of its description.</extracomment>
+        <translation>%1¥ за штуку. %2 %3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Buy:</source>
+        <translation>&amp;Кол-во:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quantity to buy</source>
+        <translation>Сколько купить</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Price:</source>
+        <translation>Цена:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Total price</source>
+        <translation>Итого</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Buy</source>
+        <translation>Купить</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave</source>
+        <translation>Уйти</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Total price: %1</source>
+        <extracomment>%1 is the order&apos;s total in yen, with the yen sign, e.g. 600¥.</extracomment>
+        <translation>Итого: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TFormA</name>
+    <message>
+        <location filename="../src/screens/type_comparisons_window.cpp" line="+41"/>
+        <source>Type Comparisons</source>
+        <translation>Сравнение типов</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Attack</source>
+        <translation>Атака</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ZORIKAN</source>
+        <translation>ZORIKAN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Attack:</source>
+        <translation>Атака:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ZORIKAN:</source>
+        <translation>ZORIKAN:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type 1 Multiplier:</source>
+        <translation>Множитель типа 1:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type 2 Multiplier:</source>
+        <translation>Множитель типа 2:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total:</source>
+        <translation>Итого:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TFormB</name>
+    <message>
+        <location filename="../src/screens/game_corner_window.cpp" line="+95"/>
+        <source>Game Corner</source>
+        <translation>Игровой зал</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Amount to bet:</source>
+        <translation>&amp;Ставка:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Amount to bet in yen</source>
+        <translation>Ставка в иенах</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Play for %1</source>
+        <extracomment>Spoken for an entry of &quot;Play for:&quot;: %1 is the prize, e.g. Money (Pays out 10:1¥).</extracomment>
+        <translation>Играть на: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pick number %1</source>
+        <extracomment>Spoken for an entry of &quot;Pick a number:&quot;: %1 is the number, 0 to 9.</extracomment>
+        <translation>Выбрать число %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lucky number %1</source>
+        <extracomment>Spoken for an entry of &quot;Lucky number:&quot;: %1 is the number, 0 to 9.</extracomment>
+        <translation>Счастливое число %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play for:</source>
+        <translation>Играть на:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pick a number:</source>
+        <translation>Выбери число:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lucky number:</source>
+        <translation>Счастливое число:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Draw number!</source>
+        <translation>Разыграть число!</translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>Lucky number: %1.</source>
+        <extracomment>Spoken after a draw: %1 is the lucky number, 0 to 9.</extracomment>
+        <translation>Счастливое число: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::TOKRightDlg</name>
+    <message>
+        <location filename="../src/screens/name_dialog.cpp" line="+32"/>
+        <source>Enter your name:</source>
+        <translation>Введи своё имя:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Your name</source>
+        <translation>Твоё имя</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::WildPanel</name>
+    <message>
+        <location filename="../src/screens/wild_panel.cpp" line="+33"/>
+        <source>Fight:</source>
+        <translation>Соперник:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ZORIKAN to fight</source>
+        <translation>ZORIKAN для боя</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Select a ZORIKAN</source>
+        <translation>Выбери ZORIKAN</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>at level:</source>
+        <translation>уровень:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Go!</source>
+        <translation>Вперёд!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Random</source>
+        <translation>Случайно</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::ui::Gauge</name>
+    <message>
+        <location filename="../src/ui/gauge.cpp" line="+19"/>
+        <source>Gauge</source>
+        <translation>Шкала</translation>
+    </message>
+</context>
+<context>
+    <name>zorikan::ui::HelpWindow</name>
+    <message>
+        <location filename="../src/ui/help_window.cpp" line="+19"/>
+        <source>ZORIKAN Simulator Help</source>
+        <translation>Справка ZORIKAN Simulator</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Help text</source>
+        <translation>Текст справки</translation>
+    </message>
+</context>
+</TS>
