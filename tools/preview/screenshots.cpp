@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -44,6 +45,7 @@ namespace {
 
 using zorikan::Game;
 using zorikan::GameSession;
+using zorikan::MenuItem;
 
 // Answers every message box with Yes (or its only button), as a player
 // agreeing to everything would, after a picture of it into `boxes` when that
