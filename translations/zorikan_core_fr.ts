@@ -109,7 +109,7 @@
         <location line="+2"/>
         <source>Enemy %1 used %2!</source>
         <extracomment>%1: the opponent&apos;s creature, %2: its attack</extracomment>
-        <translation>%1 ennemi utilise %2&#xa0;!</translation>
+        <translation>Le %1 ennemi utilise %2&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -136,19 +136,19 @@
         <location line="+3"/>
         <source>%1 did %2 points of damage to enemy %3.</source>
         <extracomment>%1: the player&apos;s creature, %2: the damage, %3: the opponent&apos;s creature</extracomment>
-        <translation>%1 fait perdre %2 PV à %3 ennemi.</translation>
+        <translation>%1 fait perdre %2 PV au %3 ennemi.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enemy %1 did %2 points of damage to %3.</source>
         <extracomment>%1: the opponent&apos;s creature, %2: the damage, %3: the player&apos;s creature</extracomment>
-        <translation>%1 ennemi fait perdre %2 PV à %3.</translation>
+        <translation>Le %1 ennemi fait perdre %2 PV à %3.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Enemy %1 fainted!</source>
         <extracomment>%1: the opponent&apos;s creature</extracomment>
-        <translation>%1 ennemi est K.O.&#xa0;!</translation>
+        <translation>Le %1 ennemi est K.O.&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
