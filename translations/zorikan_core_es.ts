@@ -441,7 +441,7 @@
         <location line="+2"/>
         <source># %1 %2</source>
         <extracomment>%1: the species number, three digits, %2: the species</extracomment>
-        <translation>n.º %1 %2</translation>
+        <translation>N.º %1 %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1276,7 +1276,7 @@
         <location line="+4"/>
         <source># %1 %2, L.%3, XP:%4, XP to next level:%5</source>
         <extracomment>%1: the species number, three digits, %2: the creature, %3: its level, %4: its experience points, %5: the points it still needs for the next level</extracomment>
-        <translation>n.º %1 %2, Nv.%3, XP: %4, XP para el siguiente nivel: %5</translation>
+        <translation>N.º %1 %2, Nv.%3, XP: %4, XP para el siguiente nivel: %5</translation>
     </message>
     <message>
         <location line="+2"/>
