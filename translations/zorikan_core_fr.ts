@@ -1276,7 +1276,7 @@
         <location line="+4"/>
         <source># %1 %2, L.%3, XP:%4, XP to next level:%5</source>
         <extracomment>%1: the species number, three digits, %2: the creature, %3: its level, %4: its experience points, %5: the points it still needs for the next level</extracomment>
-        <translation>n°%1 %2, N.%3, XP&#xa0;: %4, XP avant le niveau suivant&#xa0;: %5</translation>
+        <translation>N°&#xa0;%1 %2, N.%3, XP&#xa0;: %4, XP avant le niveau suivant&#xa0;: %5</translation>
     </message>
     <message>
         <location line="+2"/>
