@@ -639,7 +639,7 @@
     <message>
         <location line="-65"/>
         <source>Welcome to ZORIKAN Mart! Click an item for a description.</source>
-        <translation>Willkommen im ZORIKAN-Laden! Klicke auf einen Gegenstand für seine Beschreibung.</translation>
+        <translation>ZORIKAN-Laden: Klicke auf einen Gegenstand für Details.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -788,7 +788,7 @@
     <message>
         <location line="+1"/>
         <source>Novice</source>
-        <translation>Neuling</translation>
+        <translation>Neulinge</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -808,7 +808,7 @@
     <message>
         <location line="+1"/>
         <source>Intermediate</source>
-        <translation>Mittelstufe</translation>
+        <translation>Geübte</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -828,7 +828,7 @@
     <message>
         <location line="+1"/>
         <source>Advanced</source>
-        <translation>Fortgeschritten</translation>
+        <translation>Fortgeschrittene</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -843,7 +843,7 @@
     <message>
         <location line="+1"/>
         <source>Expert</source>
-        <translation>Experte</translation>
+        <translation>Experten</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1170,6 +1170,36 @@
         <source>This file cannot be played</source>
         <translation>Diese Datei kann nicht abgespielt werden</translation>
     </message>
+    <message>
+        <source>All supported formats (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Alle unterstützten Formate (%1)</translation>
+    </message>
+    <message>
+        <source>MPEG Audio/Video Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>MPEG-Audio/Video-Dateien (%1)</translation>
+    </message>
+    <message>
+        <source>Windows Media (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Windows Media (%1)</translation>
+    </message>
+    <message>
+        <source>Wave Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Wave-Dateien (%1)</translation>
+    </message>
+    <message>
+        <source>MIDI Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>MIDI-Dateien (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Alle Dateien (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Rewards</name>
@@ -1246,7 +1276,7 @@
         <location line="+4"/>
         <source># %1 %2, L.%3, XP:%4, XP to next level:%5</source>
         <extracomment>%1: the species number, three digits, %2: the creature, %3: its level, %4: its experience points, %5: the points it still needs for the next level</extracomment>
-        <translation>Nr. %1 %2, L.%3, EP:%4, EP bis zum nächsten Level:%5</translation>
+        <translation>Nr. %1 %2, L.%3, EP: %4, EP bis zum nächsten Level: %5</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1420,6 +1450,77 @@ Dein Fortschritt seit dem Start oder Laden des Spiels geht verloren.</translatio
         <source>You won a L.%1 %2!</source>
         <extracomment>%1: the creature&apos;s level, %2: the creature</extracomment>
         <translation>Dein Preis: %2 L.%1!</translation>
+    </message>
+</context>
+<context>
+    <name>Type</name>
+    <message>
+        <source>Moss</source>
+        <translation>Moos</translation>
+    </message>
+    <message>
+        <source>Ember</source>
+        <translation>Glut</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Stein</translation>
+    </message>
+    <message>
+        <source>Tide</source>
+        <translation>Flut</translation>
+    </message>
+    <message>
+        <source>Gale</source>
+        <translation>Sturm</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Frost</translation>
+    </message>
+    <message>
+        <source>Bog</source>
+        <translation>Moor</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Glas</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>Zwielicht</translation>
+    </message>
+    <message>
+        <source>Lumen</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Salz</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>Echo</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Erz</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <translation>Seide</translation>
+    </message>
+    <message>
+        <source>Herd</source>
+        <translation>Herde</translation>
+    </message>
+    <message>
+        <source>Spore</source>
+        <translation>Spore</translation>
+    </message>
+    <message>
+        <source>Dream</source>
+        <translation>Traum</translation>
     </message>
 </context>
 <context>

@@ -109,7 +109,7 @@
         <location line="+2"/>
         <source>Enemy %1 used %2!</source>
         <extracomment>%1: the opponent&apos;s creature, %2: its attack</extracomment>
-        <translation>¡%1 enemigo usa %2!</translation>
+        <translation>¡El %1 enemigo usa %2!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -136,19 +136,19 @@
         <location line="+3"/>
         <source>%1 did %2 points of damage to enemy %3.</source>
         <extracomment>%1: the player&apos;s creature, %2: the damage, %3: the opponent&apos;s creature</extracomment>
-        <translation>%1 inflige %2 de daño a %3 enemigo.</translation>
+        <translation>%1 inflige %2 de daño al %3 enemigo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enemy %1 did %2 points of damage to %3.</source>
         <extracomment>%1: the opponent&apos;s creature, %2: the damage, %3: the player&apos;s creature</extracomment>
-        <translation>%1 enemigo inflige %2 de daño a %3.</translation>
+        <translation>El %1 enemigo inflige %2 de daño a %3.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Enemy %1 fainted!</source>
         <extracomment>%1: the opponent&apos;s creature</extracomment>
-        <translation>¡%1 enemigo está K.O.!</translation>
+        <translation>¡El %1 enemigo está K.O.!</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -441,7 +441,7 @@
         <location line="+2"/>
         <source># %1 %2</source>
         <extracomment>%1: the species number, three digits, %2: the species</extracomment>
-        <translation># %1 %2</translation>
+        <translation>N.º %1 %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -639,7 +639,7 @@
     <message>
         <location line="-65"/>
         <source>Welcome to ZORIKAN Mart! Click an item for a description.</source>
-        <translation>¡Bienvenido a la Tienda ZORIKAN! Haz clic en un objeto para ver su descripción.</translation>
+        <translation>Tienda ZORIKAN: haz clic en un objeto para saber más.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -953,7 +953,7 @@
     <message>
         <location line="+1"/>
         <source>Me</source>
-        <translation>Me</translation>
+        <translation>Yo</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1170,6 +1170,36 @@
         <source>This file cannot be played</source>
         <translation>Este archivo no se puede reproducir</translation>
     </message>
+    <message>
+        <source>All supported formats (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Todos los formatos compatibles (%1)</translation>
+    </message>
+    <message>
+        <source>MPEG Audio/Video Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Archivos de audio/vídeo MPEG (%1)</translation>
+    </message>
+    <message>
+        <source>Windows Media (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Windows Media (%1)</translation>
+    </message>
+    <message>
+        <source>Wave Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Archivos Wave (%1)</translation>
+    </message>
+    <message>
+        <source>MIDI Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Archivos MIDI (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Todos los archivos (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Rewards</name>
@@ -1246,7 +1276,7 @@
         <location line="+4"/>
         <source># %1 %2, L.%3, XP:%4, XP to next level:%5</source>
         <extracomment>%1: the species number, three digits, %2: the creature, %3: its level, %4: its experience points, %5: the points it still needs for the next level</extracomment>
-        <translation># %1 %2, Nv.%3, XP:%4, XP para el siguiente nivel:%5</translation>
+        <translation>N.º %1 %2, Nv.%3, XP: %4, XP para el siguiente nivel: %5</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1423,6 +1453,77 @@ Se perderá todo el progreso desde que empezaste o cargaste la partida.</transla
     </message>
 </context>
 <context>
+    <name>Type</name>
+    <message>
+        <source>Moss</source>
+        <translation>Musgo</translation>
+    </message>
+    <message>
+        <source>Ember</source>
+        <translation>Brasa</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Piedra</translation>
+    </message>
+    <message>
+        <source>Tide</source>
+        <translation>Marea</translation>
+    </message>
+    <message>
+        <source>Gale</source>
+        <translation>Vendaval</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Escarcha</translation>
+    </message>
+    <message>
+        <source>Bog</source>
+        <translation>Ciénaga</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Cristal</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>Ocaso</translation>
+    </message>
+    <message>
+        <source>Lumen</source>
+        <translation>Luz</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Sal</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>Eco</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Mineral</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <translation>Seda</translation>
+    </message>
+    <message>
+        <source>Herd</source>
+        <translation>Manada</translation>
+    </message>
+    <message>
+        <source>Spore</source>
+        <translation>Espora</translation>
+    </message>
+    <message>
+        <source>Dream</source>
+        <translation>Sueño</translation>
+    </message>
+</context>
+<context>
     <name>WildSearch</name>
     <message>
         <location line="+3"/>
@@ -1441,7 +1542,7 @@ Se perderá todo el progreso desde que empezaste o cargaste la partida.</transla
         <location filename="../src/core/text/collection_texts.h" line="+33"/>
         <source>%1 (#%2)</source>
         <extracomment>%1: the species, %2: its number, three digits</extracomment>
-        <translation>%1 (#%2)</translation>
+        <translation>%1 (n.º %2)</translation>
     </message>
     <message>
         <location line="+2"/>

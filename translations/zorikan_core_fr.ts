@@ -109,7 +109,7 @@
         <location line="+2"/>
         <source>Enemy %1 used %2!</source>
         <extracomment>%1: the opponent&apos;s creature, %2: its attack</extracomment>
-        <translation>%1 ennemi utilise %2&#xa0;!</translation>
+        <translation>Le %1 ennemi utilise %2&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -136,19 +136,19 @@
         <location line="+3"/>
         <source>%1 did %2 points of damage to enemy %3.</source>
         <extracomment>%1: the player&apos;s creature, %2: the damage, %3: the opponent&apos;s creature</extracomment>
-        <translation>%1 fait perdre %2 PV à %3 ennemi.</translation>
+        <translation>%1 fait perdre %2 PV au %3 ennemi.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enemy %1 did %2 points of damage to %3.</source>
         <extracomment>%1: the opponent&apos;s creature, %2: the damage, %3: the player&apos;s creature</extracomment>
-        <translation>%1 ennemi fait perdre %2 PV à %3.</translation>
+        <translation>Le %1 ennemi fait perdre %2 PV à %3.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Enemy %1 fainted!</source>
         <extracomment>%1: the opponent&apos;s creature</extracomment>
-        <translation>%1 ennemi est K.O.&#xa0;!</translation>
+        <translation>Le %1 ennemi est K.O.&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -639,7 +639,7 @@
     <message>
         <location line="-65"/>
         <source>Welcome to ZORIKAN Mart! Click an item for a description.</source>
-        <translation>Bienvenue à la Boutique ZORIKAN&#xa0;! Clique sur un article pour voir sa description.</translation>
+        <translation>Boutique ZORIKAN&#xa0;: un clic sur un article le décrit.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1170,6 +1170,36 @@
         <source>This file cannot be played</source>
         <translation>Ce fichier ne peut pas être lu</translation>
     </message>
+    <message>
+        <source>All supported formats (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Tous les formats pris en charge (%1)</translation>
+    </message>
+    <message>
+        <source>MPEG Audio/Video Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Fichiers audio/vidéo MPEG (%1)</translation>
+    </message>
+    <message>
+        <source>Windows Media (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Windows Media (%1)</translation>
+    </message>
+    <message>
+        <source>Wave Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Fichiers Wave (%1)</translation>
+    </message>
+    <message>
+        <source>MIDI Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Fichiers MIDI (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Tous les fichiers (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Rewards</name>
@@ -1246,7 +1276,7 @@
         <location line="+4"/>
         <source># %1 %2, L.%3, XP:%4, XP to next level:%5</source>
         <extracomment>%1: the species number, three digits, %2: the creature, %3: its level, %4: its experience points, %5: the points it still needs for the next level</extracomment>
-        <translation>n°%1 %2, N.%3, XP&#xa0;: %4, XP avant le niveau suivant&#xa0;: %5</translation>
+        <translation>N°&#xa0;%1 %2, N.%3, XP&#xa0;: %4, XP avant le niveau suivant&#xa0;: %5</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1420,6 +1450,77 @@ Toute ta progression depuis le début ou le chargement de la partie sera perdue.
         <source>You won a L.%1 %2!</source>
         <extracomment>%1: the creature&apos;s level, %2: the creature</extracomment>
         <translation>Tu as gagné un %2 N.%1&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>Type</name>
+    <message>
+        <source>Moss</source>
+        <translation>Mousse</translation>
+    </message>
+    <message>
+        <source>Ember</source>
+        <translation>Braise</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pierre</translation>
+    </message>
+    <message>
+        <source>Tide</source>
+        <translation>Marée</translation>
+    </message>
+    <message>
+        <source>Gale</source>
+        <translation>Rafale</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Givre</translation>
+    </message>
+    <message>
+        <source>Bog</source>
+        <translation>Marais</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Verre</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>Pénombre</translation>
+    </message>
+    <message>
+        <source>Lumen</source>
+        <translation>Lumière</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Sel</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>Écho</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Minerai</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <translation>Soie</translation>
+    </message>
+    <message>
+        <source>Herd</source>
+        <translation>Troupeau</translation>
+    </message>
+    <message>
+        <source>Spore</source>
+        <translation>Spore</translation>
+    </message>
+    <message>
+        <source>Dream</source>
+        <translation>Rêve</translation>
     </message>
 </context>
 <context>

@@ -77,7 +77,7 @@
         <location line="+11"/>
         <location line="+2"/>
         <source>End Fight</source>
-        <translation>Kampfende</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <location line="+77"/>

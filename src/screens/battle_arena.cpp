@@ -97,7 +97,8 @@ BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     EndButton = new QPushButton(tr("End Fight"), this);
     EndButton->setObjectName("EndButton");
     EndButton->setAccessibleName(tr("End Fight"));
-    EndButton->setGeometry(8, 208, 57, 25);
+    // As wide as the room left of the opponent's attacks allows.
+    EndButton->setGeometry(8, 208, 61, 25);
     connect(EndButton, &QPushButton::clicked, this, &BattleArena::EndButtonClick);
 
     // Tab runs through the attacks, then "Go!", then "End Fight".

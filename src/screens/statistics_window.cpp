@@ -88,6 +88,8 @@ TForm5::TForm5(WindowHost& session)
     PlayerNameLbl = addRow(tr("Name:"), "PlayerNameLbl", 8);
     PlayerNameLbl->setText(QString());
     MoneyLbl = addRow(tr("Money:"), "MoneyLbl", 24, "Yen", QStringLiteral("¥"));
+    // Money reads "1000¥" here as in every other window and line of the game.
+    rows_.back().suffixGap = 0;
     FightsLbl = addRow(tr("Fights:"), "FightsLbl", 40);
     WinsLbl = addRow(tr("Wins:"), "WinsLbl", 56);
     CapturesLbl = addRow(tr("Catches:"), "CapturesLbl", 72);
@@ -233,6 +235,7 @@ QLabel* TForm5::addRow(const QString& caption, const char* valueName, int top,
     row.caption->setBuddy(row.value);
     row.spoken = caption;
     if (suffixName) {
+        row.suffixGap = kSuffixGap;
         row.suffix = new QLabel(suffix, this);
         row.suffix->setObjectName(suffixName);
     }
@@ -244,7 +247,7 @@ void TForm5::placeRow(Row& row) {
     QLabel* value = row.value;
     const int right = kWidth - kMargin;
     const int suffixWidth =
-        row.suffix ? fontMetrics().horizontalAdvance(row.suffix->text()) + kSuffixGap : 0;
+        row.suffix ? fontMetrics().horizontalAdvance(row.suffix->text()) + row.suffixGap : 0;
     const int room = right - value->x() - suffixWidth;
     // Every text shows whole: only a value too long for its row (a name of
     // wide letters, billions of yen) is drawn a little smaller.
@@ -258,8 +261,8 @@ void TForm5::placeRow(Row& row) {
     if (row.suffix) {
         // "¥", "%" and "of 386" follow their number directly.
         const int textWidth = QFontMetrics(f).horizontalAdvance(value->text());
-        row.suffix->setGeometry(value->x() + textWidth + kSuffixGap, value->y(),
-                                suffixWidth - kSuffixGap, value->height());
+        row.suffix->setGeometry(value->x() + textWidth + row.suffixGap, value->y(),
+                                suffixWidth - row.suffixGap, value->height());
         spoken += " " + row.suffix->text();
     }
     // A screen reader hears the caption and the value together.

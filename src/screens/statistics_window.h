@@ -48,7 +48,8 @@ private:
         QLabel* caption = nullptr;
         QLabel* value = nullptr;
         QLabel* suffix = nullptr;
-        QString spoken;  // what a screen reader says before the value
+        int suffixGap = 0;  // pixels between the number and its unit
+        QString spoken;     // what a screen reader says before the value
     };
 
     QLabel* addRow(const QString& caption, const char* valueName, int top,

@@ -12,6 +12,7 @@
 
 #include "core/collection/zoridex.h"
 #include "core/game/game.h"
+#include "core/text/type_words.h"
 #include "painter/creature_images.h"
 #include "screens/main_window.h"
 #include "screens/window_host.h"
@@ -145,14 +146,15 @@ void TForm8::sizeForData() {
     int entry = 0, types = 0, evolution = 0, attack = hidden, attackType = hidden;
     for (int n = 1; n <= kSpeciesCount; ++n) {
         entry = std::max(entry, width(ZoridexEntry(data, n)));
-        int pair = width(data.TypeNames[data.SpeciesType1[n]]);
-        if (data.SpeciesType2[n] != 0) pair += width("/" + data.TypeNames[data.SpeciesType2[n]]);
+        int pair = width(TypeWord(data.TypeNames[data.SpeciesType1[n]]));
+        if (data.SpeciesType2[n] != 0)
+            pair += width("/" + TypeWord(data.TypeNames[data.SpeciesType2[n]]));
         types = std::max(types, pair);
         evolution = std::max(evolution, width(EvolutionLine(data, n)));
     }
     for (int a = 1; a <= kAttackCount; ++a) {
         attack = std::max(attack, width(data.AttackNames[a]));
-        attackType = std::max(attackType, width(data.TypeNames[data.AttackType[a]]));
+        attackType = std::max(attackType, width(TypeWord(data.TypeNames[data.AttackType[a]])));
     }
     Label1->setMinimumWidth(std::max(entry, types));
     Label4->setMinimumWidth(evolution);

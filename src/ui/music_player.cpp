@@ -61,7 +61,8 @@ QString MusicFileFilters() {
     for (const MusicFilter& f : kMusicFilters) {
         QString patterns = QString::fromLatin1(f.patterns);
         patterns.replace(';', ' ');
-        filters << QString::fromLatin1(f.description) + " (" + patterns + ")";
+        filters << QString::fromStdString(Text(f.description, {f.patterns})) + " (" + patterns +
+                       ")";
     }
     return filters.join(";;");
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -11,10 +13,14 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 #include "core/collection/game_corner.h"
 #include "core/collection/mart.h"
+#include "core/model/menu_layout.h"
 #include "core/progress/tournament.h"
+#include "core/text/language.h"
+#include "ui/game_language.h"
 #include "ui/help_window.h"
 
 namespace zorikan {
@@ -126,6 +132,68 @@ TEST_F(HelpPage, PricesFeesAndBandsAreTheGamesOwn) {
         if (quotedHighs[i] == 0) quotedHighs[i] = lows.value(i);
     EXPECT_EQ(quotedHighs, highs);
     EXPECT_EQ(numbers(tournaments, row, 3), fees);
+}
+
+// A menu item's name without the dots of an item that opens a dialog.
+QString WithoutDots(QString name) {
+    return name.remove(QRegularExpression(QString::fromUtf8(R"([\s\x{00a0}]*(\.\.\.|…)$)")));
+}
+
+// The names the page of the installed language sets in bold, each step of a
+// menu path ("Actions > Fight a Trainer > Trainers") on its own.
+QSet<QString> BoldNames() {
+    QFile file(":/help/help.html");
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+    QSet<QString> names;
+    auto it = QRegularExpression("<b>(.*?)</b>", QRegularExpression::DotMatchesEverythingOption)
+                  .globalMatch(page);
+    while (it.hasNext()) {
+        const QString bold =
+            QTextDocumentFragment::fromHtml(it.next().captured(1)).toPlainText().simplified();
+        for (const QString& step : bold.split(" > ")) names.insert(WithoutDots(step));
+    }
+    return names;
+}
+
+// A menu item's caption as the page names it: without the Alt key's mark and
+// the dots, its spaces plain.
+QString AsNamed(QString caption) {
+    caption.replace("&&", QChar(1)).remove('&').replace(QChar(1), '&');
+    return WithoutDots(caption).simplified();
+}
+QString Caption(const MenuEntry& entry) {
+    return AsNamed(QString::fromStdString(Text(entry.caption)));
+}
+QString EnglishCaption(const MenuEntry& entry) {
+    return AsNamed(QString::fromUtf8(entry.caption.english));
+}
+
+// Each menu item the English page names is named on every other language's
+// page by its caption in that language's menu, never by its English one;
+// trainers' items ("Kell", "Me") too.
+TEST(HelpPages, NameTheMenusItemsAsTheMenusCaptionThem) {
+    std::vector<const MenuEntry*> named;
+    {
+        const ui::GameLanguage english("en");
+        const QSet<QString> bold = BoldNames();
+        for (const MenuEntry& entry : MainMenuLayout())
+            if (bold.contains(EnglishCaption(entry))) named.push_back(&entry);
+    }
+    EXPECT_GE(named.size(), 20u);
+    for (std::string_view language : std::span(kGameLanguages).subspan(1)) {
+        const ui::GameLanguage installed(QString::fromUtf8(language.data(), language.size()));
+        const QSet<QString> bold = BoldNames();
+        for (const MenuEntry* entry : named) {
+            const QString caption = Caption(*entry);
+            EXPECT_TRUE(bold.contains(caption))
+                << language << ": the help does not name " << entry->item << " \""
+                << caption.toStdString() << "\"";
+            if (caption != EnglishCaption(*entry))
+                EXPECT_FALSE(bold.contains(EnglishCaption(*entry)))
+                    << language << ": the help names " << entry->item << " in English";
+        }
+    }
 }
 
 }  // namespace

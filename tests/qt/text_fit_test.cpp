@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 
 #include "../core/scripted_port.h"
@@ -76,14 +78,79 @@ bool IsSingleLineLabel(const QLabel* label) {
            !(label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()));
 }
 
-// The texts of shown controls under `root` that do not show whole: cut off
-// by their own control, run into a neighbour's text, or covered by a button.
-QStringList Unfit(QWidget* root) {
+// A control the player sees now, or one its shown window brings out later in
+// the place it was given, such as the arena's "End Fight" when a battle ends.
+bool Seen(const QWidget* w) {
+    if (w->objectName().startsWith("qt_")) return false;
+    return w->isVisible() || (w->testAttribute(Qt::WA_Resized) && w->window()->isVisible());
+}
+
+// The entries of a list or a combo box that are wider than the room it gives them.
+QStringList UnfitEntries(QWidget* w) {
     QStringList faults;
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        QStyleOptionComboBox opt;
+        opt.initFrom(combo);
+        opt.editable = combo->isEditable();
+        const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &opt,
+                                                          QStyle::SC_ComboBoxEditField, combo);
+        for (int i = 0; i < combo->count(); ++i) {
+            const int need = combo->fontMetrics().horizontalAdvance(combo->itemText(i));
+            if (need > room.width())
+                faults << Where(w, combo->itemText(i)) +
+                              QString(" needs %1 px, has %2").arg(need).arg(room.width());
+        }
+    } else if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+            const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
+            const QString text = index.data().toString();
+            if (text.isEmpty()) continue;
+            const int need = view->sizeHintForIndex(index).width();
+            if (need > view->viewport()->width())
+                faults
+                    << Where(w, text) +
+                           QString(" needs %1 px, has %2").arg(need).arg(view->viewport()->width());
+        }
+    }
+    return faults;
+}
+
+// A window of a fixed size shows its title whole in the title bar: the
+// desktop's bold font, beside the window's icon and the buttons its flags give.
+QStringList UnfitTitle(QWidget* window) {
+    if (window->minimumSize() != window->maximumSize() ||
+        window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return {};
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    const Qt::WindowFlags flags = window->windowFlags();
+    const bool customized = flags.testFlag(Qt::CustomizeWindowHint);
+    int buttons = customized ? 0 : 3;
+    if (customized) {
+        for (Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                      Qt::WindowMaximizeButtonHint})
+            buttons += flags.testFlag(button) ? 1 : 0;
+    }
+    // The icon and each button take about a square of the bar's height.
+    const int bar = 2 * fm.height();
+    const int room = window->width() - (1 + buttons) * bar;
+    const int need = fm.horizontalAdvance(window->windowTitle());
+    if (need <= room) return {};
+    return {Where(window, window->windowTitle()) +
+            QString(" title needs %1 px, has %2").arg(need).arg(room)};
+}
+
+// The texts of the controls under `root` a player sees that do not show
+// whole: cut off by their own control, run into a neighbour's text, or
+// covered by a button.
+QStringList Unfit(QWidget* root) {
+    QStringList faults = UnfitTitle(root->window());
     QList<QWidget*> all = root->findChildren<QWidget*>();
     all.prepend(root);
     for (QWidget* w : all) {
-        if (!w->isVisible() || w->objectName().startsWith("qt_")) continue;
+        if (!Seen(w)) continue;
+        faults << UnfitEntries(w);
         if (auto* label = qobject_cast<QLabel*>(w); label && IsSingleLineLabel(label)) {
             const int need = label->fontMetrics().horizontalAdvance(DrawnText(label));
             if (need > label->contentsRect().width() - 2 * label->margin())
@@ -96,6 +163,7 @@ QStringList Unfit(QWidget* root) {
                                                         .arg(ink)
                                                         .arg(label->contentsRect().height());
             // Text of a sibling in the same row, or a button laid over it.
+            if (!label->isVisible()) continue;
             for (QObject* o : label->parentWidget()->children()) {
                 auto* other = qobject_cast<QWidget*>(o);
                 if (!other || other == label || !other->isVisible()) continue;
@@ -208,6 +276,9 @@ TEST_F(WholeTexts, TheStatisticsWindowHoldsTheLargestNumbersAndLongestNames) {
             << caption->text().toStdString();
     }
     EXPECT_EQ(captions, 14);
+    // Money reads "1000¥" as in every other window: the sign follows the number.
+    EXPECT_EQ(stats->findChild<QLabel*>("Yen")->x(),
+              TextBox(stats->findChild<QLabel*>("MoneyLbl")).right() + 1);
 
     // In battle the item names are buttons over their captions.
     session.game().screens.statistics.itemButtonsVisible = true;

@@ -3,6 +3,7 @@
 #include "core/collection/item_buttons.h"
 #include "core/shared/saturating.h"
 #include "core/text/catalogue.h"
+#include "core/text/type_words.h"
 
 namespace zorikan {
 
@@ -106,8 +107,9 @@ void ConfirmFighter(Game& game, int slot, int species) {
     arena.attackCaption = Text(text::kFighterAttacks, {name});
     for (int k = 1; k <= 4; ++k) {
         const int attack = data.SpeciesAttacks[species][k];
-        arena.attackItems[k - 1] = Text(
-            text::kAttackItem, {data.AttackNames[attack], data.TypeNames[data.AttackType[attack]]});
+        arena.attackItems[k - 1] =
+            Text(text::kAttackItem,
+                 {data.AttackNames[attack], TypeWord(data.TypeNames[data.AttackType[attack]])});
     }
     arena.fighterLabel = Text(text::kFighterLabel, {name, std::to_string(level)});
     game.battle.OwnHP = level * 10;

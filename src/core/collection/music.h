@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/game/game.h"
+#include "core/text/message.h"
 
 namespace zorikan {
 
@@ -42,21 +43,27 @@ inline constexpr MenuItem kRepeatMusic = MenuItem::RepeatMusic1;
 bool ToggleRepeatMusic(Game& game);
 
 // "All supported formats (...)|...|...": the music open dialog's filters,
-// description and patterns of each in order.
+// description and patterns of each in order. The description is a text of
+// the player's language around the patterns, which stay as written.
 struct MusicFilter {
-    const char* description;
+    Message description;
     const char* patterns;
 };
 inline constexpr MusicFilter kMusicFilters[] = {
-    {"All supported formats "
-     "(*.mp3;*.mpeg;*.mpg;*.mpe;*.m1v;*.mp2;*.mpv2;*.mpa;*.wma;*.wmv;*.wav;*.mid;*.midi;*.rmi)",
+    //: A file type of the music open dialog; %1 is its file patterns, e.g. *.wav.
+    {ZORIKAN_TEXT("Music", "All supported formats (%1)"),
      "*.mp3;*.mpeg;*.mpg;*.mpe;*.m1v;*.mp2;*.mpv2;*.mpa;*.wma;*.wmv;*.wav;*.mid;*.midi;*.rmi"},
-    {"MPEG Audio/Video Files (*.mp3;*.mpeg;*.mpg;*.mpe;*.m1v;*.mp2;*.mpv2;*.mpa)",
+    //: A file type of the music open dialog; %1 is its file patterns.
+    {ZORIKAN_TEXT("Music", "MPEG Audio/Video Files (%1)"),
      "*.mp3;*.mpeg;*.mpg;*.mpe;*.m1v;*.mp2;*.mpv2;*.mpa"},
-    {"Windows Media (*.wma;*.wmv)", "*.wma;*.wmv"},
-    {"Wave Files (*.wav)", "*.wav"},
-    {"MIDI Files (*.mid;*.midi;*.rmi)", "*.mid;*.midi;*.rmi"},
-    {"All files (*.*)", "*.*"},
+    //: A file type of the music open dialog; %1 is its file patterns.
+    {ZORIKAN_TEXT("Music", "Windows Media (%1)"), "*.wma;*.wmv"},
+    //: A file type of the music open dialog; %1 is its file patterns.
+    {ZORIKAN_TEXT("Music", "Wave Files (%1)"), "*.wav"},
+    //: A file type of the music open dialog; %1 is its file patterns.
+    {ZORIKAN_TEXT("Music", "MIDI Files (%1)"), "*.mid;*.midi;*.rmi"},
+    //: A file type of the music open dialog; %1 is its file patterns.
+    {ZORIKAN_TEXT("Music", "All files (%1)"), "*.*"},
 };
 
 }  // namespace zorikan

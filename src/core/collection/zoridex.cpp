@@ -4,6 +4,7 @@
 
 #include "core/collection/statistics.h"
 #include "core/text/catalogue.h"
+#include "core/text/type_words.h"
 
 namespace zorikan {
 
@@ -13,9 +14,9 @@ bool IsAttack(int attack) {
     return attack >= 1 && attack <= kAttackCount;
 }
 
-const std::string& TypeName(const GameData& data, int type) {
-    static const std::string none;
-    return type >= 1 && type <= kTypeCount ? data.TypeNames[type] : none;
+// The type's word in the player's language; none for a type the data lacks.
+std::string TypeName(const GameData& data, int type) {
+    return type >= 1 && type <= kTypeCount ? TypeWord(data.TypeNames[type]) : std::string();
 }
 
 }  // namespace
@@ -25,7 +26,7 @@ std::string ZoridexEntry(const GameData& data, int species) {
 }
 
 std::string SpeciesTypeEntry(const GameData& data, int species) {
-    const std::string& first = TypeName(data, data.SpeciesType1[species]);
+    const std::string first = TypeName(data, data.SpeciesType1[species]);
     if (data.SpeciesType2[species] == 0)
         return Text(text::kSpeciesOneType, {data.SpeciesNames[species], first});
     return Text(text::kSpeciesTwoTypes,

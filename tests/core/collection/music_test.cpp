@@ -69,11 +69,12 @@ TEST_F(MenuSwitchesTest, RepeatStartsOnAndToggles) {
 
 TEST(MusicFilters, ListTheKindsInOrder) {
     ASSERT_EQ(std::size(kMusicFilters), 6u);
-    EXPECT_STREQ(kMusicFilters[3].description, "Wave Files (*.wav)");
+    EXPECT_EQ(Text(kMusicFilters[3].description, {kMusicFilters[3].patterns}),
+              "Wave Files (*.wav)");
     EXPECT_STREQ(kMusicFilters[5].patterns, "*.*");
     // Every description ends with its own patterns in brackets.
     for (const MusicFilter& f : kMusicFilters) {
-        const std::string description = f.description;
+        const std::string description = Text(f.description, {f.patterns});
         EXPECT_TRUE(description.ends_with(std::string("(") + f.patterns + ")")) << description;
     }
 }

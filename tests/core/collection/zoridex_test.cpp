@@ -4,9 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/battle/battle_start.h"
 #include "core/collection/debug_menu.h"
 #include "core/collection/roster.h"
+#include "core/text/type_words.h"
 #include "game_fixture.h"
+#include "marked_texts.h"
 
 namespace zorikan::testing {
 namespace {
@@ -37,6 +42,37 @@ TEST_F(ZoridexTest, EntriesNameTheSpeciesWithItsNumber) {
                   game.data.TypeNames[game.data.SpeciesType1[single]]);
     EXPECT_EQ(AttackTypeEntry(game.data, 1),
               game.data.AttackNames[1] + ", " + game.data.TypeNames[game.data.AttackType[1]]);
+}
+
+// A type is a common word that each language gives its own: every type of
+// the data has its word for the translators, and the ZORIDEX, the type
+// comparisons and the attack choice look it up by the data's English name.
+TEST_F(ZoridexTest, TypesAreWordsOfThePlayersLanguage) {
+    for (int t = 1; t <= kTypeCount; ++t)
+        EXPECT_TRUE(std::ranges::any_of(text::kTypeWords, [&](const Message& word) {
+            return game.data.TypeNames[t] == word.english;
+        })) << game.data.TypeNames[t];
+    EXPECT_EQ(std::size(text::kTypeWords), static_cast<std::size_t>(kTypeCount));
+
+    const MarkedTexts marked;
+    const auto word = [&](int type) { return "[[" + game.data.TypeNames[type] + "]]"; };
+    const int dual = findSpecies([&](int n) { return game.data.SpeciesType2[n] != 0; });
+    game.state.OwnedFlags[dual] = true;
+    SelectZoridexEntry(game, dual - 1);
+    EXPECT_EQ(view().type1, word(game.data.SpeciesType1[dual]));
+    EXPECT_NE(view().type2.find(word(game.data.SpeciesType2[dual])), std::string::npos);
+    const int attack = game.data.SpeciesAttacks[dual][1];
+    EXPECT_EQ(view().attackTypes[0], word(game.data.AttackType[attack]));
+    EXPECT_NE(AttackTypeEntry(game.data, attack).find(word(game.data.AttackType[attack])),
+              std::string::npos);
+    EXPECT_NE(SpeciesTypeEntry(game.data, dual).find(word(game.data.SpeciesType2[dual])),
+              std::string::npos);
+
+    startPlaying({{dual, 20}});
+    StartWildBattle(game, 1, 5);
+    ConfirmFighter(game, 1, dual);
+    EXPECT_NE(game.screens.main.arena.attackItems[0].find(word(game.data.AttackType[attack])),
+              std::string::npos);
 }
 
 TEST_F(ZoridexTest, UnregisteredSpeciesHidesItsAttacksUntilRegistered) {
