@@ -15,11 +15,9 @@
 
 #include "core/collection/game_corner.h"
 #include "core/game/game.h"
-#include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 #include "ui/money_spin_box.h"
-#include "ui/place_window.h"
 #include "ui/speaker.h"
 
 namespace zorikan {
@@ -179,13 +177,6 @@ void TFormB::showEvent(QShowEvent* event) {
     // One new lucky number per frame the screen shows, and no more.
     const qreal rate = screen() ? screen()->refreshRate() : 60.0;
     flicker_.setInterval(qBound(4, qRound(1000.0 / (rate > 0 ? rate : 60.0)), 50));
-    if (!placed_) {
-        placed_ = true;
-        ui::PlaceBelow(this, session_.mainWindow());
-    }
-    // The Mart and the Game Corner first open at the same place: the second
-    // steps aside, so that it does not hide the first whole.
-    ui::StepClearOf(this);
     QWidget::showEvent(event);
 }
 
@@ -196,11 +187,6 @@ void TFormB::closeEvent(QCloseEvent* event) {
     else
         event->ignore();
     session_.refresh();
-}
-
-void TFormB::hideEvent(QHideEvent* event) {
-    session_.game().screens.visible[static_cast<int>(Window::GameCorner)] = false;
-    QWidget::hideEvent(event);
 }
 
 void TFormB::Button1Click() {

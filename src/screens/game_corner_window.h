@@ -45,7 +45,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     // One frame of the flicker: the draw due at this moment, or the reveal.
@@ -66,7 +65,6 @@ private:
     QTimer flicker_;
     QElapsedTimer clock_;
     bool inputBlocked_ = false;
-    bool placed_ = false;
 };
 
 }  // namespace zorikan

@@ -14,10 +14,8 @@
 
 #include "core/collection/mart.h"
 #include "core/game/game.h"
-#include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
-#include "ui/place_window.h"
 
 namespace zorikan {
 
@@ -152,22 +150,9 @@ void TForm9::changeEvent(QEvent* event) {
 }
 
 void TForm9::showEvent(QShowEvent* event) {
-    // The first opening stands below the main window; later the player's place is kept.
-    if (!placed_) {
-        placed_ = true;
-        ui::PlaceBelow(this, session_.mainWindow());
-    }
-    // The Mart and the Game Corner first open at the same place: the second
-    // steps aside, so that it does not hide the first whole.
-    ui::StepClearOf(this);
     // Each visit starts a new order: the keyboard starts at the first item.
     items_[0]->setFocus();
     QWidget::showEvent(event);
-}
-
-void TForm9::hideEvent(QHideEvent* event) {
-    session_.game().screens.visible[static_cast<int>(Window::Mart)] = false;
-    QWidget::hideEvent(event);
 }
 
 void TForm9::render() {

@@ -36,7 +36,6 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     WindowHost& session_;
@@ -48,7 +47,6 @@ private:
     QLabel* Label3;
     QPushButton* Button1;
     QPushButton* Button2;
-    bool placed_ = false;
 };
 
 }  // namespace zorikan
