@@ -8,6 +8,7 @@
 #include <array>
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -47,6 +48,20 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The three choices: the prize, the player's number and the lucky number.
+    struct Choices {
+        QGroupBox* playFor = nullptr;
+        QGroupBox* pick = nullptr;
+        QGroupBox* lucky = nullptr;
+    };
+
+    // The steps that build the window, in their order.
+    QLabel* buildBet();  // returns the yen sign after the bet
+    Choices buildChoices();
+    void layOut(QLabel* yen, const Choices& choices);
+    void connectControls();
+    void buildKeys();
+    void buildFlicker();
     // One frame of the flicker: the draw due at this moment, or the reveal.
     void flickerFrame();
     void blockInput(bool blocked);

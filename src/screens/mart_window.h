@@ -5,6 +5,7 @@
 #include <array>
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +39,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The steps that build the window, in their order.
+    QGroupBox* buildItemChoice();
+    QLabel* buildQuantity();  // returns the quantity's caption
+    QLabel* buildPrice();     // returns the price's caption
+    void buildDescription();
+    void buildButtons();
+    void layOut(QGroupBox* group, QLabel* buyCaption, QLabel* priceCaption);
+    void connectControls();
+
     WindowHost& session_;
     QButtonGroup* RadioGroup1;
     std::array<QRadioButton*, 5> items_{};
