@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QThread>
+#include <algorithm>
 #include <optional>
 #include <type_traits>
 
@@ -47,12 +48,35 @@ QIcon ProgramIcon() {
     return QIcon(QPixmap::fromImage(reader.read()));
 }
 
-// How the session builds one of the windows after the title, and draws it
-// from the model when the window has a drawing of its own.
+// Where a window stands when it shows.
+enum class Placing {
+    Own,             // where the window system or the game's start (placeWindows) puts it
+    BelowMain,       // first below the main window, then where the player puts it
+    ClearOfMenuBar,  // clear of the main window's menu bar and the window in use
+};
+
+// What the session knows of a window besides its class.
+struct WindowFacts {
+    std::optional<Window> role;  // the rules' name for it, if they show it
+    // Back from a minimise when the game shows its windows for the player's
+    // next step (F6, a battle's start).
+    bool comesBack = false;
+    // Shown by the game, it becomes the active window: a side window the
+    // player opens; the battle log and the statistics leave the keyboard
+    // with the battle.
+    bool takesKeyboard = false;
+    // The player hides it (its button, Esc, the window manager's close): the
+    // model learns at once that it is gone.
+    bool playerHides = false;
+    Placing placing = Placing::Own;
+};
+
+// How the session builds one of the windows after the title, draws it from
+// the model when the window has a drawing of its own, and what else it knows.
 struct LaterWindow {
     std::unique_ptr<QWidget> (*make)(GameSession& session);
     void (*render)(QWidget& window);  // nullptr: nothing of the model to draw
-    std::optional<Window> role;       // the rules' name for it, if they show it
+    WindowFacts facts;
 };
 
 template <typename W>
@@ -64,33 +88,90 @@ std::unique_ptr<QWidget> Make(GameSession& session) {
 }
 
 template <typename W>
-constexpr LaterWindow Later(std::optional<Window> role = std::nullopt) {
+constexpr LaterWindow Later(WindowFacts facts = {}) {
     if constexpr (requires(W & w) { w.render(); })
-        return {&Make<W>, [](QWidget& w) { static_cast<W&>(w).render(); }, role};
+        return {&Make<W>, [](QWidget& w) { static_cast<W&>(w).render(); }, facts};
     else
-        return {&Make<W>, nullptr, role};
+        return {&Make<W>, nullptr, facts};
 }
 
 // The windows after the loader and the title, in their fixed order of
-// creation; each is drawn at every refresh in this order.
-const LaterWindow kLaterWindows[] = {
+// creation; each is drawn at every refresh in this order. A window the rules
+// show is a row here with its rules' name, and its class.
+constexpr LaterWindow kLaterWindows[] = {
     Later<TAboutBox>(),
-    Later<TForm4>(Window::Main),
-    Later<TForm7>(Window::BattleLog),
-    Later<TForm8>(Window::Zoridex),
-    Later<TForm9>(Window::Mart),
-    Later<TForm5>(Window::Statistics),
+    Later<TForm4>({.role = Window::Main, .comesBack = true}),
+    Later<TForm7>({.role = Window::BattleLog, .comesBack = true}),
+    Later<TForm8>({.role = Window::Zoridex,
+                   .comesBack = true,
+                   .takesKeyboard = true,
+                   .playerHides = true,
+                   .placing = Placing::ClearOfMenuBar}),
+    Later<TForm9>({.role = Window::Mart,
+                   .comesBack = true,
+                   .takesKeyboard = true,
+                   .playerHides = true,
+                   .placing = Placing::BelowMain}),
+    Later<TForm5>({.role = Window::Statistics, .comesBack = true}),
     Later<TOKRightDlg>(),
-    Later<TFormA>(Window::TypeComparisons),
-    Later<TFormB>(Window::GameCorner),
+    Later<TFormA>({.role = Window::TypeComparisons,
+                   .comesBack = true,
+                   .takesKeyboard = true,
+                   .playerHides = true}),
+    Later<TFormB>({.role = Window::GameCorner,
+                   .comesBack = true,
+                   .takesKeyboard = true,
+                   .playerHides = true,
+                   .placing = Placing::BelowMain}),
 };
+
+// What the session does to a window as the game shows or hides it goes by the
+// rules' name: a window without one is the player's alone.
+static_assert(std::ranges::all_of(kLaterWindows, [](const LaterWindow& w) {
+    return w.facts.role || !(w.facts.comesBack || w.facts.takesKeyboard || w.facts.playerHides);
+}));
+
+const WindowFacts* FactsOf(Window which) {
+    for (const LaterWindow& kind : kLaterWindows)
+        if (kind.facts.role == which) return &kind.facts;
+    return nullptr;
+}
+
+// Puts `window`, which shows, where its row says; `placed` tells whether it
+// was placed before and becomes true once it is.
+void Place(QWidget* window, Placing placing, bool& placed, QWidget* main) {
+    switch (placing) {
+        case Placing::Own:
+            return;
+        case Placing::BelowMain:
+            // The first opening stands below the main window; later the
+            // player's place is kept. The Mart and the Game Corner first open
+            // at the same place: the second steps aside, so that it does not
+            // hide the first whole.
+            if (!placed) ui::PlaceBelow(window, main);
+            placed = true;
+            ui::StepClearOf(window);
+            return;
+        case Placing::ClearOfMenuBar: {
+            // The game opens the ZORIDEX by itself for a new species: it never
+            // covers the main window's menu bar or the window the player is in.
+            if (!main->isVisible()) return;
+            QList<QRect> clearOf{ui::MenuBarStrip(main)};
+            const QWidget* inUse = QApplication::activeWindow();
+            if (inUse && inUse != window && inUse->isVisible()) clearOf << ui::FrameOf(inUse);
+            ui::PlaceClearOf(window, main, clearOf, placed);
+            placed = true;
+            return;
+        }
+    }
+}
 
 }  // namespace
 
 template <typename W>
 W* GameSession::existing() const {
-    for (const auto& window : later_)
-        if (auto* found = dynamic_cast<W*>(window.get())) return found;
+    for (const LaterBuilt& built : later_)
+        if (auto* found = dynamic_cast<W*>(built.window.get())) return found;
     return nullptr;
 }
 
@@ -120,6 +201,10 @@ GameSession::GameSession(QStringList arguments, QString dataFolder)
     port_.appendLog = [this](const QString& line) { battleLog()->append(line); };
     port_.clearLog = [this] { battleLog()->clear(); };
     port_.window = [this](Window which) { return window(which); };
+    port_.takesKeyboard = [](Window which) {
+        const WindowFacts* facts = FactsOf(which);
+        return facts && facts->takesKeyboard;
+    };
     port_.boxParent = [this]() -> QWidget* {
         TForm4* main = existing<TForm4>();
         return main && main->isVisible() ? static_cast<QWidget*>(main) : loader_.get();
@@ -143,7 +228,11 @@ void GameSession::buildWindows() {
     // tenth of its way to the screen. Set for the whole program, it reaches
     // every window, those two included, a moment after the title shows.
     QApplication::setWindowIcon(ProgramIcon());
-    for (const LaterWindow& kind : kLaterWindows) later_.push_back(kind.make(*this));
+    for (const LaterWindow& kind : kLaterWindows) {
+        later_.push_back({kind.make(*this)});
+        if (kind.facts.playerHides || kind.facts.placing != Placing::Own)
+            later_.back().window->installEventFilter(this);
+    }
     music_ = std::make_unique<ui::MusicPlayer>(
         [this] { return game_.screens.menus.isChecked(kRepeatMusic); },
         [this](const QString& text) { port_.error(text.toStdString()); });
@@ -160,6 +249,21 @@ bool GameSession::eventFilter(QObject* watched, QEvent* event) {
         title_->removeEventFilter(this);
         QMetaObject::invokeMethod(
             this, [this] { buildWindows(); }, Qt::QueuedConnection);
+    }
+    for (std::size_t i = 0; i < later_.size(); ++i) {
+        if (watched != later_[i].window.get()) continue;
+        const WindowFacts& facts = kLaterWindows[i].facts;
+        // However the window went away, the game knows it is hidden.
+        if (event->type() == QEvent::Hide && facts.playerHides)
+            game_.screens.visible[static_cast<int>(*facts.role)] = false;
+        if (event->type() == QEvent::Show && facts.placing != Placing::Own) {
+            // The window readies itself for the show first (the ZORIDEX fills
+            // its list, which sets its size); it is placed before it reaches
+            // the screen.
+            watched->event(event);
+            Place(later_[i].window.get(), facts.placing, later_[i].placed, mainWindow());
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -211,7 +315,7 @@ void GameSession::refresh() {
     buildWindows();
     Freshen(game_);
     for (std::size_t i = 0; i < later_.size(); ++i)
-        if (kLaterWindows[i].render) kLaterWindows[i].render(*later_[i]);
+        if (kLaterWindows[i].render) kLaterWindows[i].render(*later_[i].window);
     refreshing_ = false;
 }
 
@@ -226,13 +330,17 @@ void GameSession::placeWindows(bool loadedGame) {
 }
 
 void GameSession::bringBackWindows() {
-    for (Window which : {Window::Main, Window::BattleLog, Window::Statistics, Window::Zoridex,
-                         Window::Mart, Window::TypeComparisons, Window::GameCorner}) {
-        QWidget* shown = window(which);
-        if (game_.isVisible(which) && shown->isVisible() &&
-            (shown->windowState() & Qt::WindowMinimized))
-            ui::BringBack(shown);
-    }
+    buildWindows();
+    // The windows the player works in come back last, in front of the game's own.
+    for (const bool playersOwn : {false, true})
+        for (std::size_t i = 0; i < later_.size(); ++i) {
+            const WindowFacts& facts = kLaterWindows[i].facts;
+            if (!facts.comesBack || facts.takesKeyboard != playersOwn) continue;
+            QWidget* shown = later_[i].window.get();
+            if (game_.isVisible(*facts.role) && shown->isVisible() &&
+                (shown->windowState() & Qt::WindowMinimized))
+                ui::BringBack(shown);
+        }
 }
 
 void GameSession::quit(int exitCode) {
@@ -255,7 +363,7 @@ QWidget* GameSession::window(Window which) {
     if (which == Window::Title) return title_.get();
     buildWindows();
     for (std::size_t i = 0; i < later_.size(); ++i)
-        if (kLaterWindows[i].role == which) return later_[i].get();
+        if (kLaterWindows[i].facts.role == which) return later_[i].window.get();
     return nullptr;
 }
 

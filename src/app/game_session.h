@@ -96,6 +96,11 @@ private:
     // Builds, once, the windows after the loader and the title, in their
     // fixed order (the table in game_session.cpp), and wires the menus to them.
     void buildWindows();
+    // A window after the title, and whether the session has placed it yet.
+    struct LaterBuilt {
+        std::unique_ptr<QWidget> window;
+        bool placed = false;
+    };
     // The window of class W among those built so far; nullptr before.
     template <typename W>
     W* existing() const;
@@ -116,7 +121,7 @@ private:
     std::unique_ptr<TForm3> loader_;
     std::unique_ptr<TForm1> title_;
     // The windows after the title, in their order of creation.
-    std::vector<std::unique_ptr<QWidget>> later_;
+    std::vector<LaterBuilt> later_;
     std::unique_ptr<ui::MusicPlayer> music_;
     std::unique_ptr<ui::HelpWindow> help_;
 };

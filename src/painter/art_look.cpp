@@ -39,36 +39,41 @@ LineInfo knownLine(int species, const CreatureLine& line) {
     return {line.root > 0 ? line.root : species, length, std::min(stage, length - 1)};
 }
 
-}  // namespace
+// The parts a line draws once for all its stages; some show only on a
+// creature at least as fancy as the number drawn with them (3: never).
+struct LineParts {
+    int earDraw = 0;
+    int hornKind = 0, hornFrom = 0;
+    int crestKind = 0, crestFrom = 0;
+    int tailKind = 0;
+    int wingKind = 0, wingFrom = 0;
+    int patternBase = 0;
+    int markKind = 0, markFrom = 0;
+};
 
-Look makeLook(int species, const CreatureLine& known) {
-    const LineInfo line = known.stages > 0 ? knownLine(species, known) : lineOf(species);
-    Rng L(0xC0FFEE00ULL ^ (static_cast<std::uint64_t>(line.start) * 0x2545F4914F6CDD1DULL));
-    Rng S(0xABCDEF12ULL ^ (static_cast<std::uint64_t>(species) * 0x9E3779B97F4A7C15ULL));
-    Look k;
-
-    // Line-level choices come first and in a fixed order, so all stages of a
-    // line agree on them.
+LineParts drawLineLook(Rng& L, Look& k) {
+    LineParts parts;
+    // In a fixed order, so all stages of a line agree on them.
     k.family = L.pick(FamilyCount);
     k.bw = L.range(0.9, 1.1);
     k.bh = L.range(0.9, 1.1);
     k.hs = L.range(0.92, 1.1);
-    const int earDraw = L.weighted({3, 3, 2, 2, 2, 1, 1});
+    parts.earDraw = L.weighted({3, 3, 2, 2, 2, 1, 1});
     k.earSize = L.range(0.8, 1.1);
-    const int hornKind = 1 + L.weighted({3, 3, 2, 1});
-    const int hornFrom = L.weighted({1, 2, 2, 3});  // stage the horns appear, 3 = never
+    parts.hornKind = 1 + L.weighted({3, 3, 2, 1});
+    parts.hornFrom = L.weighted({1, 2, 2, 3});  // stage the horns appear, 3 = never
     k.hornSize = L.range(0.85, 1.15);
     k.ivoryHorns = L.chance(0.6);
-    const int crestKind = 1 + L.pick(6);
-    const int crestFrom = L.weighted({2, 2, 2, 3});
-    const int tailKind = L.weighted({2, 2, 2, 1, 1, 1, 1, 1});
-    const int wingKind = 1 + L.pick(3);
-    const int wingFrom = L.weighted({1, 1, 2, 6});
+    parts.crestKind = 1 + L.pick(6);
+    parts.crestFrom = L.weighted({2, 2, 2, 3});
+    parts.tailKind = L.weighted({2, 2, 2, 1, 1, 1, 1, 1});
+    parts.wingKind = 1 + L.pick(3);
+    parts.wingFrom = L.weighted({1, 1, 2, 6});
     k.pattern = L.weighted({3, 3, 3, 1, 1, 1, 1});
-    const int patternBase = 2 + L.pick(3);
+    parts.patternBase = 2 + L.pick(3);
     k.belly = L.chance(0.45);
-    const int markKind = 1 + L.pick(3);
-    const int markFrom = L.weighted({1, 1, 2, 4});
+    parts.markKind = 1 + L.pick(3);
+    parts.markFrom = L.weighted({1, 1, 2, 4});
     k.eyeStyle = L.weighted({5, 2, 1, 2});
     k.eyeSize = L.range(0.32, 0.38);
     k.eyeGap = L.range(0.42, 0.5);
@@ -82,7 +87,10 @@ Look makeLook(int species, const CreatureLine& known) {
     k.valueScale = L.range(0.95, 1.05);
     k.plainAccent = L.pick(2);
     k.detailSeed = L.next();
+    return parts;
+}
 
+void growForStage(Rng& S, const LineInfo& line, const LineParts& parts, Look& k) {
     // Stage: first forms are small, round and big-eyed; later ones grow and
     // gain horns, crests, wings and bolder markings.
     static constexpr double kScales[3][3] = {{0.96, 0, 0}, {0.82, 1.0, 0}, {0.78, 0.89, 1.0}};
@@ -100,17 +108,19 @@ Look makeLook(int species, const CreatureLine& known) {
     k.eyeSize *= (1.1 - 0.06 * k.fancy) * S.range(0.96, 1.04);
     k.earSize *= 0.9 + 0.1 * k.fancy;
     k.tailSize = 0.8 + 0.12 * k.fancy + S.range(-0.03, 0.03);
-    k.patternCount = patternBase + k.fancy;
-    k.ears = earDraw;
-    k.horns = hornFrom <= k.fancy ? hornKind : HornNone;
-    k.crest = crestFrom <= k.fancy ? crestKind : CrestNone;
-    k.tail = tailKind;
-    k.wings = wingFrom <= k.fancy ? wingKind : WingNone;
-    k.faceMark = markFrom <= k.fancy ? markKind : MarkNone;
+    k.patternCount = parts.patternBase + k.fancy;
+    k.ears = parts.earDraw;
+    k.horns = parts.hornFrom <= k.fancy ? parts.hornKind : HornNone;
+    k.crest = parts.crestFrom <= k.fancy ? parts.crestKind : CrestNone;
+    k.tail = parts.tailKind;
+    k.wings = parts.wingFrom <= k.fancy ? parts.wingKind : WingNone;
+    k.faceMark = parts.markFrom <= k.fancy ? parts.markKind : MarkNone;
     if (k.fancy == 0 && k.eyeStyle == EyeFierce) k.eyeStyle = EyeClassic;
     if (k.fancy == 2 && k.eyeStyle == EyeClassic && S.chance(0.4)) k.eyeStyle = EyeFierce;
+}
 
-    // What each body family can carry.
+// What each body family can carry.
+void fitFamily(Look& k) {
     switch (k.family) {
         case Bird:
             if (k.ears != EarNone && k.ears != EarTuft) k.ears = EarNone;
@@ -162,6 +172,19 @@ Look makeLook(int species, const CreatureLine& known) {
         default:
             break;
     }
+}
+
+}  // namespace
+
+Look makeLook(int species, const CreatureLine& known) {
+    const LineInfo line = known.stages > 0 ? knownLine(species, known) : lineOf(species);
+    Rng L(0xC0FFEE00ULL ^ (static_cast<std::uint64_t>(line.start) * 0x2545F4914F6CDD1DULL));
+    Rng S(0xABCDEF12ULL ^ (static_cast<std::uint64_t>(species) * 0x9E3779B97F4A7C15ULL));
+    Look k;
+    // Line-level choices come first, then the stage's.
+    const LineParts parts = drawLineLook(L, k);
+    growForStage(S, line, parts, k);
+    fitFamily(k);
     if (k.fancy == 0 && k.wings == WingBat) k.wings = WingNone;
     return k;
 }

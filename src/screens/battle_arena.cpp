@@ -49,7 +49,24 @@ BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     setStyleSheet(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+    buildFighter();
+    buildAttacks();
+    buildOpponent();
+    buildEndButton();
 
+    // Tab runs through the attacks, then "Go!", then "End Fight".
+    ui::ChainTabOrder(ui::TabStops(attackItems_) << Button1 << EndButton);
+
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{Gauge1, Label8, RadioGroup1, Button1, EndButton, Label2})
+        hidden->hide();
+    // Gauges paint at once: the arena changes inside long handlers and boxes.
+    Gauge1->setImmediate(true);
+    Gauge2->setImmediate(true);
+    hide();
+}
+
+void BattleArena::buildFighter() {
     ListView2 = makePicture("ListView2", tr("Your ZORIKAN"), 4, 16);
     Label2 = makeLabel("Label2", this, 72, 24);
     Gauge1 = new ui::Gauge(this);
@@ -57,7 +74,9 @@ BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     Gauge1->setAccessibleName(tr("Your hit points"));
     Gauge1->setGeometry(208, 24, 81, 12);
     Label8 = makeHpLabel("Label8", 80);
+}
 
+void BattleArena::buildAttacks() {
     // Captions and attack names come from the arena's model at every render.
     RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setObjectName("RadioGroup1");
@@ -78,7 +97,9 @@ BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     Button1->setAccessibleName(tr("Go!"));
     Button1->setGeometry(248, 8, 43, 15);
     connect(Button1, &QPushButton::clicked, this, &BattleArena::Button1Click);
+}
 
+void BattleArena::buildOpponent() {
     ListView3 = makePicture("ListView3", tr("Enemy ZORIKAN"), 4, 112);
     Label3 = makeLabel("Label3", this, 72, 136);
     Gauge2 = new ui::Gauge(this);
@@ -93,24 +114,15 @@ BattleArena::BattleArena(WindowHost& session, QWidget* parent)
     for (int i = 0; i < 4; ++i)
         opponentAttacks_[i] =
             makeLabel(qPrintable(QStringLiteral("Label%1").arg(4 + i)), GroupBox2, 8, 16 * (i + 1));
+}
 
+void BattleArena::buildEndButton() {
     EndButton = new QPushButton(tr("End Fight"), this);
     EndButton->setObjectName("EndButton");
     EndButton->setAccessibleName(tr("End Fight"));
     // As wide as the room left of the opponent's attacks allows.
     EndButton->setGeometry(8, 208, 61, 25);
     connect(EndButton, &QPushButton::clicked, this, &BattleArena::EndButtonClick);
-
-    // Tab runs through the attacks, then "Go!", then "End Fight".
-    ui::ChainTabOrder(ui::TabStops(attackItems_) << Button1 << EndButton);
-
-    for (QWidget* hidden :
-         std::initializer_list<QWidget*>{Gauge1, Label8, RadioGroup1, Button1, EndButton, Label2})
-        hidden->hide();
-    // Gauges paint at once: the arena changes inside long handlers and boxes.
-    Gauge1->setImmediate(true);
-    Gauge2->setImmediate(true);
-    hide();
 }
 
 QListWidget* BattleArena::makePicture(const char* name, const QString& accessible, int left,

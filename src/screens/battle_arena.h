@@ -36,6 +36,11 @@ public:
     QRadioButton* attackItem(int index) const { return attackItems_[index]; }
 
 private:
+    // The steps that build the arena, top to bottom.
+    void buildFighter();   // the player's creature: picture, name, hit points
+    void buildAttacks();   // its attacks and "Go!"
+    void buildOpponent();  // the enemy: picture, name, hit points and its attacks
+    void buildEndButton();
     QListWidget* makePicture(const char* name, const QString& accessible, int left, int top);
     QLabel* makeLabel(const char* name, QWidget* parent, int left, int top);
     QLabel* makeHpLabel(const char* name, int top);

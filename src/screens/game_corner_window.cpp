@@ -15,11 +15,9 @@
 
 #include "core/collection/game_corner.h"
 #include "core/game/game.h"
-#include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
 #include "ui/money_spin_box.h"
-#include "ui/place_window.h"
 #include "ui/speaker.h"
 
 namespace zorikan {
@@ -96,7 +94,19 @@ TFormB::TFormB(WindowHost& session)
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
+    QLabel* yen = buildBet();
+    Button2 = new QPushButton(tr("Close"), this);
+    Button2->setObjectName("Button2");
+    const Choices choices = buildChoices();
+    Button1 = new QPushButton(tr("Draw number!"), this);
+    Button1->setObjectName("Button1");
+    layOut(yen, choices);
+    connectControls();
+    buildKeys();
+    buildFlicker();
+}
 
+QLabel* TFormB::buildBet() {
     Label1 = new QLabel(tr("&Amount to bet:"), this);
     Label1->setObjectName("Label1");
     SpinEdit1 = new ui::MoneySpinBox(this);
@@ -104,10 +114,10 @@ TFormB::TFormB(WindowHost& session)
     SpinEdit1->setAccessibleName(tr("Amount to bet in yen"));
     SpinEdit1->setSingleStep(kBetStep);
     Label1->setBuddy(SpinEdit1);
-    auto* yen = new QLabel(QStringLiteral("¥"), this);
-    Button2 = new QPushButton(tr("Close"), this);
-    Button2->setObjectName("Button2");
+    return new QLabel(QStringLiteral("¥"), this);
+}
 
+TFormB::Choices TFormB::buildChoices() {
     std::array<QString, kPrizeKindCount> prizes;
     for (int i = 0; i < kPrizeKindCount; ++i)
         prizes[i] = QString::fromStdString(Text(kPrizeKinds[i].entry));
@@ -117,15 +127,17 @@ TFormB::TFormB(WindowHost& session)
     const QString pickEntry = tr("Pick number %1");
     //: Spoken for an entry of "Lucky number:": %1 is the number, 0 to 9.
     const QString luckyEntry = tr("Lucky number %1");
-    auto* playFor = radioGroup("RadioGroup1", tr("Play for:"), 1, prizes, playForEntry, RadioGroup1,
-                               prizeKinds_, this);
-    auto* pick = radioGroup("RadioGroup2", tr("Pick a number:"), 2, digits(), pickEntry,
-                            RadioGroup2, picks_, this);
-    auto* lucky = radioGroup("RadioGroup3", tr("Lucky number:"), 2, digits(), luckyEntry,
-                             RadioGroup3, lucky_, this);
-    Button1 = new QPushButton(tr("Draw number!"), this);
-    Button1->setObjectName("Button1");
+    Choices choices;
+    choices.playFor = radioGroup("RadioGroup1", tr("Play for:"), 1, prizes, playForEntry,
+                                 RadioGroup1, prizeKinds_, this);
+    choices.pick = radioGroup("RadioGroup2", tr("Pick a number:"), 2, digits(), pickEntry,
+                              RadioGroup2, picks_, this);
+    choices.lucky = radioGroup("RadioGroup3", tr("Lucky number:"), 2, digits(), luckyEntry,
+                               RadioGroup3, lucky_, this);
+    return choices;
+}
 
+void TFormB::layOut(QLabel* yen, const Choices& choices) {
     auto* top = new QHBoxLayout();
     top->addWidget(Label1);
     top->addWidget(SpinEdit1);
@@ -136,12 +148,14 @@ TFormB::TFormB(WindowHost& session)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     layout->addLayout(top, 0, 0, 1, 3);
-    layout->addWidget(playFor, 1, 0, 2, 1);
-    layout->addWidget(pick, 1, 1, Qt::AlignTop);
-    layout->addWidget(lucky, 1, 2, Qt::AlignTop);
+    layout->addWidget(choices.playFor, 1, 0, 2, 1);
+    layout->addWidget(choices.pick, 1, 1, Qt::AlignTop);
+    layout->addWidget(choices.lucky, 1, 2, Qt::AlignTop);
     layout->addWidget(Button1, 2, 1, 1, 2, Qt::AlignBottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 
+void TFormB::connectControls() {
     connect(SpinEdit1, &ui::MoneySpinBox::valueChanged, this, [this](quint64 bet) {
         SetBet(session_.game(), bet);
         session_.refresh();
@@ -158,6 +172,9 @@ TFormB::TFormB(WindowHost& session)
     connect(RadioGroup3, &QButtonGroup::idClicked, this, [this] { session_.refresh(); });
     connect(Button1, &QPushButton::clicked, this, &TFormB::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TFormB::Button2Click);
+}
+
+void TFormB::buildKeys() {
     // Tab runs from the bet through the choices to "Draw number!" and
     // "Close"; the lucky number only shows the draw and comes last.
     ui::ChainTabOrder(QList<QWidget*>{SpinEdit1} + ui::TabStops(prizeKinds_) +
@@ -165,7 +182,9 @@ TFormB::TFormB(WindowHost& session)
                       ui::TabStops(lucky_));
     // Esc leaves like "Close", which a draw on show disables.
     ui::CloseOnEscape(this, Button2);
+}
 
+void TFormB::buildFlicker() {
     flicker_.setTimerType(Qt::PreciseTimer);
     flicker_.setInterval(16);
     connect(&flicker_, &QTimer::timeout, this, &TFormB::flickerFrame);
@@ -179,13 +198,6 @@ void TFormB::showEvent(QShowEvent* event) {
     // One new lucky number per frame the screen shows, and no more.
     const qreal rate = screen() ? screen()->refreshRate() : 60.0;
     flicker_.setInterval(qBound(4, qRound(1000.0 / (rate > 0 ? rate : 60.0)), 50));
-    if (!placed_) {
-        placed_ = true;
-        ui::PlaceBelow(this, session_.mainWindow());
-    }
-    // The Mart and the Game Corner first open at the same place: the second
-    // steps aside, so that it does not hide the first whole.
-    ui::StepClearOf(this);
     QWidget::showEvent(event);
 }
 
@@ -196,11 +208,6 @@ void TFormB::closeEvent(QCloseEvent* event) {
     else
         event->ignore();
     session_.refresh();
-}
-
-void TFormB::hideEvent(QHideEvent* event) {
-    session_.game().screens.visible[static_cast<int>(Window::GameCorner)] = false;
-    QWidget::hideEvent(event);
 }
 
 void TFormB::Button1Click() {

@@ -8,6 +8,7 @@
 #include <array>
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -45,9 +46,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
+    // The three choices: the prize, the player's number and the lucky number.
+    struct Choices {
+        QGroupBox* playFor = nullptr;
+        QGroupBox* pick = nullptr;
+        QGroupBox* lucky = nullptr;
+    };
+
+    // The steps that build the window, in their order.
+    QLabel* buildBet();  // returns the yen sign after the bet
+    Choices buildChoices();
+    void layOut(QLabel* yen, const Choices& choices);
+    void connectControls();
+    void buildKeys();
+    void buildFlicker();
     // One frame of the flicker: the draw due at this moment, or the reveal.
     void flickerFrame();
     void blockInput(bool blocked);
@@ -66,7 +80,6 @@ private:
     QTimer flicker_;
     QElapsedTimer clock_;
     bool inputBlocked_ = false;
-    bool placed_ = false;
 };
 
 }  // namespace zorikan

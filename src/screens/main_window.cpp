@@ -51,6 +51,11 @@ TForm4::TForm4(WindowHost& session) : QMainWindow(nullptr), session_(session) {
     arena_ = new BattleArena(session, client_);
     wildPanel_ = new WildPanel(session, client_);
     evolvePanel_ = new EvolvePanel(session, client_);
+    connectOwnMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm4::connectOwnMenus() {
     onMenu(MenuItem::FindZRKN1, [this] { FindZRKN1Click(session_.game()); });
     onMenu(MenuItem::Omnivar1, [this] { Omnivar1Click(session_.game()); });
 
@@ -61,7 +66,6 @@ TForm4::TForm4(WindowHost& session) : QMainWindow(nullptr), session_(session) {
     // The fighter and the items are chosen there, in battle too, when the
     // Actions menu is closed: the key works through the window itself.
     addAction(menuAction(MenuItem::Statistics1));
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TForm4::buildMenus() {

@@ -51,6 +51,8 @@ private:
     void buildMenus();
     void buildStarterList();
     void buildIdleHint();
+    // The menu items the window answers itself; the session wires the others.
+    void connectOwnMenus();
     // The close sequence; false keeps the window open.
     bool FormClose();
     // The save dialog as the close and the new game's choice open it.

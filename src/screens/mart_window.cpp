@@ -14,10 +14,8 @@
 
 #include "core/collection/mart.h"
 #include "core/game/game.h"
-#include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
-#include "ui/place_window.h"
 
 namespace zorikan {
 
@@ -37,7 +35,16 @@ TForm9::TForm9(WindowHost& session)
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
+    QGroupBox* itemChoice = buildItemChoice();
+    QLabel* buyCaption = buildQuantity();
+    QLabel* priceCaption = buildPrice();
+    buildDescription();
+    buildButtons();
+    layOut(itemChoice, buyCaption, priceCaption);
+    connectControls();
+}
 
+QGroupBox* TForm9::buildItemChoice() {
     auto* group = new QGroupBox(tr("Item to buy:"), this);
     group->setObjectName("RadioGroup1");
     auto* groupLayout = new QGridLayout(group);
@@ -65,7 +72,10 @@ TForm9::TForm9(WindowHost& session)
         RadioGroup1->addButton(entry, i);
         items_[i] = entry;
     }
+    return group;
+}
 
+QLabel* TForm9::buildQuantity() {
     auto* buyCaption = new QLabel(tr("&Buy:"), this);
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName("SpinEdit1");
@@ -73,7 +83,10 @@ TForm9::TForm9(WindowHost& session)
     SpinEdit1->setRange(0, kMartMaxQuantity);
     SpinEdit1->setMinimumWidth(SpinEdit1->fontMetrics().horizontalAdvance("2147483647") + 36);
     buyCaption->setBuddy(SpinEdit1);
+    return buyCaption;
+}
 
+QLabel* TForm9::buildPrice() {
     auto* priceCaption = new QLabel(tr("Price:"), this);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
@@ -87,19 +100,26 @@ TForm9::TForm9(WindowHost& session)
     Edit1->setPalette(readable);
     Edit1->setMinimumWidth(Edit1->fontMetrics().horizontalAdvance("12884901882000¥") + 24);
     priceCaption->setBuddy(Edit1);
+    return priceCaption;
+}
 
+void TForm9::buildDescription() {
     Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
     Label3 = new QLabel(this);
     Label3->setObjectName("Label3");
     // No fixed names: a screen reader reads the description lines themselves.
     for (QLabel* line : {Label2, Label3}) line->setTextFormat(Qt::PlainText);
+}
 
+void TForm9::buildButtons() {
     Button1 = new QPushButton(tr("Buy"), this);
     Button1->setObjectName("Button1");
     Button2 = new QPushButton(tr("Leave"), this);
     Button2->setObjectName("Button2");
+}
 
+void TForm9::layOut(QGroupBox* group, QLabel* buyCaption, QLabel* priceCaption) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setVerticalSpacing(2);
@@ -113,7 +133,9 @@ TForm9::TForm9(WindowHost& session)
     layout->addWidget(Label2, 2, 1, 1, 3);
     layout->addWidget(Label3, 3, 1, 1, 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 
+void TForm9::connectControls() {
     connect(RadioGroup1, &QButtonGroup::idClicked, this, &TForm9::RadioGroup1Click);
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm9::SpinEdit1Change);
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
@@ -152,22 +174,9 @@ void TForm9::changeEvent(QEvent* event) {
 }
 
 void TForm9::showEvent(QShowEvent* event) {
-    // The first opening stands below the main window; later the player's place is kept.
-    if (!placed_) {
-        placed_ = true;
-        ui::PlaceBelow(this, session_.mainWindow());
-    }
-    // The Mart and the Game Corner first open at the same place: the second
-    // steps aside, so that it does not hide the first whole.
-    ui::StepClearOf(this);
     // Each visit starts a new order: the keyboard starts at the first item.
     items_[0]->setFocus();
     QWidget::showEvent(event);
-}
-
-void TForm9::hideEvent(QHideEvent* event) {
-    session_.game().screens.visible[static_cast<int>(Window::Mart)] = false;
-    QWidget::hideEvent(event);
 }
 
 void TForm9::render() {

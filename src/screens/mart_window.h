@@ -5,6 +5,7 @@
 #include <array>
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,9 +37,17 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
+    // The steps that build the window, in their order.
+    QGroupBox* buildItemChoice();
+    QLabel* buildQuantity();  // returns the quantity's caption
+    QLabel* buildPrice();     // returns the price's caption
+    void buildDescription();
+    void buildButtons();
+    void layOut(QGroupBox* group, QLabel* buyCaption, QLabel* priceCaption);
+    void connectControls();
+
     WindowHost& session_;
     QButtonGroup* RadioGroup1;
     std::array<QRadioButton*, 5> items_{};
@@ -48,7 +57,6 @@ private:
     QLabel* Label3;
     QPushButton* Button1;
     QPushButton* Button2;
-    bool placed_ = false;
 };
 
 }  // namespace zorikan

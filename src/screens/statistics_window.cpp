@@ -73,7 +73,15 @@ TForm5::TForm5(WindowHost& session)
     small.setPixelSize(kFontPixels);
     setFont(small);
     setFocusPolicy(Qt::ClickFocus);
+    measureCaptions();
+    buildCounters();
+    buildItems();
+    buildRosterList();
+    for (Row& row : rows_) placeRow(row);
+    buildKeys();
+}
 
+void TForm5::measureCaptions() {
     // The numbers stand in one column, clear of the widest caption.
     int widest = 0;
     for (const char* caption :
@@ -83,7 +91,9 @@ TForm5::TForm5(WindowHost& session)
     for (const ItemRow& row : kItemRows)
         widest = std::max(widest, fontMetrics().horizontalAdvance(tr(row.caption)));
     valueLeft_ = kMargin + widest + kGap;
+}
 
+void TForm5::buildCounters() {
     // A name is long and its caption short: it starts right after "Name:".
     PlayerNameLbl = addRow(tr("Name:"), "PlayerNameLbl", 8);
     PlayerNameLbl->setText(QString());
@@ -98,7 +108,9 @@ TForm5::TForm5(WindowHost& session)
     //: After the number of species in the ZORIDEX: %1 is the number of all species.
     const QString ofAll = tr("of %1").arg(kSpeciesCount);
     OwnedZRKNLbl = addRow(tr("In ZORIDEX:"), "OwnedZRKNLbl", 120, "OfAll", ofAll);
+}
 
+void TForm5::buildItems() {
     auto* items = new QLabel(tr("Items:"), this);
     QFont bold = items->font();
     bold.setBold(true);
@@ -134,7 +146,9 @@ TForm5::TForm5(WindowHost& session)
         });
         itemButtons_[i] = button;
     }
+}
 
+void TForm5::buildRosterList() {
     ListView1 = new QListView(this);
     ListView1->setObjectName("ListView1");
     ListView1->setAccessibleName(tr("Your ZORIKAN"));
@@ -148,14 +162,12 @@ TForm5::TForm5(WindowHost& session)
     ListView1->viewport()->setCursor(Qt::PointingHandCursor);
     ListView1->setStyleSheet("QListView::item:hover { text-decoration: underline; }");
     rosterModel_ =
-        new ui::RosterListModel(session.game().screens.statistics, session.images(), this);
+        new ui::RosterListModel(session_.game().screens.statistics, session_.images(), this);
     ListView1->setModel(rosterModel_);
     connect(ListView1, &QListView::doubleClicked, this,
             [this](const QModelIndex& index) { ListView1Click(index.row()); });
     // Enter on a creature does what a double-click does.
     ListView1->installEventFilter(this);
-    for (Row& row : rows_) placeRow(row);
-    buildKeys();
 }
 
 void TForm5::buildKeys() {

@@ -52,12 +52,18 @@ private:
         QString spoken;     // what a screen reader says before the value
     };
 
+    // The steps that build the window, in their order.
+    void measureCaptions();
+    void buildCounters();
+    // The items' heading, and a row and a button in battle for each item.
+    void buildItems();
+    void buildRosterList();
+    void buildKeys();
     QLabel* addRow(const QString& caption, const char* valueName, int top,
                    const char* suffixName = nullptr, const QString& suffix = {});
     void placeRow(Row& row);
     QLabel* itemCaption(int index) const;
     void FormClick();
-    void buildKeys();
     // F6, and Enter on a creature that became the fighter: back to the battle.
     void giveKeyboardToMainWindow();
 

@@ -86,11 +86,6 @@ void TFormA::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void TFormA::hideEvent(QHideEvent* event) {
-    session_.game().screens.visible[static_cast<int>(Window::TypeComparisons)] = false;
-    QWidget::hideEvent(event);
-}
-
 void TFormA::FormShow() {
     const GameData& data = session_.game().data;
     const TypeComparisonModel& m = session_.game().screens.typeComparisons;

@@ -27,7 +27,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     // Rebuilds both lists, keeping their selections.

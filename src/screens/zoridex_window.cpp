@@ -1,6 +1,5 @@
 #include "screens/zoridex_window.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -14,10 +13,8 @@
 #include "core/game/game.h"
 #include "core/text/type_words.h"
 #include "painter/creature_images.h"
-#include "screens/main_window.h"
 #include "screens/window_host.h"
 #include "ui/keyboard_play.h"
-#include "ui/place_window.h"
 
 namespace zorikan {
 
@@ -106,23 +103,9 @@ TForm8::TForm8(WindowHost& session) : QWidget(nullptr, Qt::Tool), session_(sessi
 }
 
 void TForm8::showEvent(QShowEvent* event) {
+    // The list is filled before the session places the window: it sets the window's size.
     FormShow();
-    // The game opens the ZORIDEX by itself for a new species: it never
-    // covers the main window's menu bar or the window the player is in.
-    QWidget* main = session_.mainWindow();
-    if (main->isVisible()) {
-        QList<QRect> clearOf{ui::MenuBarStrip(main)};
-        const QWidget* inUse = QApplication::activeWindow();
-        if (inUse && inUse != this && inUse->isVisible()) clearOf << ui::FrameOf(inUse);
-        ui::PlaceClearOf(this, main, clearOf);
-    }
     QWidget::showEvent(event);
-}
-
-void TForm8::hideEvent(QHideEvent* event) {
-    // However the window went away, the game knows it is hidden.
-    session_.game().screens.visible[static_cast<int>(Window::Zoridex)] = false;
-    QWidget::hideEvent(event);
 }
 
 void TForm8::FormShow() {

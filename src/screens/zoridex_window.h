@@ -28,7 +28,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     // Rebuilds the species list, keeping its selection.

@@ -158,16 +158,15 @@ QRect MenuBarStrip(const QWidget* main) {
     return QRect(frame.left(), frame.top(), frame.width(), qMax(1, barBottom - frame.top()));
 }
 
-void PlaceClearOf(QWidget* window, const QWidget* main, const QList<QRect>& clearOf) {
+void PlaceClearOf(QWidget* window, const QWidget* main, const QList<QRect>& clearOf,
+                  bool placedBefore) {
     Settle(window);
     QRect frame = FrameOf(window);
     auto covers = [&](const QRect& place) {
         return std::any_of(clearOf.begin(), clearOf.end(),
                            [&](const QRect& r) { return place.intersects(r); });
     };
-    const char* placed = "zorikanPlaced";
-    if (window->property(placed).toBool() && !covers(frame)) return;
-    window->setProperty(placed, true);
+    if (placedBefore && !covers(frame)) return;
 
     QList<QRect> shown;
     for (const QWidget* other : QApplication::topLevelWidgets())

@@ -35,9 +35,10 @@ void KeepOnScreen(QWidget* window);
 void InstallScreenKeeper(QObject* owner);
 
 // Puts `window` where it covers none of `clearOf` (the main window's menu bar, the window in use)
-// and, where the screen allows, no other shown game window; a place the player gave it that
-// covers none of `clearOf` is kept. `main` is the window it stands beside.
-void PlaceClearOf(QWidget* window, const QWidget* main, const QList<QRect>& clearOf);
+// and, where the screen allows, no other shown game window; once `placedBefore`, a place the
+// player gave it that covers none of `clearOf` is kept. `main` is the window it stands beside.
+void PlaceClearOf(QWidget* window, const QWidget* main, const QList<QRect>& clearOf,
+                  bool placedBefore);
 
 // The strip of `main` that holds its title and menu bar, which a window the game opens by
 // itself never covers.

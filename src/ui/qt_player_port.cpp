@@ -75,11 +75,8 @@ void QtPlayerPort::setWindowVisible(Window which, bool visible) {
     if (visible) {
         if (which == Window::BattleLog && clearLog) clearLog();
         if (beforeBox) beforeBox();
-        // A window the player minimised comes back when the game shows it. A
-        // side window the player opens takes the keyboard; the battle log and
-        // the statistics leave it with the battle.
-        ui::BringBack(w, which == Window::Zoridex || which == Window::TypeComparisons ||
-                             which == Window::Mart || which == Window::GameCorner);
+        // A window the player minimised comes back when the game shows it.
+        ui::BringBack(w, takesKeyboard && takesKeyboard(which));
     } else {
         w->hide();
     }

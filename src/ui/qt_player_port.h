@@ -21,6 +21,8 @@ public:
     // Empties the battle log; a battle that shows the log starts it afresh.
     std::function<void()> clearLog;
     std::function<QWidget*(Window)> window;
+    // Whether the window, shown by the game, becomes the active window.
+    std::function<bool(Window)> takesKeyboard;
     std::function<QWidget*()> boxParent;
 
     void logLine(const std::string& line) override;

@@ -192,7 +192,7 @@ int main(int argc, char* argv[]) {
     ok &= Save(session.statistics(), folder, "statistics.png");
 
     zorikan::TForm4* main = session.mainWindow();
-    main->menuAction(MenuItem::FindZRKN1)->trigger();
+    main->menuAction(zorikan::MenuItem::FindZRKN1)->trigger();
     Settle(300);
     emit session.statistics()->rosterList()->doubleClicked(
         session.statistics()->rosterList()->model()->index(0, 0));
@@ -211,7 +211,7 @@ int main(int argc, char* argv[]) {
     arena->endButton()->click();
     Settle(300);
 
-    main->menuAction(MenuItem::Buy1)->trigger();
+    main->menuAction(zorikan::MenuItem::Buy1)->trigger();
     Settle(300);
     zorikan::TForm9* mart = session.mart();
     mart->findChild<QRadioButton*>("RadioGroup1Item1")->click();
