@@ -92,16 +92,14 @@ std::optional<std::string> CheckBattle(const Game& game) {
     if (stats.itemButtonsVisible != arena.goVisible)
         return Fail("item buttons shown while Go! is not, or back");
     if (stats.itemButtonsVisible) {
-        const std::uint32_t stock[kItemButtonCount] = {s.ZoriBalls,   s.GreatBalls, s.UltraBalls,
-                                                       s.MasterBalls, s.Potions,    s.SuperPotions};
-        for (int button = 0; button < kItemButtonCount; ++button) {
-            if (!stats.itemButtonEnabled[button]) continue;
-            if (stock[button] == 0)
-                return Fail("item button " + std::to_string(button) + " enabled with none left");
-            if (button <= MasterBallButton && b.InTrainerBattle)
+        for (const ItemRow& item : kItems) {
+            if (!stats.itemButtonEnabled[item.item]) continue;
+            if (s.*item.count == 0)
+                return Fail("item button " + std::to_string(item.item) + " enabled with none left");
+            const bool potion = item.use == ItemUse::Potion;
+            if (!potion && b.InTrainerBattle)
                 return Fail("ball button enabled in a trainer battle");
-            if (button >= PotionButton && b.InTournament)
-                return Fail("potion button enabled in a tournament");
+            if (potion && b.InTournament) return Fail("potion button enabled in a tournament");
         }
     }
     const bool fighterOut = !game.screens.statistics.rosterListEnabled;
@@ -163,9 +161,8 @@ std::optional<std::string> CheckMenus(const Game& game) {
 Counters Counters::Of(const GameState& s) {
     Counters c;
     c.money = s.Money;
-    const std::uint32_t values[7] = {s.ZoriBalls, s.GreatBalls,   s.UltraBalls, s.MasterBalls,
-                                     s.Potions,   s.SuperPotions, s.Catches};
-    for (int i = 0; i < 7; ++i) c.items[i] = values[i];
+    for (const ItemRow& item : kItems) c.items[item.item] = s.*item.count;
+    c.items[kCatchesCounter] = s.Catches;
     return c;
 }
 
@@ -205,7 +202,7 @@ std::optional<std::string> CheckCounters(const Counters& before, const Counters&
             return Fail("money fell from " + std::to_string(before.money) + " to " +
                         std::to_string(after.money));
     }
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < kCounterCount; ++i) {
         const std::int64_t fell = before.items[i] - after.items[i];
         if (fell > 0 && !(i == allowed.usedItem && fell == 1))
             return Fail("counter " + std::to_string(i) + " fell from " +

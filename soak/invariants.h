@@ -12,10 +12,14 @@
 
 namespace zorikan::soak {
 
-// The counters an action may change, widened so a wrap shows as a fall.
+// The counters an action may change, widened so a wrap shows as a fall: each
+// item's count at its item's index, then the catches.
+inline constexpr int kCatchesCounter = kItemButtonCount;
+inline constexpr int kCounterCount = kItemButtonCount + 1;
+
 struct Counters {
     std::int64_t money = 0;
-    std::int64_t items[7] = {};  // Zori, Great, Ultra, Master, Potions, Super Potions, Catches
+    std::int64_t items[kCounterCount] = {};
 
     static Counters Of(const GameState& state);
 };

@@ -495,38 +495,45 @@
     <name>GameCorner</name>
     <message>
         <location filename="../src/core/text/collection_texts.h" line="+35"/>
-        <source>Money (Pays out 10:1¥)</source>
-        <translation>Geld (Auszahlung 10:1¥)</translation>
+        <source>Money (Pays out %1:1¥)</source>
+        <extracomment>%1: how many yen a yen of the stake wins</extracomment>
+        <translation>Geld (Auszahlung %1:1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>ZORIBalls (Pays out 1:100¥)</source>
-        <translation>ZORIBalls (Auszahlung 1:100¥)</translation>
+        <source>ZORIBalls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>ZORIBalls (Auszahlung 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Great Balls (Pays out 1:300¥)</source>
-        <translation>Great Balls (Auszahlung 1:300¥)</translation>
+        <source>Great Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Great Balls (Auszahlung 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ultra Balls (Pays out 1:600¥)</source>
-        <translation>Ultra Balls (Auszahlung 1:600¥)</translation>
+        <source>Ultra Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Ultra Balls (Auszahlung 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Master Balls (Pays out 1:2500¥)</source>
-        <translation>Master Balls (Auszahlung 1:2500¥)</translation>
+        <source>Master Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Master Balls (Auszahlung 1:%1¥)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Potions (Pays out 1:200¥)</source>
-        <translation>Heiltränke (Auszahlung 1:200¥)</translation>
+        <source>Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Heiltränke (Auszahlung 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Super Potions (Pays out 1:500¥)</source>
-        <translation>Große Heiltränke (Auszahlung 1:500¥)</translation>
+        <source>Super Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Große Heiltränke (Auszahlung 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -698,13 +705,9 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Restores 50HP in battle.</source>
-        <translation>Stellt im Kampf 50 LP wieder her.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Restores 100HP in battle.</source>
-        <translation>Stellt im Kampf 100 LP wieder her.</translation>
+        <source>Restores %1HP in battle.</source>
+        <extracomment>%1: the HP it restores</extracomment>
+        <translation>Stellt im Kampf %1 LP wieder her.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1440,10 +1443,55 @@ Dein Fortschritt seit dem Start oder Laden des Spiels geht verloren.</translatio
         <translation>Glückwunsch! Du hast %1 besiegt und das Turnier gewonnen! Und nun zu deinem Preis …</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>You won %1!</source>
-        <extracomment>%1: the prize</extracomment>
-        <translation>Dein Preis: %1!</translation>
+        <source>You won %1¥!</source>
+        <extracomment>%1: the money won</extracomment>
+        <translation>Dein Preis: %1¥!</translation>
+    </message>
+    <message>
+        <source>You won a random ZORIKAN!</source>
+        <translation>Dein Preis: ein zufälliges ZORIKAN!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n ZORIBalls!</source>
+        <translation>
+            <numerusform>Dein Preis: ein ZORIBall!</numerusform>
+            <numerusform>Dein Preis: %n ZORIBalls!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Great Balls!</source>
+        <translation>
+            <numerusform>Dein Preis: ein Great Ball!</numerusform>
+            <numerusform>Dein Preis: %n Great Balls!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Ultra Balls!</source>
+        <translation>
+            <numerusform>Dein Preis: ein Ultra Ball!</numerusform>
+            <numerusform>Dein Preis: %n Ultra Balls!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Master Balls!</source>
+        <translation>
+            <numerusform>Dein Preis: ein Master Ball!</numerusform>
+            <numerusform>Dein Preis: %n Master Balls!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Potions!</source>
+        <translation>
+            <numerusform>Dein Preis: ein Heiltrank!</numerusform>
+            <numerusform>Dein Preis: %n Heiltränke!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Super Potions!</source>
+        <translation>
+            <numerusform>Dein Preis: ein Großer Heiltrank!</numerusform>
+            <numerusform>Dein Preis: %n Große Heiltränke!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>

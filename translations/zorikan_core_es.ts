@@ -495,38 +495,45 @@
     <name>GameCorner</name>
     <message>
         <location filename="../src/core/text/collection_texts.h" line="+35"/>
-        <source>Money (Pays out 10:1¥)</source>
-        <translation>Dinero (paga 10:1¥)</translation>
+        <source>Money (Pays out %1:1¥)</source>
+        <extracomment>%1: how many yen a yen of the stake wins</extracomment>
+        <translation>Dinero (paga %1:1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>ZORIBalls (Pays out 1:100¥)</source>
-        <translation>ZORIBalls (paga 1:100¥)</translation>
+        <source>ZORIBalls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>ZORIBalls (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Great Balls (Pays out 1:300¥)</source>
-        <translation>Great Balls (paga 1:300¥)</translation>
+        <source>Great Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Great Balls (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ultra Balls (Pays out 1:600¥)</source>
-        <translation>Ultra Balls (paga 1:600¥)</translation>
+        <source>Ultra Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Ultra Balls (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Master Balls (Pays out 1:2500¥)</source>
-        <translation>Master Balls (paga 1:2500¥)</translation>
+        <source>Master Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Master Balls (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Potions (Pays out 1:200¥)</source>
-        <translation>Pociones (paga 1:200¥)</translation>
+        <source>Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Pociones (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Super Potions (Pays out 1:500¥)</source>
-        <translation>Grandes pociones (paga 1:500¥)</translation>
+        <source>Super Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Grandes pociones (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -698,13 +705,9 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Restores 50HP in battle.</source>
-        <translation>Recupera 50 PV en combate.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Restores 100HP in battle.</source>
-        <translation>Recupera 100 PV en combate.</translation>
+        <source>Restores %1HP in battle.</source>
+        <extracomment>%1: the HP it restores</extracomment>
+        <translation>Recupera %1 PV en combate.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1440,10 +1443,55 @@ Se perderá todo el progreso desde que empezaste o cargaste la partida.</transla
         <translation>¡Enhorabuena! ¡Has vencido a %1! ¡Has ganado el torneo! Y ahora, a descubrir tu premio…</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>You won %1!</source>
-        <extracomment>%1: the prize</extracomment>
-        <translation>¡Has ganado %1!</translation>
+        <source>You won %1¥!</source>
+        <extracomment>%1: the money won</extracomment>
+        <translation>¡Has ganado %1¥!</translation>
+    </message>
+    <message>
+        <source>You won a random ZORIKAN!</source>
+        <translation>¡Has ganado un ZORIKAN al azar!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n ZORIBalls!</source>
+        <translation>
+            <numerusform>¡Has ganado una ZORIBall!</numerusform>
+            <numerusform>¡Has ganado %n ZORIBalls!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Great Balls!</source>
+        <translation>
+            <numerusform>¡Has ganado una Great Ball!</numerusform>
+            <numerusform>¡Has ganado %n Great Balls!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Ultra Balls!</source>
+        <translation>
+            <numerusform>¡Has ganado una Ultra Ball!</numerusform>
+            <numerusform>¡Has ganado %n Ultra Balls!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Master Balls!</source>
+        <translation>
+            <numerusform>¡Has ganado una Master Ball!</numerusform>
+            <numerusform>¡Has ganado %n Master Balls!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Potions!</source>
+        <translation>
+            <numerusform>¡Has ganado una poción!</numerusform>
+            <numerusform>¡Has ganado %n pociones!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Super Potions!</source>
+        <translation>
+            <numerusform>¡Has ganado una gran poción!</numerusform>
+            <numerusform>¡Has ganado %n grandes pociones!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>

@@ -495,38 +495,45 @@
     <name>GameCorner</name>
     <message>
         <location filename="../src/core/text/collection_texts.h" line="+35"/>
-        <source>Money (Pays out 10:1¥)</source>
-        <translation>Argent (rapporte 10:1¥)</translation>
+        <source>Money (Pays out %1:1¥)</source>
+        <extracomment>%1: how many yen a yen of the stake wins</extracomment>
+        <translation>Argent (rapporte %1:1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>ZORIBalls (Pays out 1:100¥)</source>
-        <translation>ZORIBalls (rapporte 1:100¥)</translation>
+        <source>ZORIBalls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>ZORIBalls (rapporte 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Great Balls (Pays out 1:300¥)</source>
-        <translation>Great Balls (rapporte 1:300¥)</translation>
+        <source>Great Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Great Balls (rapporte 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ultra Balls (Pays out 1:600¥)</source>
-        <translation>Ultra Balls (rapporte 1:600¥)</translation>
+        <source>Ultra Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Ultra Balls (rapporte 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Master Balls (Pays out 1:2500¥)</source>
-        <translation>Master Balls (rapporte 1:2500¥)</translation>
+        <source>Master Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Master Balls (rapporte 1:%1¥)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Potions (Pays out 1:200¥)</source>
-        <translation>Potions (rapporte 1:200¥)</translation>
+        <source>Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Potions (rapporte 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Super Potions (Pays out 1:500¥)</source>
-        <translation>Grandes potions (rapporte 1:500¥)</translation>
+        <source>Super Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Grandes potions (rapporte 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -698,13 +705,9 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Restores 50HP in battle.</source>
-        <translation>Rend 50 PV en combat.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Restores 100HP in battle.</source>
-        <translation>Rend 100 PV en combat.</translation>
+        <source>Restores %1HP in battle.</source>
+        <extracomment>%1: the HP it restores</extracomment>
+        <translation>Rend %1 PV en combat.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1440,10 +1443,55 @@ Toute ta progression depuis le début ou le chargement de la partie sera perdue.
         <translation>Félicitations&#xa0;! Tu as battu %1&#xa0;! Tu remportes le tournoi&#xa0;! Place à la révélation de ton prix…</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>You won %1!</source>
-        <extracomment>%1: the prize</extracomment>
-        <translation>Ton prix&#xa0;: %1&#xa0;!</translation>
+        <source>You won %1¥!</source>
+        <extracomment>%1: the money won</extracomment>
+        <translation>Ton prix&#xa0;: %1¥&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You won a random ZORIKAN!</source>
+        <translation>Ton prix&#xa0;: un ZORIKAN au hasard&#xa0;!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n ZORIBalls!</source>
+        <translation>
+            <numerusform>Ton prix&#xa0;: une ZORIBall&#xa0;!</numerusform>
+            <numerusform>Ton prix&#xa0;: %n ZORIBalls&#xa0;!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Great Balls!</source>
+        <translation>
+            <numerusform>Ton prix&#xa0;: une Great Ball&#xa0;!</numerusform>
+            <numerusform>Ton prix&#xa0;: %n Great Balls&#xa0;!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Ultra Balls!</source>
+        <translation>
+            <numerusform>Ton prix&#xa0;: une Ultra Ball&#xa0;!</numerusform>
+            <numerusform>Ton prix&#xa0;: %n Ultra Balls&#xa0;!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Master Balls!</source>
+        <translation>
+            <numerusform>Ton prix&#xa0;: une Master Ball&#xa0;!</numerusform>
+            <numerusform>Ton prix&#xa0;: %n Master Balls&#xa0;!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Potions!</source>
+        <translation>
+            <numerusform>Ton prix&#xa0;: une potion&#xa0;!</numerusform>
+            <numerusform>Ton prix&#xa0;: %n potions&#xa0;!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Super Potions!</source>
+        <translation>
+            <numerusform>Ton prix&#xa0;: une grande potion&#xa0;!</numerusform>
+            <numerusform>Ton prix&#xa0;: %n grandes potions&#xa0;!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>

@@ -119,8 +119,7 @@ QLabel* TFormB::buildBet() {
 
 TFormB::Choices TFormB::buildChoices() {
     std::array<QString, kPrizeKindCount> prizes;
-    for (int i = 0; i < kPrizeKindCount; ++i)
-        prizes[i] = QString::fromStdString(Text(kPrizeKinds[i].entry));
+    for (int i = 0; i < kPrizeKindCount; ++i) prizes[i] = QString::fromStdString(PrizeKindEntry(i));
     //: Spoken for an entry of "Play for:": %1 is the prize, e.g. Money (Pays out 10:1¥).
     const QString playForEntry = tr("Play for %1");
     //: Spoken for an entry of "Pick a number:": %1 is the number, 0 to 9.

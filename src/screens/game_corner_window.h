@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <array>
 
+#include "core/collection/game_corner.h"
+
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -72,7 +74,7 @@ private:
     QButtonGroup* RadioGroup1;
     QButtonGroup* RadioGroup2;
     QButtonGroup* RadioGroup3;
-    std::array<QRadioButton*, 7> prizeKinds_{};
+    std::array<QRadioButton*, kPrizeKindCount> prizeKinds_{};
     std::array<QRadioButton*, 10> picks_{};
     std::array<QRadioButton*, 10> lucky_{};
     QPushButton* Button1;

@@ -52,8 +52,9 @@ QGroupBox* TForm9::buildItemChoice() {
     groupLayout->setVerticalSpacing(0);
     RadioGroup1 = new QButtonGroup(this);
     for (int i = 0; i < kMartItemCount; ++i) {
-        const MartItem& item = kMartItems[i];
-        const QString name = QString::fromStdString(Text(item.entry));
+        const MartOffer& offer = MartItem(i).mart;
+        const QString name = QString::fromStdString(Text(offer.entry));
+        const auto [line1, line2] = MartDescription(i);
         auto* entry = new QRadioButton(name, group);
         entry->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
         //: %1 is the item's name, e.g. Potions.
@@ -63,9 +64,8 @@ QGroupBox* TForm9::buildItemChoice() {
         //: lines of its description.
         entry->setAccessibleDescription(
             tr("%1¥ each. %2 %3")
-                .arg(item.price)
-                .arg(QString::fromStdString(Text(item.line1)),
-                     item.line2 ? QString::fromStdString(Text(*item.line2)) : QString())
+                .arg(offer.price)
+                .arg(QString::fromStdString(line1), QString::fromStdString(line2))
                 .trimmed());
         // Two columns, filled top to bottom.
         groupLayout->addWidget(entry, i % 3, i / 3);

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <array>
 
+#include "core/collection/mart.h"
+
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -50,7 +52,7 @@ private:
 
     WindowHost& session_;
     QButtonGroup* RadioGroup1;
-    std::array<QRadioButton*, 5> items_{};
+    std::array<QRadioButton*, kMartItemCount> items_{};
     QSpinBox* SpinEdit1;
     QLineEdit* Edit1;
     QLabel* Label2;

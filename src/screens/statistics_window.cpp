@@ -37,28 +37,41 @@ constexpr int kSmallestFontPixels = 7;
 // The most creatures one action adds: a tournament's prize with a gift.
 constexpr int kMostJoiningAtOnce = 3;
 
-struct ItemRow {
+// An item's row: its caption and, in battle, its button. The rows stand in
+// the items' order, one below the other.
+struct ItemCaption {
+    ItemButton item;
     const char* caption;
-    const char* item;    // the item's name, as a screen reader hears its button
+    const char* name;    // the item's name, as a screen reader hears its button
     int trailingBlanks;  // they keep the button's caption over the row's caption
     const char* countName;
-    int top;
 };
 
-constexpr ItemRow kItemRows[6] = {
-    {QT_TRANSLATE_NOOP("zorikan::TForm5", "ZORIBalls:"),
-     QT_TRANSLATE_NOOP("zorikan::TForm5", "ZORIBalls"), 6, "ZoriBallsLbl", 152},
-    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Great Balls:"),
-     QT_TRANSLATE_NOOP("zorikan::TForm5", "Great Balls"), 6, "GreatBallsLbl", 168},
-    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Ultra Balls:"),
-     QT_TRANSLATE_NOOP("zorikan::TForm5", "Ultra Balls"), 7, "UltraBallsLbl", 184},
-    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Master Balls:"),
-     QT_TRANSLATE_NOOP("zorikan::TForm5", "Master Balls"), 4, "MasterBallsLbl", 200},
-    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Potions:"),
-     QT_TRANSLATE_NOOP("zorikan::TForm5", "Potions"), 11, "PotionsLbl", 216},
-    {QT_TRANSLATE_NOOP("zorikan::TForm5", "Super Potions:"),
-     QT_TRANSLATE_NOOP("zorikan::TForm5", "Super Potions"), 1, "SuperPotionsLbl", 232},
+constexpr ItemCaption kItemCaptions[] = {
+    {ZoriBallButton, QT_TRANSLATE_NOOP("zorikan::TForm5", "ZORIBalls:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "ZORIBalls"), 6, "ZoriBallsLbl"},
+    {GreatBallButton, QT_TRANSLATE_NOOP("zorikan::TForm5", "Great Balls:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Great Balls"), 6, "GreatBallsLbl"},
+    {UltraBallButton, QT_TRANSLATE_NOOP("zorikan::TForm5", "Ultra Balls:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Ultra Balls"), 7, "UltraBallsLbl"},
+    {MasterBallButton, QT_TRANSLATE_NOOP("zorikan::TForm5", "Master Balls:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Master Balls"), 4, "MasterBallsLbl"},
+    {PotionButton, QT_TRANSLATE_NOOP("zorikan::TForm5", "Potions:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Potions"), 11, "PotionsLbl"},
+    {SuperPotionButton, QT_TRANSLATE_NOOP("zorikan::TForm5", "Super Potions:"),
+     QT_TRANSLATE_NOOP("zorikan::TForm5", "Super Potions"), 1, "SuperPotionsLbl"},
 };
+
+constexpr bool EveryItemCaptioned() {
+    if (std::size(kItemCaptions) != kItemCount) return false;
+    for (int i = 0; i < kItemCount; ++i)
+        if (kItemCaptions[i].item != i) return false;
+    return true;
+}
+static_assert(EveryItemCaptioned(), "every item of kItems needs its row here, in its order");
+
+constexpr int kFirstItemTop = 152;
+constexpr int kRowHeight = 16;
 
 }  // namespace
 
@@ -88,7 +101,7 @@ void TForm5::measureCaptions() {
          {QT_TR_NOOP("Money:"), QT_TR_NOOP("Fights:"), QT_TR_NOOP("Wins:"), QT_TR_NOOP("Catches:"),
           QT_TR_NOOP("Losses/Flees:"), QT_TR_NOOP("Win Percentage:"), QT_TR_NOOP("In ZORIDEX:")})
         widest = std::max(widest, fontMetrics().horizontalAdvance(tr(caption)));
-    for (const ItemRow& row : kItemRows)
+    for (const ItemCaption& row : kItemCaptions)
         widest = std::max(widest, fontMetrics().horizontalAdvance(tr(row.caption)));
     valueLeft_ = kMargin + widest + kGap;
 }
@@ -124,17 +137,19 @@ void TForm5::buildItems() {
         kMargin + QFontMetrics(bold).horizontalAdvance(items->text()) + kGap, 143,
         kWidth - 2 * kMargin - QFontMetrics(bold).horizontalAdvance(items->text()) - kGap, 2);
 
-    for (int i = 0; i < 6; ++i) {
-        const ItemRow& row = kItemRows[i];
-        itemCountLabels_[i] = addRow(tr(row.caption), row.countName, row.top);
+    for (int i = 0; i < kItemCount; ++i) {
+        const ItemCaption& row = kItemCaptions[i];
+        const int top = kFirstItemTop + i * kRowHeight;
+        itemCountLabels_[i] = addRow(tr(row.caption), row.countName, top);
+        itemCaptions_[i] = rows_.back().caption;
         auto* button = new QPushButton(tr(row.caption) + QString(row.trailingBlanks, ' '), this);
         button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         //: A screen reader's name for an item button in battle: %1 is the
         //: item, e.g. Potions.
-        button->setAccessibleName(tr("Use %1").arg(tr(row.item)));
+        button->setAccessibleName(tr("Use %1").arg(tr(row.name)));
         // The button covers its caption whole, so no end of the caption
         // peeks out beside it.
-        button->setGeometry(0, row.top, valueLeft_ - kGap / 2, 16);
+        button->setGeometry(0, top, valueLeft_ - kGap / 2, kRowHeight);
         // The caption's trailing blanks would centre it past the button's edge.
         button->setStyleSheet(QStringLiteral("text-align: left; padding: 0 %1px; font-size: %2px;")
                                   .arg(kMargin - 2)
@@ -153,7 +168,9 @@ void TForm5::buildRosterList() {
     ListView1->setObjectName("ListView1");
     ListView1->setAccessibleName(tr("Your ZORIKAN"));
     ListView1->setToolTip(tr("Doubleclick a ZORIKAN to see its statistics."));
-    ListView1->setGeometry(0, 252, kWidth, kHeight - 252);
+    // The roster list fills the window below the last item row.
+    const int listTop = kFirstItemTop + kItemCount * kRowHeight + 4;
+    ListView1->setGeometry(0, listTop, kWidth, kHeight - listTop);
     ListView1->setViewMode(QListView::ListMode);
     ListView1->setIconSize(QSize(32, 32));
     ListView1->setUniformItemSizes(true);
@@ -291,7 +308,7 @@ void TForm5::render() {
     LossesLbl->setText(QString::fromStdString(m.losses));
     Percent->setText(QString::fromStdString(m.percent));
     OwnedZRKNLbl->setText(QString::fromStdString(m.registered));
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kItemCount; ++i) {
         itemCountLabels_[i]->setText(QString::fromStdString(m.itemCounts[i]));
         itemButtons_[i]->setVisible(m.itemButtonsVisible);
         itemButtons_[i]->setEnabled(m.itemButtonEnabled[i]);
@@ -321,7 +338,7 @@ void TForm5::render() {
 }
 
 QLabel* TForm5::itemCaption(int index) const {
-    return rows_[rows_.size() - 6 + static_cast<std::size_t>(index)].caption;
+    return itemCaptions_[static_cast<std::size_t>(index)];
 }
 
 void TForm5::ListView1Click(int row) {

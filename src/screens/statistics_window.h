@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "core/model/items.h"
+
 class QLabel;
 class QListView;
 class QPushButton;
@@ -76,10 +78,11 @@ private:
     QLabel* LossesLbl;
     QLabel* Percent;
     QLabel* OwnedZRKNLbl;
-    std::array<QLabel*, 6> itemCountLabels_{};
+    std::array<QLabel*, kItemCount> itemCountLabels_{};
+    std::array<QLabel*, kItemCount> itemCaptions_{};
     std::vector<Row> rows_;
     int valueLeft_ = 0;
-    std::array<QPushButton*, 6> itemButtons_{};
+    std::array<QPushButton*, kItemCount> itemButtons_{};
     QListView* ListView1;
     ui::RosterListModel* rosterModel_;
     int shownRows_ = 0;  // the roster list's length at the last redraw

@@ -41,6 +41,17 @@ std::string QtTranslation::lookUp(const Message& message) const {
     return QCoreApplication::translate(message.context, message.english).toStdString();
 }
 
+std::string QtTranslation::lookUp(const CountedMessage& message, int count) const {
+    const QString translated =
+        QCoreApplication::translate(message.many.context, message.many.english, nullptr, count);
+    // A text the catalogue lacks comes back as its English for many; English
+    // then has its own form for one.
+    QString untranslated = QString::fromUtf8(message.many.english);
+    untranslated.replace(QLatin1String("%n"), QString::number(count));
+    if (translated == untranslated) return EnglishForm(message, count);
+    return translated.toStdString();
+}
+
 GameLanguage::GameLanguage(const QString& language, const QString& catalogueFolder) {
     // Resources and a file dialog's or a widget's own choices follow the
     // default locale; numbers the game shows never do (they are plain

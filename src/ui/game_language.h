@@ -20,6 +20,8 @@ QString DesktopLanguage();
 class QtTranslation : public Translation {
 public:
     std::string lookUp(const Message& message) const override;
+    // The language's plural form for `count`, from the same files.
+    std::string lookUp(const CountedMessage& message, int count) const override;
 };
 
 // While it lives, the game speaks `language`: the game's catalogue

@@ -18,6 +18,9 @@ public:
     std::string lookUp(const Message& message) const override {
         return "[[" + std::string(message.english) + "]]";
     }
+    std::string lookUp(const CountedMessage& message, int count) const override {
+        return "[[" + EnglishForm(message, count) + "]]";
+    }
 };
 
 // Every text is marked while one of these lives; English again after.

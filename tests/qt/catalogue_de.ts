@@ -14,5 +14,12 @@
         <source>%1 used %2!</source>
         <translation>%2 von %1!</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 won %n Potions!</source>
+        <translation>
+            <numerusform>%1 gewinnt einen Heiltrank!</numerusform>
+            <numerusform>%1 gewinnt %n Heiltränke!</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

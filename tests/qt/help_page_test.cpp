@@ -108,12 +108,12 @@ TEST_F(HelpPage, OpensAtTheIndexAndScrollsToATopic) {
 
 TEST_F(HelpPage, PricesFeesAndBandsAreTheGamesOwn) {
     QList<std::uint32_t> prices;
-    for (const MartItem& item : kMartItems) prices << item.price;
+    for (int entry = 0; entry < kMartItemCount; ++entry) prices << MartItem(entry).mart.price;
     EXPECT_EQ(numbers(section("mart"), R"(<td>(\d+)&yen;</td>)", 1), prices);
 
     QList<std::uint32_t> units;
-    for (const PrizeKind& kind : kPrizeKinds)
-        if (kind.unit != 0) units << kind.unit;
+    for (int kind = 1; kind < kPrizeKindCount; ++kind)
+        units << kItems[*PrizeItem(kind)].corner.unit;
     EXPECT_EQ(numbers(section("corner"), R"(for\s+(?:every\s+)?(\d+)&yen;)", 1), units);
     EXPECT_TRUE(section("corner").contains(QString::number(kBetStep) + "&yen;"));
 

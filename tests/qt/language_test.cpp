@@ -49,6 +49,10 @@ private:
     std::map<const char*, QByteArray> before_;
 };
 
+// A counted text of the fixture's catalogue, with German's form for each count.
+const CountedMessage kWonPotions{ZORIKAN_COUNTED("LanguageFixture", "%1 won %n Potions!"),
+                                 "%1 won a Potion!"};
+
 TEST(Language, StartingUnderAGermanLocaleShowsGerman) {
 #ifdef Q_OS_WIN
     GTEST_SKIP() << "Windows takes the display language, not LANG";
@@ -69,6 +73,12 @@ TEST(Language, StartingUnderAGermanLocaleShowsGerman) {
         EXPECT_EQ(box.button(QMessageBox::No)->text(), "&Nein");
         EXPECT_EQ(Text(ZORIKAN_TEXT("LanguageFixture", "%1 used %2!"), {"Hobkin", "Soot Puff"}),
                   "Soot Puff von Hobkin!");
+        EXPECT_EQ(Text(kWonPotions, 1, {"Kell"}), "Kell gewinnt einen Heiltrank!");
+        EXPECT_EQ(Text(kWonPotions, 3, {"Kell"}), "Kell gewinnt 3 Heiltränke!");
+        // One the catalogue lacks keeps English's form for one.
+        const CountedMessage untranslated{ZORIKAN_COUNTED("LanguageFixture", "%n Great Balls"),
+                                          "a Great Ball"};
+        EXPECT_EQ(Text(untranslated, 1), "a Great Ball");
         // The language's resources are chosen, but numbers keep the system's
         // separator, not German's comma.
         EXPECT_EQ(QLocale().language(), QLocale::German);

@@ -24,4 +24,14 @@
         <translation>Kaufen</translation>
     </message>
 </context>
+<context>
+    <name>Tournament</name>
+    <message numerus="yes">
+        <source>You won %n Potions!</source>
+        <translation>
+            <numerusform>Dein Preis: ein Heiltrank!</numerusform>
+            <numerusform>Dein Preis: %n Heiltränke!</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -9,6 +9,8 @@ set(expected_unfinished "${CASE}_de.ts: unfinished: Battle \"Run!\"\n")
 set(expected_missing "missing: zorikan::TForm9 \"Buy\" (the Mart's button)\n")
 set(expected_arguments
     "${CASE}_de.ts: arguments %2 %3 where English has %1 %2: Battle \"%1 used %2!\" -> \"%2 von %3!\"\n")
+set(expected_plurals
+    "${CASE}_de.ts: 1 plural form(s) where de_DE has 2: Tournament \"You won %n Potions!\"\n")
 if(CASE STREQUAL "complete")
   set(want_result 0)
 else()

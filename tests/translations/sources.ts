@@ -20,4 +20,13 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Tournament</name>
+    <message numerus="yes">
+        <source>You won %n Potions!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1,8 +1,9 @@
 // Checks that a language is complete before it goes into the game: every
 // text of the current sources (a fresh lupdate extraction) has a finished
 // translation in the language's .ts files, and each translation carries
-// exactly the %N arguments of its English text. Prints one line per fault
-// and exits with 1 when there is any.
+// exactly the %N arguments of its English text. A text around a count
+// (numerus) has one finished form for each plural form of the language.
+// Prints one line per fault and exits with 1 when there is any.
 //
 //   zorikan_check_translations --sources EXTRACTED.ts... --translations LANGUAGE.ts...
 
@@ -27,6 +28,8 @@ struct Entry {
     QString comment;           // the disambiguation, part of what identifies a text
     QString state;             // the translation's type: "" when finished
     QStringList translations;  // one, or one per plural form
+    bool numerus = false;      // a text around a count, translated in plural forms
+    QString language;          // the file's language, such as de_DE
 };
 
 QString Key(const Entry& e) {
@@ -43,6 +46,7 @@ QList<Entry> ReadTs(const QString& path, QString& error) {
     }
     QXmlStreamReader xml(&file);
     QString context;
+    QString language;
     Entry entry;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -51,10 +55,13 @@ QList<Entry> ReadTs(const QString& path, QString& error) {
             continue;
         }
         const auto name = xml.name();
-        if (name == u"name") {
+        if (name == u"TS") {
+            language = xml.attributes().value("language").toString();
+        } else if (name == u"name") {
             context = xml.readElementText();
         } else if (name == u"message") {
-            entry = Entry{QFileInfo(path).fileName(), context, {}, {}, {}, {}};
+            entry = Entry{QFileInfo(path).fileName(), context, {}, {}, {}, {}, false, language};
+            entry.numerus = xml.attributes().value("numerus") == u"yes";
         } else if (name == u"source") {
             entry.source = xml.readElementText();
         } else if (name == u"comment") {
@@ -84,6 +91,28 @@ QSet<int> Arguments(const QString& text) {
     QSet<int> numbers;
     for (const auto& match : argument.globalMatch(text)) numbers.insert(match.captured(1).toInt());
     return numbers;
+}
+
+// How many plural forms Qt asks of a language's translators; 0 for a
+// language this check does not know.
+int PluralForms(const QString& language) {
+    static const QMap<QString, int> forms{{"de", 2}, {"en", 2}, {"es", 2}, {"fr", 2}, {"it", 2},
+                                          {"pt", 2}, {"pl", 3}, {"ru", 3}, {"ja", 1}, {"zh", 1}};
+    return forms.value(language.section('_', 0, 0), 0);
+}
+
+// What is wrong with the forms of a numerus translation, or nothing.
+QString PluralFault(const Entry& t) {
+    if (!t.numerus) return "not in plural forms";
+    const int wanted = PluralForms(t.language);
+    if (wanted != 0 && t.translations.size() != wanted)
+        return QString("%1 plural form(s) where %2 has %3")
+            .arg(t.translations.size())
+            .arg(t.language)
+            .arg(wanted);
+    for (int i = 0; i < t.translations.size(); ++i)
+        if (t.translations[i].isEmpty()) return QString("plural form %1 empty").arg(i + 1);
+    return {};
 }
 
 QString Listed(const QSet<int>& numbers) {
@@ -142,6 +171,13 @@ int main(int argc, char* argv[]) {
                 faults << t.file + ": " + (t.state.isEmpty() ? "empty" : t.state) + ": " +
                               Quoted(english);
                 continue;
+            }
+            if (english.numerus) {
+                const QString fault = PluralFault(t);
+                if (!fault.isEmpty()) {
+                    faults << t.file + ": " + fault + ": " + Quoted(english);
+                    continue;
+                }
             }
             const QSet<int> want = Arguments(english.source);
             for (const QString& text : t.translations)

@@ -10,18 +10,6 @@ namespace zorikan {
 
 namespace {
 
-struct Ball {
-    std::uint32_t GameState::*count;
-    int limit;
-    const Message& throwLine;
-};
-
-constexpr Ball kBalls[3] = {
-    {&GameState::ZoriBalls, 50, text::kThrewZoriBall},
-    {&GameState::GreatBalls, 100, text::kThrewGreatBall},
-    {&GameState::UltraBalls, 250, text::kThrewUltraBall},
-};
-
 void Caught(Game& game) {
     const int species = game.battle.OppSpecies;
     AddZRKN(game, species, game.speciesName(species), game.battle.OppLevel);
@@ -29,10 +17,10 @@ void Caught(Game& game) {
     game.screens.main.arena.endVisible = true;
 }
 
-void ThrowBall(Game& game, const Ball& ball) {
-    game.log(Text(ball.throwLine));
+void ThrowBall(Game& game, const ItemRow& ball) {
+    game.log(Text(ball.thrown));
     --(game.state.*ball.count);
-    const int r = game.rng.Random(ball.limit);
+    const int r = game.rng.Random(ball.power);
     if (BallCatches(r, game.battle.OppHP)) {
         game.log(Text(text::kCaught, {OpponentName(game)}));
         Caught(game);
@@ -43,21 +31,21 @@ void ThrowBall(Game& game, const Ball& ball) {
     EnableButtons(game);
 }
 
-void ThrowMasterBall(Game& game) {
-    game.log(Text(text::kThrewMasterBall));
+void ThrowSureBall(Game& game, const ItemRow& ball) {
+    game.log(Text(ball.thrown));
     game.log(Text(text::kCaught, {OpponentName(game)}));
     Caught(game);
-    --game.state.MasterBalls;
+    --(game.state.*ball.count);
 }
 
-void DrinkPotion(Game& game, std::uint32_t GameState::*count, int amount) {
+void DrinkPotion(Game& game, const ItemRow& potion) {
     BattleState& b = game.battle;
     const int max = game.state.RosterLevel[b.ActiveSlot] * 10;
     const int old = b.OwnHP;
     if (b.OwnHP == max) game.log(Text(text::kNoEffect));
     if (b.OwnHP >= max) return;
-    --(game.state.*count);
-    b.OwnHP += amount;
+    --(game.state.*potion.count);
+    b.OwnHP += potion.power;
     EnableButtons(game);
     if (b.OwnHP > max) b.OwnHP = max;
     game.log(Text(text::kRecovered, {FighterName(game), std::to_string(b.OwnHP - old)}));
@@ -72,22 +60,16 @@ void UseItem(Game& game, ItemButton button) {
     if (button < 0 || button >= kItemButtonCount || !view.itemButtonsVisible ||
         !view.itemButtonEnabled[button])
         return;
-    switch (button) {
-        case ZoriBallButton:
-        case GreatBallButton:
-        case UltraBallButton:
-            ThrowBall(game, kBalls[button]);
+    const ItemRow& item = kItems[button];
+    switch (item.use) {
+        case ItemUse::Ball:
+            ThrowBall(game, item);
             break;
-        case MasterBallButton:
-            ThrowMasterBall(game);
+        case ItemUse::SureBall:
+            ThrowSureBall(game, item);
             break;
-        case PotionButton:
-            DrinkPotion(game, &GameState::Potions, 50);
-            break;
-        case SuperPotionButton:
-            DrinkPotion(game, &GameState::SuperPotions, 100);
-            break;
-        default:
+        case ItemUse::Potion:
+            DrinkPotion(game, item);
             break;
     }
 }

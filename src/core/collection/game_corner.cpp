@@ -14,18 +14,34 @@ bool IsPrizeKind(int kind) {
 
 }  // namespace
 
+std::optional<ItemButton> PrizeItem(int kind) {
+    int entry = 0;
+    for (const ItemRow& row : kItems)
+        if (row.corner.unit != 0 && ++entry == kind) return row.item;
+    return std::nullopt;
+}
+
+std::string PrizeKindEntry(int kind) {
+    const std::optional<ItemButton> item = PrizeItem(kind);
+    if (!item) return Text(text::kPlayForMoney, {std::to_string(kMoneyPayout)});
+    const CornerOffer& offer = kItems[*item].corner;
+    return Text(offer.entry, {std::to_string(offer.unit)});
+}
+
 Prize GameCornerPrize(int kind, std::uint32_t bet) {
-    const std::uint32_t unit = kPrizeKinds[kind].unit;
+    const std::optional<ItemButton> item = PrizeItem(kind);
     // Ten times a bet of up to 4294967295 needs 64 bits.
-    if (unit == 0) return {0, std::uint64_t{bet} * 10};
-    return {bet / unit, std::uint64_t{bet % unit} * 10};
+    if (!item) return {0, std::uint64_t{bet} * kMoneyPayout};
+    const std::uint32_t unit = kItems[*item].corner.unit;
+    return {bet / unit, std::uint64_t{bet % unit} * kMoneyPayout};
 }
 
 std::string PrizeText(int kind, const Prize& prize) {
-    const PrizeKind& prizeKind = kPrizeKinds[kind];
-    if (prizeKind.unit == 0) return Text(text::kMoneyPrize, {std::to_string(prize.money)});
+    const std::optional<ItemButton> item = PrizeItem(kind);
+    if (!item) return Text(text::kMoneyPrize, {std::to_string(prize.money)});
+    const CornerOffer& offer = kItems[*item].corner;
     const std::string items =
-        Text(prize.items > 1 ? prizeKind.many : prizeKind.one, {std::to_string(prize.items)});
+        Text(prize.items > 1 ? offer.many : offer.one, {std::to_string(prize.items)});
     if (prize.money == 0) return Text(text::kItemPrize, {items});
     return Text(text::kItemAndMoneyPrize, {items, std::to_string(prize.money)});
 }
@@ -100,8 +116,8 @@ void FinishDraw(Game& game) {
         game.port.information(Text(text::kYouWon));
         const Prize prize = GameCornerPrize(draw.prizeKind, draw.bet);
         Prize credited;
-        if (kPrizeKinds[draw.prizeKind].unit != 0)
-            credited.items = AddCapped(game.state.*kPrizeKinds[draw.prizeKind].count, prize.items);
+        if (const std::optional<ItemButton> item = PrizeItem(draw.prizeKind))
+            credited.items = AddCapped(game.state.*kItems[*item].count, prize.items);
         credited.money = AddCapped(game.state.Money, prize.money);
         game.port.information(PrizeText(draw.prizeKind, credited));
     }

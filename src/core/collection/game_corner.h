@@ -4,6 +4,7 @@
 // tenfold in money, or as items at a fixed stake per item.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/game/game.h"
@@ -11,28 +12,19 @@
 
 namespace zorikan {
 
-struct PrizeKind {
-    const Message& entry;  // RadioGroup1's entry
-    std::uint32_t unit;    // the stake that buys one item; 0 for money
-    const Message& one;    // the count of items won, for 0 or 1 of them
-    const Message& many;   // and from 2
-    std::uint32_t GameState::*count;
-};
+// RadioGroup1's entries: money first, then each item the Game Corner pays
+// out, in the items' order.
+inline constexpr int kPrizeKindCount =
+    1 + CountItems([](const ItemRow& row) { return row.corner.unit != 0; });
+// Money pays the stake back this many times over.
+inline constexpr std::uint32_t kMoneyPayout = 10;
 
-inline constexpr PrizeKind kPrizeKinds[] = {
-    {text::kPlayForMoney, 0, text::kMoneyPrize, text::kMoneyPrize, &GameState::Money},
-    {text::kPlayForZoriBalls, 100, text::kOneZoriBall, text::kManyZoriBalls, &GameState::ZoriBalls},
-    {text::kPlayForGreatBalls, 300, text::kOneGreatBall, text::kManyGreatBalls,
-     &GameState::GreatBalls},
-    {text::kPlayForUltraBalls, 600, text::kOneUltraBall, text::kManyUltraBalls,
-     &GameState::UltraBalls},
-    {text::kPlayForMasterBalls, 2500, text::kOneMasterBall, text::kManyMasterBalls,
-     &GameState::MasterBalls},
-    {text::kPlayForPotions, 200, text::kOnePotion, text::kManyPotions, &GameState::Potions},
-    {text::kPlayForSuperPotions, 500, text::kOneSuperPotion, text::kManySuperPotions,
-     &GameState::SuperPotions},
-};
-inline constexpr int kPrizeKindCount = 7;
+// The item prize kind `kind` (from 1) pays out; none for money.
+std::optional<ItemButton> PrizeItem(int kind);
+
+// RadioGroup1's entry for prize kind `kind`.
+std::string PrizeKindEntry(int kind);
+
 inline constexpr int kDrawsPerGame = 10000;
 inline constexpr std::uint32_t kBetStep = 50;
 

@@ -8,8 +8,6 @@ void EnableButtons(Game& game) {
     const GameState& s = game.state;
     const BattleState& b = game.battle;
     auto& enabled = game.screens.statistics.itemButtonEnabled;
-    enabled = {s.ZoriBalls > 0,   s.GreatBalls > 0, s.UltraBalls > 0,
-               s.MasterBalls > 0, s.Potions > 0,    s.SuperPotions > 0};
 
     const int listed = game.screens.statistics.rosterCount();
     bool ownsOmnivar = false;
@@ -19,9 +17,10 @@ void EnableButtons(Game& game) {
     // caught, and a full roster has no room for another creature.
     const bool noBalls = (ownsOmnivar && game.screens.main.arena.opponentImage == kOmnivar - 1) ||
                          b.InTrainerBattle || (b.InWildBattle && listed == kRosterSlots);
-    if (noBalls)
-        for (int ball = ZoriBallButton; ball <= MasterBallButton; ++ball) enabled[ball] = false;
-    if (b.InTournament) enabled[PotionButton] = enabled[SuperPotionButton] = false;
+    for (const ItemRow& row : kItems) {
+        const bool allowed = row.use == ItemUse::Potion ? !b.InTournament : !noBalls;
+        enabled[row.item] = allowed && s.*row.count > 0;
+    }
 }
 
 void ShowButtons(Game& game) {

@@ -1,6 +1,7 @@
 #include "core/collection/mart.h"
 
 #include <limits>
+#include <utility>
 
 #include "core/text/catalogue.h"
 
@@ -21,16 +22,26 @@ void UpdatePrice(Game& game) {
 
 }  // namespace
 
+const ItemRow& MartItem(int entry) {
+    return kItems[kMartItems[entry]];
+}
+
+std::array<std::string, 2> MartDescription(int entry) {
+    const MartOffer& offer = MartItem(entry).mart;
+    const std::string power = std::to_string(MartItem(entry).power);
+    return {Text(offer.line1, {power}), offer.line2.english ? Text(offer.line2, {power}) : ""};
+}
+
 std::uint64_t MartTotal(int item, std::int64_t quantity) {
     if (!IsMartItem(item) || quantity <= 0) return 0;
     // At most 2147483647 x 6000: far inside 64 bits.
-    return static_cast<std::uint64_t>(quantity) * kMartItems[item].price;
+    return static_cast<std::uint64_t>(quantity) * MartItem(item).mart.price;
 }
 
 bool MartOrderPossible(const GameState& state, int item, std::int64_t quantity) {
     const std::uint64_t total = MartTotal(item, quantity);
     if (total == 0 || total > state.Money) return false;
-    const std::uint64_t stock = state.*kMartItems[item].count;
+    const std::uint64_t stock = state.*MartItem(item).count;
     return stock + static_cast<std::uint64_t>(quantity) <=
            std::numeric_limits<std::uint32_t>::max();
 }
@@ -54,8 +65,9 @@ void MartItemChosen(Game& game, int item) {
     mart.description1.clear();
     mart.description2.clear();
     if (mart.selectedItem >= 0) {
-        mart.description1 = Text(kMartItems[item].line1);
-        if (kMartItems[item].line2) mart.description2 = Text(*kMartItems[item].line2);
+        auto [line1, line2] = MartDescription(item);
+        mart.description1 = std::move(line1);
+        mart.description2 = std::move(line2);
     }
 }
 
@@ -78,7 +90,7 @@ bool MartBuy(Game& game) {
         return false;
     }
     game.state.Money -= static_cast<std::uint32_t>(MartTotal(mart.selectedItem, mart.quantity));
-    game.state.*kMartItems[mart.selectedItem].count += static_cast<std::uint32_t>(mart.quantity);
+    game.state.*MartItem(mart.selectedItem).count += static_cast<std::uint32_t>(mart.quantity);
     game.setVisible(Window::Mart, false);
     return true;
 }

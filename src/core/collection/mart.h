@@ -2,34 +2,35 @@
 // The Mart: balls and potions for money. The player picks an item and a
 // quantity, sees the exact total and buys.
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 #include "core/game/game.h"
 #include "core/text/catalogue.h"
 
 namespace zorikan {
 
-struct MartItem {
-    const Message& entry;  // RadioGroup1's entry
-    std::uint32_t price;
-    std::uint32_t GameState::*count;
-    const Message& line1;  // Label2
-    const Message* line2;  // Label3; null for none
-};
+// The Mart's entries: the items it sells, in the items' order.
+inline constexpr int kMartItemCount =
+    CountItems([](const ItemRow& row) { return row.mart.price != 0; });
 
-// Master Balls are not for sale: they come from prizes and the Game Corner.
-inline constexpr MartItem kMartItems[] = {
-    {text::kMartZoriBalls, 1000, &GameState::ZoriBalls, text::kZoriBallLine1,
-     &text::kZoriBallLine2},
-    {text::kMartGreatBalls, 3000, &GameState::GreatBalls, text::kGreatBallLine1,
-     &text::kGreatBallLine2},
-    {text::kMartUltraBalls, 6000, &GameState::UltraBalls, text::kUltraBallLine1,
-     &text::kUltraBallLine2},
-    {text::kMartPotions, 2000, &GameState::Potions, text::kPotionLine, nullptr},
-    {text::kMartSuperPotions, 5000, &GameState::SuperPotions, text::kSuperPotionLine, nullptr},
-};
-inline constexpr int kMartItemCount = 5;
+constexpr std::array<ItemButton, kMartItemCount> MartItems() {
+    std::array<ItemButton, kMartItemCount> sold{};
+    int entry = 0;
+    for (const ItemRow& row : kItems)
+        if (row.mart.price != 0) sold[entry++] = row.item;
+    return sold;
+}
+inline constexpr std::array<ItemButton, kMartItemCount> kMartItems = MartItems();
+
 inline constexpr std::int32_t kMartMaxQuantity = 2147483647;
+
+// The row of Mart entry `entry` (0 .. kMartItemCount - 1).
+const ItemRow& MartItem(int entry);
+
+// The two lines of Mart entry `entry`'s description; the second may be empty.
+std::array<std::string, 2> MartDescription(int entry);
 
 // The exact price of `quantity` of Mart entry `item`; 0 when no item is chosen.
 std::uint64_t MartTotal(int item, std::int64_t quantity);

@@ -25,9 +25,7 @@ void Freshen(Game& game) {
     view.wins = std::to_string(s.Wins);
     view.catches = std::to_string(s.Catches);
     view.losses = std::to_string(s.Losses);
-    view.itemCounts = {std::to_string(s.ZoriBalls),  std::to_string(s.GreatBalls),
-                       std::to_string(s.UltraBalls), std::to_string(s.MasterBalls),
-                       std::to_string(s.Potions),    std::to_string(s.SuperPotions)};
+    for (const ItemRow& row : kItems) view.itemCounts[row.item] = std::to_string(s.*row.count);
     if (auto percent = WinPercentage(s.Wins, s.Losses, game.screens.decimalSeparator))
         view.percent = *percent;
     view.registered = std::to_string(RegisteredCount(s));

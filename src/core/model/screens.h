@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/model/game_corner_model.h"
+#include "core/model/items.h"
 #include "core/model/mart_model.h"
 #include "core/model/menus.h"
 #include "core/model/window.h"
@@ -26,15 +27,12 @@ struct RosterListItem {
     bool operator==(const RosterListItem&) const = default;
 };
 
-enum ItemButton {
-    ZoriBallButton,
-    GreatBallButton,
-    UltraBallButton,
-    MasterBallButton,
-    PotionButton,
-    SuperPotionButton,
-    kItemButtonCount
-};
+// The item counts before a game: none of each.
+inline std::array<std::string, kItemButtonCount> NoItems() {
+    std::array<std::string, kItemButtonCount> counts;
+    counts.fill("0");
+    return counts;
+}
 
 struct StatisticsModel {
     std::string playerName;
@@ -42,7 +40,7 @@ struct StatisticsModel {
     std::string money = "0", fights = "0", wins = "0", catches = "0", losses = "0";
     std::string percent = "0";  // keeps its text until a battle has been won or lost
     std::string registered = "0";
-    std::array<std::string, kItemButtonCount> itemCounts{"0", "0", "0", "0", "0", "0"};
+    std::array<std::string, kItemButtonCount> itemCounts = NoItems();
 
     bool itemButtonsVisible = false;
     std::array<bool, kItemButtonCount> itemButtonEnabled{};

@@ -10,15 +10,21 @@ namespace zorikan {
 
 namespace {
 
-using S = GameState;
+constexpr PrizeEffect Items(ItemButton item, std::uint32_t amount) {
+    return {PrizeEffect::Items, item, amount};
+}
+constexpr PrizeEffect Yen(std::uint32_t amount) {
+    return {PrizeEffect::Money, ZoriBallButton, amount};
+}
+constexpr PrizeEffect kRandomCreature = {PrizeEffect::Creature, ZoriBallButton, 1};
 
 constexpr PrizeEffect kPrizes[kTournamentBands][kPrizesPerBand] = {
-    {{&S::ZoriBalls, 3}, {&S::Potions, 2}, {&S::Money, 2500}},
-    {{&S::Potions, 3}, {&S::ZoriBalls, 5}, {&S::Money, 4000}},
-    {{&S::GreatBalls, 3}, {&S::UltraBalls, 1}, {&S::SuperPotions, 1}},
-    {{&S::SuperPotions, 3}, {&S::GreatBalls, 5}, {&S::Money, 10000}},
-    {{&S::UltraBalls, 3}, {&S::Money, 15000}, {&S::GreatBalls, 10}},
-    {{&S::MasterBalls, 1}, {&S::Money, 30000}, {nullptr, 1}},
+    {Items(ZoriBallButton, 3), Items(PotionButton, 2), Yen(2500)},
+    {Items(PotionButton, 3), Items(ZoriBallButton, 5), Yen(4000)},
+    {Items(GreatBallButton, 3), Items(UltraBallButton, 1), Items(SuperPotionButton, 1)},
+    {Items(SuperPotionButton, 3), Items(GreatBallButton, 5), Yen(10000)},
+    {Items(UltraBallButton, 3), Yen(15000), Items(GreatBallButton, 10)},
+    {Items(MasterBallButton, 1), Yen(30000), kRandomCreature},
 };
 
 void GiveRandomCreature(Game& game) {
@@ -35,15 +41,29 @@ PrizeEffect TournamentPrize(int band, int column) {
     return kPrizes[band - 1][column - 1];
 }
 
+std::string PrizeAnnouncement(const PrizeEffect& prize) {
+    switch (prize.kind) {
+        case PrizeEffect::Items:
+            return Text(kItems[prize.item].prize, static_cast<int>(prize.amount));
+        case PrizeEffect::Money:
+            return Text(text::kWonMoney, {std::to_string(prize.amount)});
+        case PrizeEffect::Creature:
+            break;
+    }
+    return Text(text::kWonRandomCreature);
+}
+
 void AwardTournamentPrize(Game& game, int band) {
     int column = game.rng.Random(kPrizesPerBand) + 1;
     const bool rosterFull = game.screens.statistics.rosterCount() >= kRosterSlots;
-    if (rosterFull && TournamentPrize(band, column).count == nullptr)
+    if (rosterFull && TournamentPrize(band, column).kind == PrizeEffect::Creature)
         column = game.rng.Random(kPrizesPerBand - 1) + 1;
-    game.port.information(Text(text::kWonPrize, {game.data.TournamentPrizes[band][column]}));
     const PrizeEffect prize = TournamentPrize(band, column);
-    if (prize.count)
-        AddCapped(game.state.*prize.count, prize.amount);
+    game.port.information(PrizeAnnouncement(prize));
+    if (prize.kind == PrizeEffect::Items)
+        AddCapped(game.state.*kItems[prize.item].count, prize.amount);
+    else if (prize.kind == PrizeEffect::Money)
+        AddCapped(game.state.Money, prize.amount);
     else
         GiveRandomCreature(game);
 }

@@ -6,6 +6,7 @@
 #include "core/data/text_encoding.h"
 #include "core/data/text_file.h"
 #include "core/data/text_values.h"
+#include "core/model/items.h"
 
 namespace zorikan {
 
@@ -68,10 +69,8 @@ std::string SaveGameText(const GameState& s) {
          {s.GrandFourChampionBeaten, s.KellBeaten, s.MeBeaten, s.Gift385Given, s.Gift386Given})
         out.flag(flag);
     out.number(static_cast<unsigned>(s.BadgeCount));
-    for (std::uint32_t value :
-         {s.Money, s.Wins, s.Losses, s.Fights, s.Catches, s.ZoriBalls, s.GreatBalls, s.UltraBalls,
-          s.MasterBalls, s.Potions, s.SuperPotions})
-        out.number(value);
+    for (std::uint32_t value : {s.Money, s.Wins, s.Losses, s.Fights, s.Catches}) out.number(value);
+    for (const ItemRow& item : kItems) out.number(s.*item.count);
     for (int species = 1; species <= kSpeciesCount; ++species) out.flag(s.OwnedFlags[species]);
     for (int slot = 1; slot <= kRosterSlots; ++slot) {
         out.number(s.RosterSpecies[slot]);
@@ -100,10 +99,10 @@ std::optional<FileError> ReadSaveGameText(std::string_view raw, GameState& s,
         s.Gift386Given = readFlag(in);
     }
     if (auto error = readLow8(in, s.BadgeCount)) return error;
-    for (std::uint32_t* value :
-         {&s.Money, &s.Wins, &s.Losses, &s.Fights, &s.Catches, &s.ZoriBalls, &s.GreatBalls,
-          &s.UltraBalls, &s.MasterBalls, &s.Potions, &s.SuperPotions})
+    for (std::uint32_t* value : {&s.Money, &s.Wins, &s.Losses, &s.Fights, &s.Catches})
         if (auto error = readLow32(in, *value)) return error;
+    for (const ItemRow& item : kItems)
+        if (auto error = readLow32(in, s.*item.count)) return error;
 
     const int registered = current ? kSpeciesCount : kSpeciesInV1;
     for (int species = 1; species <= registered; ++species) s.OwnedFlags[species] = readFlag(in);

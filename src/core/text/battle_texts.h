@@ -55,10 +55,6 @@ inline constexpr Message kQuitTournament =
     ZORIKAN_TEXT("Battle", "Quit the tournament! %1 lost %2 experience points!");
 //: %1: the player's creature
 inline constexpr Message kLostALevel = ZORIKAN_TEXT("Battle", "%1 lost a level!");
-inline constexpr Message kThrewZoriBall = ZORIKAN_TEXT("Battle", "You threw a ZORIBall.");
-inline constexpr Message kThrewGreatBall = ZORIKAN_TEXT("Battle", "You threw a Great Ball.");
-inline constexpr Message kThrewUltraBall = ZORIKAN_TEXT("Battle", "You threw an Ultra Ball.");
-inline constexpr Message kThrewMasterBall = ZORIKAN_TEXT("Battle", "You threw a Master Ball.");
 //: %1: the opponent's creature
 inline constexpr Message kCaught = ZORIKAN_TEXT("Battle", "You caught %1!");
 //: %1: the opponent's creature

@@ -1,7 +1,8 @@
 #pragma once
 // Every text the core shows the player, as a template in English with its
-// translator's context. Names from the game data (species, attacks, badges,
-// types, trainers, prizes) and numbers are arguments, never part of a
+// translator's context; the items' texts stand in their rows of the item
+// table (core/model/items.h). Names from the game data (species, attacks,
+// badges, types, trainers) and numbers are arguments, never part of a
 // template; a text that differs by case is a template of its own.
 
 #include "core/text/battle_texts.h"

@@ -85,34 +85,11 @@ inline constexpr Message kDoesNotEvolve = ZORIKAN_TEXT("Zoridex", "Does not evol
 
 inline constexpr Message kMartCaption =
     ZORIKAN_TEXT("Mart", "Welcome to ZORIKAN Mart! Click an item for a description.");
-inline constexpr Message kMartZoriBalls = ZORIKAN_TEXT("Mart", "ZORIBalls");
-inline constexpr Message kMartGreatBalls = ZORIKAN_TEXT("Mart", "Great Balls");
-inline constexpr Message kMartUltraBalls = ZORIKAN_TEXT("Mart", "Ultra Balls");
-inline constexpr Message kMartPotions = ZORIKAN_TEXT("Mart", "Potions");
-inline constexpr Message kMartSuperPotions = ZORIKAN_TEXT("Mart", "Super Potions");
-inline constexpr Message kZoriBallLine1 = ZORIKAN_TEXT("Mart", "A standard ZORIBALL.");
-inline constexpr Message kZoriBallLine2 = ZORIKAN_TEXT("Mart", "Used for catching ZORIKAN.");
-inline constexpr Message kGreatBallLine1 = ZORIKAN_TEXT("Mart", "This Ball has good chances");
-inline constexpr Message kGreatBallLine2 = ZORIKAN_TEXT("Mart", "of capturing a ZORIKAN.");
-inline constexpr Message kUltraBallLine1 = ZORIKAN_TEXT("Mart", "Has a very high chance of");
-inline constexpr Message kUltraBallLine2 = ZORIKAN_TEXT("Mart", "capturing a ZORIKAN.");
-inline constexpr Message kPotionLine = ZORIKAN_TEXT("Mart", "Restores 50HP in battle.");
-inline constexpr Message kSuperPotionLine = ZORIKAN_TEXT("Mart", "Restores 100HP in battle.");
 //: %1: the price
 inline constexpr Message kPrice = ZORIKAN_TEXT("Mart", "%1¥");
 
-inline constexpr Message kPlayForMoney = ZORIKAN_TEXT("GameCorner", "Money (Pays out 10:1¥)");
-inline constexpr Message kPlayForZoriBalls =
-    ZORIKAN_TEXT("GameCorner", "ZORIBalls (Pays out 1:100¥)");
-inline constexpr Message kPlayForGreatBalls =
-    ZORIKAN_TEXT("GameCorner", "Great Balls (Pays out 1:300¥)");
-inline constexpr Message kPlayForUltraBalls =
-    ZORIKAN_TEXT("GameCorner", "Ultra Balls (Pays out 1:600¥)");
-inline constexpr Message kPlayForMasterBalls =
-    ZORIKAN_TEXT("GameCorner", "Master Balls (Pays out 1:2500¥)");
-inline constexpr Message kPlayForPotions = ZORIKAN_TEXT("GameCorner", "Potions (Pays out 1:200¥)");
-inline constexpr Message kPlayForSuperPotions =
-    ZORIKAN_TEXT("GameCorner", "Super Potions (Pays out 1:500¥)");
+//: %1: how many yen a yen of the stake wins
+inline constexpr Message kPlayForMoney = ZORIKAN_TEXT("GameCorner", "Money (Pays out %1:1¥)");
 inline constexpr Message kSelectPrizeKind =
     ZORIKAN_TEXT("GameCorner", "Please select something to play for.");
 inline constexpr Message kSelectNumber =
@@ -121,35 +98,10 @@ inline constexpr Message kYouWon =
     ZORIKAN_TEXT("GameCorner", "Congratulations! You won! And your prize is...");
 //: %1: the money won
 inline constexpr Message kMoneyPrize = ZORIKAN_TEXT("GameCorner", "%1¥!");
-//: %1: the items won, as one of the item counts below
+//: %1: the items won, as one of the item counts of the Game Corner
 inline constexpr Message kItemPrize = ZORIKAN_TEXT("GameCorner", "%1!");
-//: %1: the items won, as one of the item counts below, %2: the money won besides
+//: %1: the items won, as one of the item counts of the Game Corner, %2: the money won besides
 inline constexpr Message kItemAndMoneyPrize = ZORIKAN_TEXT("GameCorner", "%1 and %2¥!");
-// The item counts of a prize: one for 0 and 1, many from 2.
-//: %1: the number of balls
-inline constexpr Message kOneZoriBall = ZORIKAN_TEXT("GameCorner", "%1 ZORIBall");
-//: %1: the number of balls
-inline constexpr Message kManyZoriBalls = ZORIKAN_TEXT("GameCorner", "%1 ZORIBalls");
-//: %1: the number of balls
-inline constexpr Message kOneGreatBall = ZORIKAN_TEXT("GameCorner", "%1 Great Ball");
-//: %1: the number of balls
-inline constexpr Message kManyGreatBalls = ZORIKAN_TEXT("GameCorner", "%1 Great Balls");
-//: %1: the number of balls
-inline constexpr Message kOneUltraBall = ZORIKAN_TEXT("GameCorner", "%1 Ultra Ball");
-//: %1: the number of balls
-inline constexpr Message kManyUltraBalls = ZORIKAN_TEXT("GameCorner", "%1 Ultra Balls");
-//: %1: the number of balls
-inline constexpr Message kOneMasterBall = ZORIKAN_TEXT("GameCorner", "%1 Master Ball");
-//: %1: the number of balls
-inline constexpr Message kManyMasterBalls = ZORIKAN_TEXT("GameCorner", "%1 Master Balls");
-//: %1: the number of potions
-inline constexpr Message kOnePotion = ZORIKAN_TEXT("GameCorner", "%1 Potion");
-//: %1: the number of potions
-inline constexpr Message kManyPotions = ZORIKAN_TEXT("GameCorner", "%1 Potions");
-//: %1: the number of potions
-inline constexpr Message kOneSuperPotion = ZORIKAN_TEXT("GameCorner", "%1 Super Potion");
-//: %1: the number of potions
-inline constexpr Message kManySuperPotions = ZORIKAN_TEXT("GameCorner", "%1 Super Potions");
 
 //: %1: the music file's name, %2: why it cannot be played, without a full stop
 inline constexpr Message kMusicError = ZORIKAN_TEXT("Music", "%1: %2.");

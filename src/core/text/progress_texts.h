@@ -77,8 +77,11 @@ inline constexpr Message kNextMatch = ZORIKAN_TEXT(
 inline constexpr Message kWonTournament = ZORIKAN_TEXT(
     "Tournament",
     "Congratulations! You beat %1! You won the tournament! Now for the unveiling of your prize...");
-//: %1: the prize
-inline constexpr Message kWonPrize = ZORIKAN_TEXT("Tournament", "You won %1!");
+// The prizes of a tournament; an item prize is its item's own text.
+//: %1: the money won
+inline constexpr Message kWonMoney = ZORIKAN_TEXT("Tournament", "You won %1¥!");
+inline constexpr Message kWonRandomCreature =
+    ZORIKAN_TEXT("Tournament", "You won a random ZORIKAN!");
 //: %1: the creature's level, %2: the creature
 inline constexpr Message kWonCreature = ZORIKAN_TEXT("Tournament", "You won a L.%1 %2!");
 

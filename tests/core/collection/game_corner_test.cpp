@@ -69,9 +69,9 @@ TEST(GameCornerPrize, EachKindHasItsEntryAndItsWord) {
         {"Potions (Pays out 1:200¥)", "1 Potion!", "2 Potions!"},
         {"Super Potions (Pays out 1:500¥)", "1 Super Potion!", "2 Super Potions!"},
     };
-    ASSERT_EQ(std::size(kPrizeKinds), std::size(kinds));
+    ASSERT_EQ(kPrizeKindCount, static_cast<int>(std::size(kinds)));
     for (int kind = 0; kind < kPrizeKindCount; ++kind) {
-        EXPECT_EQ(Text(kPrizeKinds[kind].entry), kinds[kind].entry);
+        EXPECT_EQ(PrizeKindEntry(kind), kinds[kind].entry);
         if (!kinds[kind].one) continue;
         EXPECT_EQ(PrizeText(kind, {1, 0}), kinds[kind].one);
         EXPECT_EQ(PrizeText(kind, {2, 0}), kinds[kind].two);

@@ -78,7 +78,7 @@ TEST_F(MartTest, EachItemRaisesItsOwnCount) {
         order(item, 2);
         ASSERT_TRUE(MartBuy(game)) << item;
         EXPECT_EQ(game.state.*count, 2u) << item;
-        spent += 2 * kMartItems[item].price;
+        spent += 2 * MartItem(item).mart.price;
         EXPECT_EQ(game.state.Money, 100'000u - spent);
     }
     EXPECT_EQ(game.state.MasterBalls, 0u);  // not for sale
@@ -149,7 +149,7 @@ TEST_F(MartTest, EachEntryShowsItsOwnDescription) {
     ASSERT_EQ(std::size(kMartItems), std::size(items));
     ShowMart(game);
     for (int item = 0; item < kMartItemCount; ++item) {
-        EXPECT_EQ(Text(kMartItems[item].entry), items[item].entry);
+        EXPECT_EQ(Text(MartItem(item).mart.entry), items[item].entry);
         MartItemChosen(game, item);
         EXPECT_EQ(mart.description1, items[item].line1);
         EXPECT_EQ(mart.description2, items[item].line2);

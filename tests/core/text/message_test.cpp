@@ -37,6 +37,11 @@ public:
         if (std::string(message.english) == "%1 used %2!") return "%2 (%1)";
         return message.english;
     }
+    // A language of three forms: one, a few, many.
+    std::string lookUp(const CountedMessage&, int count) const override {
+        const char* form = count == 1 ? "one" : count < 5 ? "few" : "many";
+        return std::string(form) + " " + std::to_string(count) + " for %1";
+    }
 };
 
 TEST(Text, FollowsTheTranslationInUseAndEnglishWithout) {
@@ -47,6 +52,22 @@ TEST(Text, FollowsTheTranslationInUseAndEnglishWithout) {
     EXPECT_EQ(Text(used, {"Hobkin", "Soot Puff"}), "Soot Puff (Hobkin)");
     UseTranslation(nullptr);
     EXPECT_EQ(Text(used, {"Hobkin", "Soot Puff"}), "Hobkin used Soot Puff!");
+}
+
+// A counted text takes its form from the count: English's own for one and
+// for any other count, a translation's as it gives them.
+TEST(Text, ACountedTextTakesTheFormOfItsCount) {
+    const CountedMessage won{ZORIKAN_COUNTED("Tournament", "%1 won %n Potions!"),
+                             "%1 won a Potion!"};
+    EXPECT_EQ(Text(won, 1, {"Kell"}), "Kell won a Potion!");
+    EXPECT_EQ(Text(won, 0, {"Kell"}), "Kell won 0 Potions!");
+    EXPECT_EQ(Text(won, 12, {"Kell"}), "Kell won 12 Potions!");
+    const Reversed reversed;
+    UseTranslation(&reversed);
+    EXPECT_EQ(Text(won, 1, {"Kell"}), "one 1 for Kell");
+    EXPECT_EQ(Text(won, 3, {"Kell"}), "few 3 for Kell");
+    EXPECT_EQ(Text(won, 7, {"Kell"}), "many 7 for Kell");
+    UseTranslation(nullptr);
 }
 
 }  // namespace
