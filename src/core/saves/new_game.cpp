@@ -35,6 +35,10 @@ void ShowStarterChoice(Game& game) {
     game.screens.menus.disable(MenuItem::Action1);
 }
 
+bool StarterStillToChoose(const Game& game) {
+    return game.screens.main.starterListVisible;
+}
+
 void ChooseStarter(Game& game, int entry) {
     if (entry < 0 || entry > 2 || !game.screens.main.starterListVisible) return;
     const int species = kStarterSpecies[entry];

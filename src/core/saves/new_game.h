@@ -21,6 +21,10 @@ void TakePlayerName(Game& game, const std::string& typedName);
 // The main window shows the three starters; play waits for the choice.
 void ShowStarterChoice(Game& game);
 
+// Whether the main window still shows the starters: a new game is not a game
+// to save until one is chosen.
+bool StarterStillToChoose(const Game& game);
+
 // The starter of list entry `entry` (0..2: species 1, 4, 7) joins at level 5.
 void ChooseStarter(Game& game, int entry);
 
