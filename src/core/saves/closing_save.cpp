@@ -49,10 +49,11 @@ std::optional<GameState> StateAtClose(const Game& game) {
 }
 
 AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
+    if (StarterStillToChoose(game)) return AfterClose::Close;
     const std::optional<GameState> closing = StateAtClose(game);
-    if (!closing) return AfterClose::Close;
+    const GameState& written = closing ? *closing : game.state;
     std::string failed = game.screens.main.saveFileName;
-    if (auto error = WriteSaveGameFile(*closing, failed)) {
+    if (auto error = WriteSaveGameFile(written, failed)) {
         game.port.error(error->message());
     } else {
         return AfterClose::Close;
@@ -63,7 +64,7 @@ AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
                                                                            : AfterClose::StayOpen;
         const std::string other = ChooseSaveFile(game, dialog, failed);
         if (other.empty()) return AfterClose::StayOpen;
-        if (auto error = WriteSaveGameFile(*closing, other)) {
+        if (auto error = WriteSaveGameFile(written, other)) {
             game.port.error(error->message());
             failed = other;
             continue;
