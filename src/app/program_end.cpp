@@ -29,8 +29,8 @@ void ProgramEnd::sessionEnds(const std::function<bool()>& playerAtHand) {
     // session writes it once more.
     session_.holdSaves(true);
     const auto error = SaveOnLeaving(session_.game());
-    session_.holdSaves(false);
     if (error && playerAtHand()) session_.game().port.error(error->message());
+    session_.holdSaves(false);
 }
 
 void ProgramEnd::leaveWithoutAsking() {
