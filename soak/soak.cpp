@@ -24,6 +24,7 @@
 #include "core/collection/release.h"
 #include "core/collection/roster.h"
 #include "core/data/data_file.h"
+#include "core/data/text_file.h"
 #include "core/game/freshen.h"
 #include "core/game/game.h"
 #include "core/model/menu_layout.h"
@@ -32,7 +33,10 @@
 #include "core/progress/opponents.h"
 #include "core/progress/tournament.h"
 #include "core/progress/wild_search.h"
+#include "core/saves/autosave.h"
+#include "core/saves/closing_save.h"
 #include "core/saves/new_game.h"
+#include "core/saves/save_game.h"
 #include "core/saves/save_load.h"
 #include "invariants.h"
 #include "soak_player.h"
@@ -62,13 +66,13 @@ public:
         const int setup = pick(10) < 4 ? 0 : 1 + pick(3);
         action_ = std::string("set-up: ") + setups[setup];
         begin(setup);
-        if (!check()) return false;
+        if (!check() || !checkSaved()) return false;
         for (step_ = 1; step_ <= actions; ++step_) {
             allowed_ = Allowance{};
             before_ = Counters::Of(game_.state);
             act();
             ++totals_.actions;
-            if (!check()) return false;
+            if (!check() || !checkSaved()) return false;
             // Every few hundred actions, at the next moment between battles.
             saveDue_ = saveDue_ || step_ % 300 == 0;
             if (saveDue_ && !saveAndLoad()) return false;
@@ -89,6 +93,22 @@ private:
         std::printf("BROKEN seed %u step %d after %s: %s\n", seed_, step_, action_.c_str(),
                     broken->c_str());
         for (const std::string& line : port_.recent()) std::printf("  %s\n", line.c_str());
+        return false;
+    }
+
+    // The save after the action, as the game's redraw hands it over: the file
+    // holds exactly what closing the main window now would write.
+    bool checkSaved() {
+        autosave_.afterAction(game_);
+        writer_.wait();
+        const std::optional<GameState> closing = StateAtClose(game_);
+        std::string written;
+        if (!closing || (!ReadTextFile(saveFile_, written) && written == SaveGameText(*closing)))
+            return true;
+        std::printf(
+            "BROKEN seed %u step %d after %s: the saved game is not what the close "
+            "would write\n",
+            seed_, step_, action_.c_str());
         return false;
     }
 
@@ -362,6 +382,8 @@ private:
     SeededRandom choices_;  // the player's choices
     SoakPlayer port_;
     Game game_;
+    SaveWriter writer_;
+    Autosave autosave_{writer_};
     Totals& totals_;
     std::string saveFile_;
     bool saveDue_ = false;

@@ -1372,6 +1372,27 @@ All progress since the game was started or loaded will be lost.</source>
         <translation>Ohne Speichern beenden?
 Dein Fortschritt seit dem Start oder Laden des Spiels geht verloren.</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Your progress cannot be saved to %1.
+%2
+What you have played since then is not on disk yet. The game tries again after each of your actions.</source>
+        <extracomment>%1: the saved game&apos;s file, %2: why it cannot be written, a sentence. Shown once, when the save after an action fails; the game keeps trying after each action.</extracomment>
+        <translation>Dein Fortschritt kann nicht in %1 gespeichert werden.
+%2
+Was du seitdem gespielt hast, ist noch nicht auf der Festplatte. Das Spiel versucht es nach jeder deiner Aktionen erneut.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your progress is saved to %1 again.</source>
+        <extracomment>%1: the saved game&apos;s file. Shown once when saving works again after a failure.</extracomment>
+        <translation>Dein Fortschritt wird wieder in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This saved game is already open in another ZORIKAN Simulator window.</source>
+        <translation>Dieser Spielstand ist bereits in einem anderen Fenster von ZORIKAN Simulator geöffnet.</translation>
+    </message>
 </context>
 <context>
     <name>Series</name>

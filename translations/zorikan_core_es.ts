@@ -1372,6 +1372,27 @@ All progress since the game was started or loaded will be lost.</source>
         <translation>¿Salir sin guardar?
 Se perderá todo el progreso desde que empezaste o cargaste la partida.</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Your progress cannot be saved to %1.
+%2
+What you have played since then is not on disk yet. The game tries again after each of your actions.</source>
+        <extracomment>%1: the saved game&apos;s file, %2: why it cannot be written, a sentence. Shown once, when the save after an action fails; the game keeps trying after each action.</extracomment>
+        <translation>Tu progreso no se puede guardar en %1.
+%2
+Lo que has jugado desde entonces aún no está en el disco. El juego lo vuelve a intentar después de cada una de tus acciones.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your progress is saved to %1 again.</source>
+        <extracomment>%1: the saved game&apos;s file. Shown once when saving works again after a failure.</extracomment>
+        <translation>Tu progreso vuelve a guardarse en %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This saved game is already open in another ZORIKAN Simulator window.</source>
+        <translation>Esta partida guardada ya está abierta en otra ventana de ZORIKAN Simulator.</translation>
+    </message>
 </context>
 <context>
     <name>Series</name>

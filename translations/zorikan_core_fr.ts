@@ -1372,6 +1372,27 @@ All progress since the game was started or loaded will be lost.</source>
         <translation>Quitter sans enregistrer&#xa0;?
 Toute ta progression depuis le début ou le chargement de la partie sera perdue.</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Your progress cannot be saved to %1.
+%2
+What you have played since then is not on disk yet. The game tries again after each of your actions.</source>
+        <extracomment>%1: the saved game&apos;s file, %2: why it cannot be written, a sentence. Shown once, when the save after an action fails; the game keeps trying after each action.</extracomment>
+        <translation>Ta progression ne peut pas être enregistrée dans %1.
+%2
+Ce que tu as joué depuis n&apos;est pas encore sur le disque. Le jeu réessaie après chacune de tes actions.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your progress is saved to %1 again.</source>
+        <extracomment>%1: the saved game&apos;s file. Shown once when saving works again after a failure.</extracomment>
+        <translation>Ta progression est de nouveau enregistrée dans %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This saved game is already open in another ZORIKAN Simulator window.</source>
+        <translation>Cette partie sauvegardée est déjà ouverte dans une autre fenêtre de ZORIKAN Simulator.</translation>
+    </message>
 </context>
 <context>
     <name>Series</name>

@@ -17,6 +17,7 @@
 #include "core/data/evolution_line.h"
 #include "core/game/freshen.h"
 #include "core/saves/window_placement.h"
+#include "core/text/catalogue.h"
 #include "painter/creature_images.h"
 #include "screens/about_box.h"
 #include "screens/battle_log_window.h"
@@ -316,7 +317,38 @@ void GameSession::refresh() {
     Freshen(game_);
     for (std::size_t i = 0; i < later_.size(); ++i)
         if (kLaterWindows[i].render) kLaterWindows[i].render(*later_[i].window);
+    // Every action ends here: the saved game follows it. A box it opens finds
+    // the windows drawn already.
+    if (!savesHeld_ && !quitting_) autosave_.afterAction(game_);
     refreshing_ = false;
+}
+
+void GameSession::savesWritten() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!savesHeld_ && !quitting_) autosave_.tellPlayer(game_);
+        },
+        Qt::QueuedConnection);
+}
+
+void GameSession::holdSaves(bool hold) {
+    savesHeld_ = hold;
+    if (hold) saveWriter_.wait();
+}
+
+WindowHost::Opening GameSession::openSavedGame(const std::string& file,
+                                               const std::function<bool()>& open) {
+    if (savedGameLock_.covers(file)) return open() ? Opening::Opened : Opening::Failed;
+    SavedGameLock lock;
+    if (!lock.take(file)) {
+        port_.error(Text(text::kSavedGameInUse));
+        return Opening::InUseElsewhere;
+    }
+    if (!open()) return Opening::Failed;
+    // The game that was in play, if any, lets go of its file.
+    savedGameLock_ = std::move(lock);
+    return Opening::Opened;
 }
 
 void GameSession::placeWindows(bool loadedGame) {
@@ -345,6 +377,8 @@ void GameSession::bringBackWindows() {
 
 void GameSession::quit(int exitCode) {
     quitting_ = true;
+    // The game was saved on the way here; a save after an action must not follow it.
+    saveWriter_.stop();
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     // Not QApplication::quit(): that asks every window to close first, and
     // the side windows refuse the player's close. Without a running loop (a

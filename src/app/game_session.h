@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "core/data/game_data.h"
+#include "core/data/saved_game_lock.h"
 #include "core/game/game.h"
+#include "core/saves/autosave.h"
+#include "core/saves/save_writer.h"
 #include "core/shared/random.h"
 #include "screens/window_host.h"
 #include "ui/qt_player_port.h"
@@ -67,6 +70,10 @@ public:
     // close of the main window has done that already.
     void quit(int exitCode = 0) override;
     bool quitting() const { return quitting_; }
+    Opening openSavedGame(const std::string& file, const std::function<bool()>& open) override;
+    void holdSaves(bool hold) override;
+    // Returns once every save after an action handed over so far is written.
+    void waitForSaves() { saveWriter_.wait(); }
 
     TForm3* loader() { return loader_.get(); }
     TForm1* title() override { return title_.get(); }
@@ -101,6 +108,8 @@ private:
         std::unique_ptr<QWidget> window;
         bool placed = false;
     };
+    // Runs on the writer's thread: the player hears of it on the window thread.
+    void savesWritten();
     // The window of class W among those built so far; nullptr before.
     template <typename W>
     W* existing() const;
@@ -117,6 +126,12 @@ private:
     bool refreshing_ = false;
     bool quitting_ = false;
     bool windowsBuilt_ = false;
+    bool savesHeld_ = false;
+    // The saved game in play, kept to this copy, and its save after every
+    // action; the writer wakes the session when a write is done.
+    SavedGameLock savedGameLock_;
+    SaveWriter saveWriter_{[this] { savesWritten(); }};
+    Autosave autosave_{saveWriter_};
 
     std::unique_ptr<TForm3> loader_;
     std::unique_ptr<TForm1> title_;

@@ -27,12 +27,15 @@ void ProgramEnd::sessionEnds(const std::function<bool()>& playerAtHand) {
     // The session may still go on (a checkpoint, a logout another program
     // stops), so the game in play is not changed; the quit that ends the
     // session writes it once more.
-    if (const auto error = SaveOnLeaving(session_.game()); error && playerAtHand())
-        session_.game().port.error(error->message());
+    session_.holdSaves(true);
+    const auto error = SaveOnLeaving(session_.game());
+    if (error && playerAtHand()) session_.game().port.error(error->message());
+    session_.holdSaves(false);
 }
 
 void ProgramEnd::leaveWithoutAsking() {
     if (session_.quitting()) return;
+    session_.holdSaves(true);
     const auto error = SaveOnLeaving(session_.game());
     if (error)
         std::fprintf(stderr, "ZORIKAN Simulator: the game was not saved to %s: %s\n",

@@ -196,10 +196,13 @@ void TForm4::ListView1Click(int entry) {
 }
 
 bool TForm4::FormClose() {
+    // The save after the last action is on disk before the close's own.
+    session_.holdSaves(true);
     // Walking out of a tournament costs its penalty before the game is saved.
     ClosingMainWindow(session_.game());
     // A failed save offers another file, quitting without saving, or staying.
     const bool close = SaveAtClose(session_.game(), saveDialog()) == AfterClose::Close;
+    if (!close) session_.holdSaves(false);
     session_.refresh();
     return close;
 }

@@ -66,24 +66,35 @@ void TForm1::afterLoading() {
     const auto file = SavedGameToLoad(parameters, [](const std::string& path) {
         return QFileInfo(QString::fromStdString(path)).isFile();
     });
+    const WindowHost::Opening opening =
+        file ? openGame(QString::fromStdString(*file)) : WindowHost::Opening::Failed;
+    // A game another copy plays is not this copy's to start with: it ends.
+    if (opening == WindowHost::Opening::InUseElsewhere) session_.quit(1);
     // After a failed load the title window offers a new game or another file.
-    if (!file || !LoadGame(QString::fromStdString(*file))) show();
+    if (opening == WindowHost::Opening::Failed) show();
 }
 
-bool TForm1::LoadGame(const QString& file) {
+WindowHost::Opening TForm1::openGame(const QString& file) {
     // Placed before they show, the windows stand where a new game puts them,
     // frames and all; a failed load leaves them hidden.
     session_.placeWindows(true);
-    if (!zorikan::LoadGame(session_.game(), file.toStdString())) return false;
-    session_.refresh();
-    return true;
+    const std::string path = file.toStdString();
+    const WindowHost::Opening opening =
+        session_.openSavedGame(path, [&] { return zorikan::LoadGame(session_.game(), path); });
+    if (opening == WindowHost::Opening::Opened) session_.refresh();
+    return opening;
 }
 
 void TForm1::NewButtonClick() {
     const QString file = session_.mainWindow()->chooseSaveFile();
     if (file.isEmpty()) return;
     Game& game = session_.game();
-    BeginNewGame(game, file.toStdString());
+    const std::string path = file.toStdString();
+    const auto begun = session_.openSavedGame(path, [&] {
+        BeginNewGame(game, path);
+        return true;
+    });
+    if (begun != WindowHost::Opening::Opened) return;
     QString name = session_.nameDialog()->askName();
     TakePlayerName(game, name.toStdString());
     session_.placeWindows(false);

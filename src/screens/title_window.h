@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "screens/window_host.h"
+
 class QPushButton;
 
 namespace zorikan {
@@ -24,8 +26,9 @@ public:
     void HelpButtonClick();
     void AboutButtonClick();
     void ExitButtonClick();
-    // Opens a saved game and brings up play; false when it failed to load.
-    bool LoadGame(const QString& file);
+    // Opens a saved game and brings up play; false when it failed to load or
+    // another copy of the game has it open.
+    bool LoadGame(const QString& file) { return openGame(file) == WindowHost::Opening::Opened; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -33,6 +36,7 @@ protected:
 
 private:
     QPushButton* addButton(const char* name, const QString& caption, int top);
+    WindowHost::Opening openGame(const QString& file);
 
     WindowHost& session_;
 };

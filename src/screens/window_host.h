@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <string>
 
 namespace zorikan {
 
@@ -47,6 +49,17 @@ public:
     virtual void bringBackWindows() = 0;
     // Ends the program with `exitCode`; nothing is saved here.
     virtual void quit(int exitCode = 0) = 0;
+
+    // How bringing a saved game into play went.
+    enum class Opening { Opened, Failed, InUseElsewhere };
+    // Brings the saved game at `file` into play with `open` (true when it
+    // did), keeping the file to this copy of the game. When another copy
+    // holds it, a box says so and `open` is not called.
+    virtual Opening openSavedGame(const std::string& file, const std::function<bool()>& open) = 0;
+    // While held, nothing is written after an action, and holding waits for
+    // the write in flight: a save of its own (the close's) never runs beside
+    // one. A close that stays open lets go again.
+    virtual void holdSaves(bool hold) = 0;
 
     virtual TForm1* title() = 0;
     virtual TAboutBox* about() = 0;

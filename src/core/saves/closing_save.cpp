@@ -31,16 +31,41 @@ std::string ChooseSaveFile(Game& game, const SaveDialog& dialog, std::string sug
     }
 }
 
+std::optional<GameState> StateAtClose(const Game& game) {
+    // A new game has its file before its starter: only a roster is a game.
+    if (!GameInPlay(game) || game.state.RosterSpecies[1] <= 0 ||
+        game.screens.main.saveFileName.empty())
+        return std::nullopt;
+    // Between battles and draws, which is nearly always, the game is its own
+    // close-save; the copy of the whole model is only for the rare moments
+    // the close would change it.
+    if (!DrawInProgress(game) && !ClosingCostsTournamentPenalty(game)) return game.state;
+    SilentPort silent(false);
+    Game left(game.data, silent, game.rng);
+    left.model() = game.model();
+    // The close waits for the Game Corner's reveal: the game on show is paid.
+    FinishDraw(left);
+    ClosingMainWindow(left);
+    return std::move(left.state);
+}
+
 AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
-    if (!GameInPlay(game) || Save(game)) return AfterClose::Close;
+    if (!GameInPlay(game)) return AfterClose::Close;
+    const std::optional<GameState> closing = StateAtClose(game);
+    const GameState& written = closing ? *closing : game.state;
     std::string failed = game.screens.main.saveFileName;
+    if (auto error = WriteSaveGameFile(written, failed)) {
+        game.port.error(error->message());
+    } else {
+        return AfterClose::Close;
+    }
     for (;;) {
         if (!game.port.question(SaveElsewhereText(failed)))
             return game.port.riskyQuestion(Text(text::kQuitWithoutSaving)) ? AfterClose::Close
                                                                            : AfterClose::StayOpen;
         const std::string other = ChooseSaveFile(game, dialog, failed);
         if (other.empty()) return AfterClose::StayOpen;
-        if (auto error = WriteSaveGameFile(game.state, other)) {
+        if (auto error = WriteSaveGameFile(written, other)) {
             game.port.error(error->message());
             failed = other;
             continue;
@@ -53,17 +78,9 @@ AfterClose SaveAtClose(Game& game, const SaveDialog& dialog) {
 }
 
 std::optional<FileError> SaveOnLeaving(const Game& game) {
-    // A new game has its file before its starter: only a roster is a game.
-    if (!GameInPlay(game) || game.state.RosterSpecies[1] <= 0 ||
-        game.screens.main.saveFileName.empty())
-        return std::nullopt;
-    SilentPort silent(false);
-    Game left(game.data, silent, game.rng);
-    left.model() = game.model();
-    // The close waits for the Game Corner's reveal: the game on show is paid.
-    FinishDraw(left);
-    ClosingMainWindow(left);
-    return WriteSaveGameFile(left.state, left.screens.main.saveFileName);
+    const std::optional<GameState> closing = StateAtClose(game);
+    if (!closing) return std::nullopt;
+    return WriteSaveGameFile(*closing, game.screens.main.saveFileName);
 }
 
 }  // namespace zorikan

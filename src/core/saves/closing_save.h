@@ -29,12 +29,18 @@ enum class AfterClose { Close, StayOpen };
 // which the game then belongs to), else quit without saving (Yes) or stay (No).
 AfterClose SaveAtClose(Game& game, const SaveDialog& dialog);
 
+// What closing the main window now would write: the game with the Game
+// Corner's game on show paid and an open tournament's quit penalty taken,
+// while the game in play stays as it is. None before the starter is chosen
+// (a new game has its file before its starter: only a roster is a game). The
+// close, the ends from outside and the save after every action all write
+// this, so every way the program ends leaves the same file.
+std::optional<GameState> StateAtClose(const Game& game);
+
 // The save when the game is left with no one to answer (a signal, the end of
-// the desktop session): the file is written as the close would write it, the
-// Game Corner's game on show paid and a tournament's quit penalty included, while the game in play
-// stays as it is (a session that goes on keeps playing). Nothing is asked or shown; a failed write
-// leaves the old file whole and is returned. Before the starter is chosen there is no game to
-// write.
+// the desktop session): StateAtClose is written, and the game in play stays as
+// it is (a session that goes on keeps playing). Nothing is asked or shown; a
+// failed write leaves the old file whole and is returned.
 std::optional<FileError> SaveOnLeaving(const Game& game);
 
 // The texts of those boxes.

@@ -52,6 +52,17 @@ inline constexpr Message kSaveElsewhere =
 inline constexpr Message kQuitWithoutSaving = ZORIKAN_TEXT(
     "Saves",
     "Quit without saving?\nAll progress since the game was started or loaded will be lost.");
+//: %1: the saved game's file, %2: why it cannot be written, a sentence. Shown once, when
+//: the save after an action fails; the game keeps trying after each action.
+inline constexpr Message kAutosaveFailed = ZORIKAN_TEXT(
+    "Saves",
+    "Your progress cannot be saved to %1.\n%2\nWhat you have played since then is not on "
+    "disk yet. The game tries again after each of your actions.");
+//: %1: the saved game's file. Shown once when saving works again after a failure.
+inline constexpr Message kAutosaveWorksAgain =
+    ZORIKAN_TEXT("Saves", "Your progress is saved to %1 again.");
+inline constexpr Message kSavedGameInUse =
+    ZORIKAN_TEXT("Saves", "This saved game is already open in another ZORIKAN Simulator window.");
 
 // The exported collection page; its markup stays out of the texts.
 //: %1: the player

@@ -15,10 +15,13 @@ ZORIKAN_SKIPPED_WITHOUT_POSIX(SaveUnderKill, OnThisSystem)
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <random>
 #include <thread>
 
 #include "core/saves/save_game.h"
+#include "core/saves/save_writer.h"
 #include "temp_folder.h"
 
 namespace zorikan {
@@ -39,7 +42,11 @@ GameState GameWithRoster(const std::string& name, std::uint32_t money, int creat
     return state;
 }
 
-TEST(SaveUnderKill, TheFileIsAlwaysTheOldGameOrTheNewOneWhole) {
+// Kills a child that saves `before` and `after` in turn with `save` (which
+// returns once the game is on disk), and finds the file whole every time.
+// `startUp` is how long the child may take before its first save begins.
+void KillWhileSaving(const std::function<void(const GameState&, const std::string&)>& save,
+                     std::chrono::microseconds startUp = {}) {
     TempFolder folder;
     const std::string path = folder.file("game.zgs");
     const GameState before = GameWithRoster("Before", 100, 3);
@@ -53,7 +60,7 @@ TEST(SaveUnderKill, TheFileIsAlwaysTheOldGameOrTheNewOneWhole) {
     const auto oneSave = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
     std::mt19937 draws(20261208);
-    std::uniform_int_distribution<long> delay(0, 4 * oneSave.count() + 200);
+    std::uniform_int_distribution<long> delay(0, 4 * oneSave.count() + 200 + startUp.count());
 
     int oldWhole = 0, newWhole = 0;
     for (int round = 0; round < 120; ++round) {
@@ -61,7 +68,7 @@ TEST(SaveUnderKill, TheFileIsAlwaysTheOldGameOrTheNewOneWhole) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             // Saves the two games in turn until it is killed.
-            for (int turn = 0;; ++turn) WriteSaveGameFile(turn % 2 == 0 ? after : before, path);
+            for (int turn = 0;; ++turn) save(turn % 2 == 0 ? after : before, path);
         }
         // Every tenth kill lands at once, before the first save can finish,
         // however slowly a loaded machine runs the child.
@@ -84,6 +91,24 @@ TEST(SaveUnderKill, TheFileIsAlwaysTheOldGameOrTheNewOneWhole) {
     // The kills fell both before and after saves had finished.
     EXPECT_GT(oldWhole, 0);
     EXPECT_GT(newWhole, 0);
+}
+
+TEST(SaveUnderKill, TheFileIsAlwaysTheOldGameOrTheNewOneWhole) {
+    KillWhileSaving(
+        [](const GameState& state, const std::string& path) { WriteSaveGameFile(state, path); });
+}
+
+TEST(SaveUnderKill, AlsoWhenTheSaveAfterAnActionWritesIt) {
+    // The writer's own thread writes; the child hands each game over and
+    // waits. The writer is made in the child, where its thread runs.
+    std::unique_ptr<SaveWriter> writer;
+    KillWhileSaving(
+        [&writer](const GameState& state, const std::string& path) {
+            if (!writer) writer = std::make_unique<SaveWriter>();
+            writer->write(path, state);
+            writer->wait();
+        },
+        std::chrono::milliseconds(20));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 
 namespace zorikan {
@@ -67,8 +68,11 @@ std::string folderOf(const std::string& path) {
     return cut == 0 ? "/" : path.substr(0, cut);
 }
 
+// One name per write, also within one program: the save after an action runs
+// on a thread of its own, and two writes must never share a temporary file.
 std::string tempNameFor(const std::string& path) {
-    return path + ".saving-" + std::to_string(::getpid());
+    static std::atomic<unsigned> writes{0};
+    return path + ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(++writes);
 }
 
 // A saved game reached through a symbolic link is written to the file the

@@ -1,6 +1,7 @@
 #include "core/data/atomic_file.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "core/data/windows/system_file.h"
 
@@ -53,8 +54,12 @@ std::wstring folderOf(const std::wstring& path) {
     return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
 }
 
+// One name per write, also within one program: the save after an action runs
+// on a thread of its own, and two writes must never share a temporary file.
 std::wstring tempNameFor(const std::wstring& path) {
-    return path + L".saving-" + std::to_wstring(::GetCurrentProcessId());
+    static std::atomic<unsigned> writes{0};
+    return path + L".saving-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++writes);
 }
 
 // The file a save goes to, and what it was before.

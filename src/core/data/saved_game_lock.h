@@ -1,0 +1,39 @@
+#pragma once
+// One copy of the game per saved game: a copy that opens a saved game holds a
+// lock on it until it ends, and a second copy asked for the same file is
+// refused. The system lets go of the lock of a copy that crashed, so nothing
+// it leaves blocks the file; a normal end leaves nothing beside the game.
+
+#include <cstdint>
+#include <string>
+
+namespace zorikan {
+
+class SavedGameLock {
+public:
+    SavedGameLock() = default;
+    ~SavedGameLock() { release(); }
+    SavedGameLock(SavedGameLock&& other) noexcept;
+    SavedGameLock& operator=(SavedGameLock&& other) noexcept;
+    SavedGameLock(const SavedGameLock&) = delete;
+    SavedGameLock& operator=(const SavedGameLock&) = delete;
+
+    // Takes the saved game at `path` (which need not exist yet) for this
+    // copy, letting go of one held before; false when another copy holds it.
+    // Where no lock can be made (a folder that takes no new file) the game is
+    // taken without one: it could not be saved there anyway.
+    bool take(const std::string& path);
+    void release();
+    // Whether this lock is on the saved game at `path`, by whatever name.
+    bool covers(const std::string& path) const;
+
+private:
+    std::string lockName_;
+    std::intptr_t handle_ = -1;
+};
+
+// The lock's file beside the saved game at `path`: ".NAME.lock" in the folder
+// of the file the name leads to.
+std::string LockNameFor(const std::string& path);
+
+}  // namespace zorikan
