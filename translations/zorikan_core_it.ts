@@ -495,38 +495,45 @@
     <name>GameCorner</name>
     <message>
         <location filename="../src/core/text/collection_texts.h" line="+35"/>
-        <source>Money (Pays out 10:1¥)</source>
-        <translation>Soldi (paga 10:1¥)</translation>
+        <source>Money (Pays out %1:1¥)</source>
+        <extracomment>%1: how many yen a yen of the stake wins</extracomment>
+        <translation>Soldi (paga %1:1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>ZORIBalls (Pays out 1:100¥)</source>
-        <translation>ZORIBall (paga 1:100¥)</translation>
+        <source>ZORIBalls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>ZORIBall (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Great Balls (Pays out 1:300¥)</source>
-        <translation>Great Ball (paga 1:300¥)</translation>
+        <source>Great Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Great Ball (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ultra Balls (Pays out 1:600¥)</source>
-        <translation>Ultra Ball (paga 1:600¥)</translation>
+        <source>Ultra Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Ultra Ball (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Master Balls (Pays out 1:2500¥)</source>
-        <translation>Master Ball (paga 1:2500¥)</translation>
+        <source>Master Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Master Ball (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Potions (Pays out 1:200¥)</source>
-        <translation>Pozioni (paga 1:200¥)</translation>
+        <source>Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Pozioni (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Super Potions (Pays out 1:500¥)</source>
-        <translation>Pozioni grandi (paga 1:500¥)</translation>
+        <source>Super Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Pozioni grandi (paga 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -698,13 +705,9 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Restores 50HP in battle.</source>
-        <translation>Ridà 50 PV in lotta.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Restores 100HP in battle.</source>
-        <translation>Ridà 100 PV in lotta.</translation>
+        <source>Restores %1HP in battle.</source>
+        <extracomment>%1: the HP it restores</extracomment>
+        <translation>Ridà %1 PV in lotta.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1410,10 +1413,55 @@ Tutti i progressi da quando hai iniziato o caricato la partita andranno persi.</
         <translation>Congratulazioni! Hai sconfitto %1! Hai vinto il torneo! E ora, ecco il tuo premio…</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>You won %1!</source>
-        <extracomment>%1: the prize</extracomment>
-        <translation>Hai vinto %1!</translation>
+        <source>You won %1¥!</source>
+        <extracomment>%1: the money won</extracomment>
+        <translation>Hai vinto %1¥!</translation>
+    </message>
+    <message>
+        <source>You won a random ZORIKAN!</source>
+        <translation>Hai vinto uno ZORIKAN a caso!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n ZORIBalls!</source>
+        <translation>
+            <numerusform>Hai vinto una ZORIBall!</numerusform>
+            <numerusform>Hai vinto %n ZORIBall!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Great Balls!</source>
+        <translation>
+            <numerusform>Hai vinto una Great Ball!</numerusform>
+            <numerusform>Hai vinto %n Great Ball!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Ultra Balls!</source>
+        <translation>
+            <numerusform>Hai vinto un&apos;Ultra Ball!</numerusform>
+            <numerusform>Hai vinto %n Ultra Ball!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Master Balls!</source>
+        <translation>
+            <numerusform>Hai vinto una Master Ball!</numerusform>
+            <numerusform>Hai vinto %n Master Ball!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Potions!</source>
+        <translation>
+            <numerusform>Hai vinto una pozione!</numerusform>
+            <numerusform>Hai vinto %n pozioni!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Super Potions!</source>
+        <translation>
+            <numerusform>Hai vinto una pozione grande!</numerusform>
+            <numerusform>Hai vinto %n pozioni grandi!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>

@@ -495,38 +495,45 @@
     <name>GameCorner</name>
     <message>
         <location filename="../src/core/text/collection_texts.h" line="+35"/>
-        <source>Money (Pays out 10:1¥)</source>
-        <translation>お金 (配当 10:1¥)</translation>
+        <source>Money (Pays out %1:1¥)</source>
+        <extracomment>%1: how many yen a yen of the stake wins</extracomment>
+        <translation>お金 (配当 %1:1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>ZORIBalls (Pays out 1:100¥)</source>
-        <translation>ZORIBall (配当 1:100¥)</translation>
+        <source>ZORIBalls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>ZORIBall (配当 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Great Balls (Pays out 1:300¥)</source>
-        <translation>Great Ball (配当 1:300¥)</translation>
+        <source>Great Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Great Ball (配当 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ultra Balls (Pays out 1:600¥)</source>
-        <translation>Ultra Ball (配当 1:600¥)</translation>
+        <source>Ultra Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Ultra Ball (配当 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Master Balls (Pays out 1:2500¥)</source>
-        <translation>Master Ball (配当 1:2500¥)</translation>
+        <source>Master Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Master Ball (配当 1:%1¥)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Potions (Pays out 1:200¥)</source>
-        <translation>回復薬 (配当 1:200¥)</translation>
+        <source>Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>回復薬 (配当 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Super Potions (Pays out 1:500¥)</source>
-        <translation>上級回復薬 (配当 1:500¥)</translation>
+        <source>Super Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>上級回復薬 (配当 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -698,13 +705,9 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Restores 50HP in battle.</source>
-        <translation>戦闘中にHPを50回復します。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Restores 100HP in battle.</source>
-        <translation>戦闘中にHPを100回復します。</translation>
+        <source>Restores %1HP in battle.</source>
+        <extracomment>%1: the HP it restores</extracomment>
+        <translation>戦闘中にHPを%1回復します。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1410,10 +1413,49 @@ All progress since the game was started or loaded will be lost.</source>
         <translation>おめでとう！ %1に勝った！ トーナメント優勝だ！ それでは賞品の発表です…</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>You won %1!</source>
-        <extracomment>%1: the prize</extracomment>
-        <translation>%1を獲得した！</translation>
+        <source>You won %1¥!</source>
+        <extracomment>%1: the money won</extracomment>
+        <translation>%1¥を獲得した！</translation>
+    </message>
+    <message>
+        <source>You won a random ZORIKAN!</source>
+        <translation>ランダムなZORIKANを獲得した！</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n ZORIBalls!</source>
+        <translation>
+            <numerusform>ZORIBallを%n個獲得した！</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Great Balls!</source>
+        <translation>
+            <numerusform>Great Ballを%n個獲得した！</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Ultra Balls!</source>
+        <translation>
+            <numerusform>Ultra Ballを%n個獲得した！</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Master Balls!</source>
+        <translation>
+            <numerusform>Master Ballを%n個獲得した！</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Potions!</source>
+        <translation>
+            <numerusform>回復薬を%n個獲得した！</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Super Potions!</source>
+        <translation>
+            <numerusform>上級回復薬を%n個獲得した！</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>

@@ -495,38 +495,45 @@
     <name>GameCorner</name>
     <message>
         <location filename="../src/core/text/collection_texts.h" line="+35"/>
-        <source>Money (Pays out 10:1¥)</source>
-        <translation>Pieniądze (wypłata 10:1¥)</translation>
+        <source>Money (Pays out %1:1¥)</source>
+        <extracomment>%1: how many yen a yen of the stake wins</extracomment>
+        <translation>Pieniądze (wypłata %1:1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>ZORIBalls (Pays out 1:100¥)</source>
-        <translation>ZORIBall (wypłata 1:100¥)</translation>
+        <source>ZORIBalls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>ZORIBall (wypłata 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Great Balls (Pays out 1:300¥)</source>
-        <translation>Great Ball (wypłata 1:300¥)</translation>
+        <source>Great Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Great Ball (wypłata 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Ultra Balls (Pays out 1:600¥)</source>
-        <translation>Ultra Ball (wypłata 1:600¥)</translation>
+        <source>Ultra Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Ultra Ball (wypłata 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Master Balls (Pays out 1:2500¥)</source>
-        <translation>Master Ball (wypłata 1:2500¥)</translation>
+        <source>Master Balls (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one ball</extracomment>
+        <translation>Master Ball (wypłata 1:%1¥)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Potions (Pays out 1:200¥)</source>
-        <translation>Mikstury (wypłata 1:200¥)</translation>
+        <source>Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Mikstury (wypłata 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Super Potions (Pays out 1:500¥)</source>
-        <translation>Duże mikstury (wypłata 1:500¥)</translation>
+        <source>Super Potions (Pays out 1:%1¥)</source>
+        <extracomment>%1: the stake that buys one potion</extracomment>
+        <translation>Duże mikstury (wypłata 1:%1¥)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -698,13 +705,9 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Restores 50HP in battle.</source>
-        <translation>Przywraca 50 PŻ w walce.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Restores 100HP in battle.</source>
-        <translation>Przywraca 100 PŻ w walce.</translation>
+        <source>Restores %1HP in battle.</source>
+        <extracomment>%1: the HP it restores</extracomment>
+        <translation>Przywraca %1 PŻ w walce.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1410,10 +1413,61 @@ Cały postęp od rozpoczęcia lub wczytania gry przepadnie.</translation>
         <translation>Gratulacje! %1 uznaje twoją wyższość! Wygrywasz turniej! A teraz czas odsłonić twoją nagrodę…</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>You won %1!</source>
-        <extracomment>%1: the prize</extracomment>
-        <translation>Wygrywasz: %1!</translation>
+        <source>You won %1¥!</source>
+        <extracomment>%1: the money won</extracomment>
+        <translation>Wygrywasz: %1¥!</translation>
+    </message>
+    <message>
+        <source>You won a random ZORIKAN!</source>
+        <translation>Wygrywasz: losowy ZORIKAN!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n ZORIBalls!</source>
+        <translation>
+            <numerusform>Wygrywasz: ZORIBall!</numerusform>
+            <numerusform>Wygrywasz: %n ZORIBall!</numerusform>
+            <numerusform>Wygrywasz: %n ZORIBall!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Great Balls!</source>
+        <translation>
+            <numerusform>Wygrywasz: Great Ball!</numerusform>
+            <numerusform>Wygrywasz: %n Great Ball!</numerusform>
+            <numerusform>Wygrywasz: %n Great Ball!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Ultra Balls!</source>
+        <translation>
+            <numerusform>Wygrywasz: Ultra Ball!</numerusform>
+            <numerusform>Wygrywasz: %n Ultra Ball!</numerusform>
+            <numerusform>Wygrywasz: %n Ultra Ball!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Master Balls!</source>
+        <translation>
+            <numerusform>Wygrywasz: Master Ball!</numerusform>
+            <numerusform>Wygrywasz: %n Master Ball!</numerusform>
+            <numerusform>Wygrywasz: %n Master Ball!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Potions!</source>
+        <translation>
+            <numerusform>Wygrywasz: mikstura!</numerusform>
+            <numerusform>Wygrywasz: %n mikstury!</numerusform>
+            <numerusform>Wygrywasz: %n mikstur!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won %n Super Potions!</source>
+        <translation>
+            <numerusform>Wygrywasz: duża mikstura!</numerusform>
+            <numerusform>Wygrywasz: %n duże mikstury!</numerusform>
+            <numerusform>Wygrywasz: %n dużych mikstur!</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+2"/>
