@@ -1342,6 +1342,27 @@ All progress since the game was started or loaded will be lost.</source>
         <translation>Uscire senza salvare?
 Tutti i progressi da quando hai iniziato o caricato la partita andranno persi.</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Your progress cannot be saved to %1.
+%2
+What you have played since then is not on disk yet. The game tries again after each of your actions.</source>
+        <extracomment>%1: the saved game&apos;s file, %2: why it cannot be written, a sentence. Shown once, when the save after an action fails; the game keeps trying after each action.</extracomment>
+        <translation>Impossibile salvare i tuoi progressi in %1.
+%2
+Ciò che hai giocato da allora non è ancora sul disco. Il gioco riprova dopo ogni tua azione.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your progress is saved to %1 again.</source>
+        <extracomment>%1: the saved game&apos;s file. Shown once when saving works again after a failure.</extracomment>
+        <translation>I tuoi progressi vengono di nuovo salvati in %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This saved game is already open in another ZORIKAN Simulator window.</source>
+        <translation>Questa partita è già aperta in un&apos;altra finestra di ZORIKAN Simulator.</translation>
+    </message>
 </context>
 <context>
     <name>Series</name>

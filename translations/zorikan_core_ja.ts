@@ -1342,6 +1342,27 @@ All progress since the game was started or loaded will be lost.</source>
         <translation>保存せずに終了しますか？
 ゲームを開始またはロードしてからの進行はすべて失われます。</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Your progress cannot be saved to %1.
+%2
+What you have played since then is not on disk yet. The game tries again after each of your actions.</source>
+        <extracomment>%1: the saved game&apos;s file, %2: why it cannot be written, a sentence. Shown once, when the save after an action fails; the game keeps trying after each action.</extracomment>
+        <translation>%1 に進行状況を保存できません。
+%2
+それ以降のプレイはまだディスクに保存されていません。操作のたびに保存を再試行します。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your progress is saved to %1 again.</source>
+        <extracomment>%1: the saved game&apos;s file. Shown once when saving works again after a failure.</extracomment>
+        <translation>%1 への保存が再びできるようになりました。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This saved game is already open in another ZORIKAN Simulator window.</source>
+        <translation>このセーブデータは別の ZORIKAN Simulator ウィンドウで開かれています。</translation>
+    </message>
 </context>
 <context>
     <name>Series</name>

@@ -1342,6 +1342,27 @@ All progress since the game was started or loaded will be lost.</source>
         <translation>Sair sem salvar?
 Todo o progresso desde que você começou ou carregou o jogo será perdido.</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Your progress cannot be saved to %1.
+%2
+What you have played since then is not on disk yet. The game tries again after each of your actions.</source>
+        <extracomment>%1: the saved game&apos;s file, %2: why it cannot be written, a sentence. Shown once, when the save after an action fails; the game keeps trying after each action.</extracomment>
+        <translation>Não é possível salvar seu progresso em %1.
+%2
+O que você jogou desde então ainda não está no disco. O jogo tenta de novo após cada ação sua.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your progress is saved to %1 again.</source>
+        <extracomment>%1: the saved game&apos;s file. Shown once when saving works again after a failure.</extracomment>
+        <translation>Seu progresso voltou a ser salvo em %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This saved game is already open in another ZORIKAN Simulator window.</source>
+        <translation>Este jogo salvo já está aberto em outra janela do ZORIKAN Simulator.</translation>
+    </message>
 </context>
 <context>
     <name>Series</name>

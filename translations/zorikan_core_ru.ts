@@ -1342,6 +1342,27 @@ All progress since the game was started or loaded will be lost.</source>
         <translation>Выйти без сохранения?
 Весь прогресс с начала или загрузки игры будет потерян.</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Your progress cannot be saved to %1.
+%2
+What you have played since then is not on disk yet. The game tries again after each of your actions.</source>
+        <extracomment>%1: the saved game&apos;s file, %2: why it cannot be written, a sentence. Shown once, when the save after an action fails; the game keeps trying after each action.</extracomment>
+        <translation>Не удаётся сохранить прогресс в %1.
+%2
+То, что ты сыграл с тех пор, ещё не записано на диск. Игра пробует снова после каждого твоего действия.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your progress is saved to %1 again.</source>
+        <extracomment>%1: the saved game&apos;s file. Shown once when saving works again after a failure.</extracomment>
+        <translation>Прогресс снова сохраняется в %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This saved game is already open in another ZORIKAN Simulator window.</source>
+        <translation>Эта сохранённая игра уже открыта в другом окне ZORIKAN Simulator.</translation>
+    </message>
 </context>
 <context>
     <name>Series</name>

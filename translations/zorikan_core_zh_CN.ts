@@ -1342,6 +1342,27 @@ All progress since the game was started or loaded will be lost.</source>
         <translation>不保存就退出吗？
 自游戏开始或读取以来的所有进度都将丢失。</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Your progress cannot be saved to %1.
+%2
+What you have played since then is not on disk yet. The game tries again after each of your actions.</source>
+        <extracomment>%1: the saved game&apos;s file, %2: why it cannot be written, a sentence. Shown once, when the save after an action fails; the game keeps trying after each action.</extracomment>
+        <translation>无法将进度保存到 %1。
+%2
+此后的游戏进度尚未写入磁盘。每次操作后游戏都会重试。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your progress is saved to %1 again.</source>
+        <extracomment>%1: the saved game&apos;s file. Shown once when saving works again after a failure.</extracomment>
+        <translation>进度已恢复保存到 %1。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This saved game is already open in another ZORIKAN Simulator window.</source>
+        <translation>此存档已在另一个 ZORIKAN Simulator 窗口中打开。</translation>
+    </message>
 </context>
 <context>
     <name>Series</name>
