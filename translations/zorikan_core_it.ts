@@ -1173,6 +1173,36 @@
         <source>This file cannot be played</source>
         <translation>Impossibile riprodurre questo file</translation>
     </message>
+    <message>
+        <source>All supported formats (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Tutti i formati supportati (%1)</translation>
+    </message>
+    <message>
+        <source>MPEG Audio/Video Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>File audio/video MPEG (%1)</translation>
+    </message>
+    <message>
+        <source>Windows Media (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Windows Media (%1)</translation>
+    </message>
+    <message>
+        <source>Wave Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>File Wave (%1)</translation>
+    </message>
+    <message>
+        <source>MIDI Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>File MIDI (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Tutti i file (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Rewards</name>
@@ -1489,6 +1519,77 @@ Ciò che hai giocato da allora non è ancora sul disco. Il gioco riprova dopo og
         <source>You won a L.%1 %2!</source>
         <extracomment>%1: the creature&apos;s level, %2: the creature</extracomment>
         <translation>Hai vinto %2 di livello %1!</translation>
+    </message>
+</context>
+<context>
+    <name>Type</name>
+    <message>
+        <source>Moss</source>
+        <translation>Muschio</translation>
+    </message>
+    <message>
+        <source>Ember</source>
+        <translation>Brace</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pietra</translation>
+    </message>
+    <message>
+        <source>Tide</source>
+        <translation>Marea</translation>
+    </message>
+    <message>
+        <source>Gale</source>
+        <translation>Burrasca</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Gelo</translation>
+    </message>
+    <message>
+        <source>Bog</source>
+        <translation>Palude</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Vetro</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>Crepuscolo</translation>
+    </message>
+    <message>
+        <source>Lumen</source>
+        <translation>Luce</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Sale</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>Eco</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Minerale</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <translation>Seta</translation>
+    </message>
+    <message>
+        <source>Herd</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Spore</source>
+        <translation>Spora</translation>
+    </message>
+    <message>
+        <source>Dream</source>
+        <translation>Sogno</translation>
     </message>
 </context>
 <context>

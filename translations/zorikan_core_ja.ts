@@ -1173,6 +1173,36 @@
         <source>This file cannot be played</source>
         <translation>このファイルは再生できません</translation>
     </message>
+    <message>
+        <source>All supported formats (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>対応しているすべての形式 (%1)</translation>
+    </message>
+    <message>
+        <source>MPEG Audio/Video Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>MPEGオーディオ/ビデオファイル (%1)</translation>
+    </message>
+    <message>
+        <source>Windows Media (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Windows Media (%1)</translation>
+    </message>
+    <message>
+        <source>Wave Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Waveファイル (%1)</translation>
+    </message>
+    <message>
+        <source>MIDI Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>MIDIファイル (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>すべてのファイル (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Rewards</name>
@@ -1483,6 +1513,77 @@ What you have played since then is not on disk yet. The game tries again after e
         <source>You won a L.%1 %2!</source>
         <extracomment>%1: the creature&apos;s level, %2: the creature</extracomment>
         <translation>Lv.%1の%2を獲得した！</translation>
+    </message>
+</context>
+<context>
+    <name>Type</name>
+    <message>
+        <source>Moss</source>
+        <translation>苔</translation>
+    </message>
+    <message>
+        <source>Ember</source>
+        <translation>残り火</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>石</translation>
+    </message>
+    <message>
+        <source>Tide</source>
+        <translation>潮</translation>
+    </message>
+    <message>
+        <source>Gale</source>
+        <translation>疾風</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>霜</translation>
+    </message>
+    <message>
+        <source>Bog</source>
+        <translation>沼</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>ガラス</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>黄昏</translation>
+    </message>
+    <message>
+        <source>Lumen</source>
+        <translation>光</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>塩</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>こだま</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>鉱石</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <translation>絹</translation>
+    </message>
+    <message>
+        <source>Herd</source>
+        <translation>群れ</translation>
+    </message>
+    <message>
+        <source>Spore</source>
+        <translation>胞子</translation>
+    </message>
+    <message>
+        <source>Dream</source>
+        <translation>夢</translation>
     </message>
 </context>
 <context>

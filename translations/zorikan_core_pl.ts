@@ -1173,6 +1173,36 @@
         <source>This file cannot be played</source>
         <translation>Nie można odtworzyć tego pliku</translation>
     </message>
+    <message>
+        <source>All supported formats (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Wszystkie obsługiwane formaty (%1)</translation>
+    </message>
+    <message>
+        <source>MPEG Audio/Video Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Pliki audio/wideo MPEG (%1)</translation>
+    </message>
+    <message>
+        <source>Windows Media (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Windows Media (%1)</translation>
+    </message>
+    <message>
+        <source>Wave Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Pliki Wave (%1)</translation>
+    </message>
+    <message>
+        <source>MIDI Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Pliki MIDI (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Wszystkie pliki (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Rewards</name>
@@ -1495,6 +1525,77 @@ To, co zagrano od tej chwili, nie jest jeszcze na dysku. Gra ponawia próbę po 
         <source>You won a L.%1 %2!</source>
         <extracomment>%1: the creature&apos;s level, %2: the creature</extracomment>
         <translation>Wygrywasz: %2, poz. %1!</translation>
+    </message>
+</context>
+<context>
+    <name>Type</name>
+    <message>
+        <source>Moss</source>
+        <translation>Mech</translation>
+    </message>
+    <message>
+        <source>Ember</source>
+        <translation>Żar</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Kamień</translation>
+    </message>
+    <message>
+        <source>Tide</source>
+        <translation>Przypływ</translation>
+    </message>
+    <message>
+        <source>Gale</source>
+        <translation>Wichura</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Mróz</translation>
+    </message>
+    <message>
+        <source>Bog</source>
+        <translation>Bagno</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Szkło</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>Zmierzch</translation>
+    </message>
+    <message>
+        <source>Lumen</source>
+        <translation>Światło</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Sól</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>Echo</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Ruda</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <translation>Jedwab</translation>
+    </message>
+    <message>
+        <source>Herd</source>
+        <translation>Stado</translation>
+    </message>
+    <message>
+        <source>Spore</source>
+        <translation>Zarodnik</translation>
+    </message>
+    <message>
+        <source>Dream</source>
+        <translation>Sen</translation>
     </message>
 </context>
 <context>

@@ -1173,6 +1173,36 @@
         <source>This file cannot be played</source>
         <translation>Não é possível tocar este arquivo</translation>
     </message>
+    <message>
+        <source>All supported formats (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Todos os formatos compatíveis (%1)</translation>
+    </message>
+    <message>
+        <source>MPEG Audio/Video Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Arquivos de áudio/vídeo MPEG (%1)</translation>
+    </message>
+    <message>
+        <source>Windows Media (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Windows Media (%1)</translation>
+    </message>
+    <message>
+        <source>Wave Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Arquivos Wave (%1)</translation>
+    </message>
+    <message>
+        <source>MIDI Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Arquivos MIDI (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Todos os arquivos (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Rewards</name>
@@ -1489,6 +1519,77 @@ O que você jogou desde então ainda não está no disco. O jogo tenta de novo a
         <source>You won a L.%1 %2!</source>
         <extracomment>%1: the creature&apos;s level, %2: the creature</extracomment>
         <translation>Você ganhou um %2 de nível %1!</translation>
+    </message>
+</context>
+<context>
+    <name>Type</name>
+    <message>
+        <source>Moss</source>
+        <translation>Musgo</translation>
+    </message>
+    <message>
+        <source>Ember</source>
+        <translation>Brasa</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Pedra</translation>
+    </message>
+    <message>
+        <source>Tide</source>
+        <translation>Maré</translation>
+    </message>
+    <message>
+        <source>Gale</source>
+        <translation>Vendaval</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Geada</translation>
+    </message>
+    <message>
+        <source>Bog</source>
+        <translation>Brejo</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Vidro</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>Crepúsculo</translation>
+    </message>
+    <message>
+        <source>Lumen</source>
+        <translation>Luz</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Sal</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>Eco</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Minério</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <translation>Seda</translation>
+    </message>
+    <message>
+        <source>Herd</source>
+        <translation>Manada</translation>
+    </message>
+    <message>
+        <source>Spore</source>
+        <translation>Esporo</translation>
+    </message>
+    <message>
+        <source>Dream</source>
+        <translation>Sonho</translation>
     </message>
 </context>
 <context>

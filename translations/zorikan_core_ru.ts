@@ -1173,6 +1173,36 @@
         <source>This file cannot be played</source>
         <translation>Этот файл невозможно воспроизвести</translation>
     </message>
+    <message>
+        <source>All supported formats (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Все поддерживаемые форматы (%1)</translation>
+    </message>
+    <message>
+        <source>MPEG Audio/Video Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Файлы аудио/видео MPEG (%1)</translation>
+    </message>
+    <message>
+        <source>Windows Media (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Windows Media (%1)</translation>
+    </message>
+    <message>
+        <source>Wave Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Файлы Wave (%1)</translation>
+    </message>
+    <message>
+        <source>MIDI Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Файлы MIDI (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Все файлы (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Rewards</name>
@@ -1495,6 +1525,77 @@ What you have played since then is not on disk yet. The game tries again after e
         <source>You won a L.%1 %2!</source>
         <extracomment>%1: the creature&apos;s level, %2: the creature</extracomment>
         <translation>Твой приз: %2 ур.%1!</translation>
+    </message>
+</context>
+<context>
+    <name>Type</name>
+    <message>
+        <source>Moss</source>
+        <translation>Мох</translation>
+    </message>
+    <message>
+        <source>Ember</source>
+        <translation>Жар</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>Камень</translation>
+    </message>
+    <message>
+        <source>Tide</source>
+        <translation>Прилив</translation>
+    </message>
+    <message>
+        <source>Gale</source>
+        <translation>Буря</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>Мороз</translation>
+    </message>
+    <message>
+        <source>Bog</source>
+        <translation>Болото</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>Стекло</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>Сумрак</translation>
+    </message>
+    <message>
+        <source>Lumen</source>
+        <translation>Свет</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Соль</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>Эхо</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>Руда</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <translation>Шёлк</translation>
+    </message>
+    <message>
+        <source>Herd</source>
+        <translation>Стадо</translation>
+    </message>
+    <message>
+        <source>Spore</source>
+        <translation>Спора</translation>
+    </message>
+    <message>
+        <source>Dream</source>
+        <translation>Сон</translation>
     </message>
 </context>
 <context>

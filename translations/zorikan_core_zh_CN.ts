@@ -1173,6 +1173,36 @@
         <source>This file cannot be played</source>
         <translation>无法播放此文件</translation>
     </message>
+    <message>
+        <source>All supported formats (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>所有支持的格式 (%1)</translation>
+    </message>
+    <message>
+        <source>MPEG Audio/Video Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>MPEG音频/视频文件 (%1)</translation>
+    </message>
+    <message>
+        <source>Windows Media (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Windows Media (%1)</translation>
+    </message>
+    <message>
+        <source>Wave Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>Wave文件 (%1)</translation>
+    </message>
+    <message>
+        <source>MIDI Files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>MIDI文件 (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <extracomment>A file type of the music open dialog; %1 is its file patterns.</extracomment>
+        <translation>所有文件 (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Rewards</name>
@@ -1483,6 +1513,77 @@ What you have played since then is not on disk yet. The game tries again after e
         <source>You won a L.%1 %2!</source>
         <extracomment>%1: the creature&apos;s level, %2: the creature</extracomment>
         <translation>你赢得了一只Lv.%1的%2！</translation>
+    </message>
+</context>
+<context>
+    <name>Type</name>
+    <message>
+        <source>Moss</source>
+        <translation>苔藓</translation>
+    </message>
+    <message>
+        <source>Ember</source>
+        <translation>余烬</translation>
+    </message>
+    <message>
+        <source>Stone</source>
+        <translation>岩石</translation>
+    </message>
+    <message>
+        <source>Tide</source>
+        <translation>潮汐</translation>
+    </message>
+    <message>
+        <source>Gale</source>
+        <translation>疾风</translation>
+    </message>
+    <message>
+        <source>Frost</source>
+        <translation>寒霜</translation>
+    </message>
+    <message>
+        <source>Bog</source>
+        <translation>沼泽</translation>
+    </message>
+    <message>
+        <source>Glass</source>
+        <translation>玻璃</translation>
+    </message>
+    <message>
+        <source>Dusk</source>
+        <translation>黄昏</translation>
+    </message>
+    <message>
+        <source>Lumen</source>
+        <translation>光明</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>盐</translation>
+    </message>
+    <message>
+        <source>Echo</source>
+        <translation>回声</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <translation>矿石</translation>
+    </message>
+    <message>
+        <source>Silk</source>
+        <translation>丝绸</translation>
+    </message>
+    <message>
+        <source>Herd</source>
+        <translation>兽群</translation>
+    </message>
+    <message>
+        <source>Spore</source>
+        <translation>孢子</translation>
+    </message>
+    <message>
+        <source>Dream</source>
+        <translation>梦境</translation>
     </message>
 </context>
 <context>
