@@ -646,7 +646,7 @@
     <message>
         <location line="-65"/>
         <source>Welcome to ZORIKAN Mart! Click an item for a description.</source>
-        <translation>Ti diamo il benvenuto nel Negozio ZORIKAN! Clicca su un articolo per leggerne la descrizione.</translation>
+        <translation>Negozio ZORIKAN: clicca un articolo per i dettagli.</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -646,7 +646,7 @@
     <message>
         <location line="-65"/>
         <source>Welcome to ZORIKAN Mart! Click an item for a description.</source>
-        <translation>Witaj w Sklepie ZORIKAN! Kliknij przedmiot, aby zobaczyć jego opis.</translation>
+        <translation>Sklep ZORIKAN: kliknij przedmiot, by zobaczyć opis.</translation>
     </message>
     <message>
         <location line="+1"/>

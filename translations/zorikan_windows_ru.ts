@@ -77,7 +77,7 @@
         <location line="+11"/>
         <location line="+2"/>
         <source>End Fight</source>
-        <translation>Конец боя</translation>
+        <translation>Конец</translation>
     </message>
     <message>
         <location line="+77"/>

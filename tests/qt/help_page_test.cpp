@@ -156,9 +156,11 @@ QSet<QString> BoldNames() {
     return names;
 }
 
-// A menu item's caption as the page names it: without the Alt key's mark and
+// A menu item's caption as the page names it: without the Alt key's mark (in
+// Japanese and Chinese a key in brackets after the word, "ファイル(&F)") and
 // the dots, its spaces plain.
 QString AsNamed(QString caption) {
+    caption.remove(QRegularExpression(R"(\(&[^&)]\)$)"));
     caption.replace("&&", QChar(1)).remove('&').replace(QChar(1), '&');
     return WithoutDots(caption).simplified();
 }
