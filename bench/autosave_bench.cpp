@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "core/data/data_file.h"
+#include "bench_data.h"
 #include "core/saves/autosave.h"
 #include "core/shared/silent_port.h"
 
@@ -16,14 +16,7 @@ namespace {
 
 using namespace zorikan;
 
-const GameData& Data() {
-    static const GameData data = [] {
-        GameData d;
-        LoadGameDataFile(ZORIKAN_DATA_FILE, d);
-        return d;
-    }();
-    return data;
-}
+using bench::Data;
 
 // range(0): 0 between battles, 1 during a tournament match (the close would
 // pay the quit penalty, so the whole model is copied first).

@@ -5,11 +5,11 @@
 
 #include <memory>
 
+#include "bench_data.h"
 #include "core/battle/attack.h"
 #include "core/battle/battle_start.h"
 #include "core/battle/fighter_choice.h"
 #include "core/battle/turn.h"
-#include "core/data/data_file.h"
 #include "core/progress/end_battle.h"
 #include "core/progress/wild_search.h"
 #include "core/saves/new_game.h"
@@ -30,14 +30,7 @@ public:
     void setWindowVisible(Window, bool) override {}
 };
 
-const GameData& Data() {
-    static const GameData data = [] {
-        GameData d;
-        LoadGameDataFile(ZORIKAN_DATA_FILE, d);
-        return d;
-    }();
-    return data;
-}
+using bench::Data;
 
 // A game with one creature of `species` at `level` in slot 1.
 std::unique_ptr<Game> NewGame(QuietPort& port, RandomSource& random, int species, int level) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace zorikan {
 
@@ -13,8 +14,16 @@ class SavedGameLock {
 public:
     SavedGameLock() = default;
     ~SavedGameLock() { release(); }
-    SavedGameLock(SavedGameLock&& other) noexcept;
-    SavedGameLock& operator=(SavedGameLock&& other) noexcept;
+    SavedGameLock(SavedGameLock&& other) noexcept
+        : lockName_(std::move(other.lockName_)), handle_(std::exchange(other.handle_, -1)) {}
+    SavedGameLock& operator=(SavedGameLock&& other) noexcept {
+        if (this != &other) {
+            release();
+            lockName_ = std::move(other.lockName_);
+            handle_ = std::exchange(other.handle_, -1);
+        }
+        return *this;
+    }
     SavedGameLock(const SavedGameLock&) = delete;
     SavedGameLock& operator=(const SavedGameLock&) = delete;
 

@@ -42,18 +42,6 @@ std::string LockNameFor(const std::string& path) {
     return full.substr(0, cut + 1) + "." + full.substr(cut + 1) + ".lock";
 }
 
-SavedGameLock::SavedGameLock(SavedGameLock&& other) noexcept
-    : lockName_(std::move(other.lockName_)), handle_(std::exchange(other.handle_, -1)) {}
-
-SavedGameLock& SavedGameLock::operator=(SavedGameLock&& other) noexcept {
-    if (this != &other) {
-        release();
-        lockName_ = std::move(other.lockName_);
-        handle_ = std::exchange(other.handle_, -1);
-    }
-    return *this;
-}
-
 bool SavedGameLock::take(const std::string& path) {
     release();
     const std::string name = LockNameFor(path);
