@@ -25,6 +25,7 @@ void BM_AutosaveAfterAction(benchmark::State& state) {
     SilentPort port(true);
     SeededRandom random(7);
     Game game(Data(), port, random);
+    game.phase = GamePhase::InPlay;
     for (int slot = 1; slot <= kRosterSlots; ++slot) {
         const int species = slot % kSpeciesCount + 1;
         game.state.RosterSpecies[slot] = species;

@@ -27,6 +27,7 @@
 #include "core/data/text_file.h"
 #include "core/game/freshen.h"
 #include "core/game/game.h"
+#include "core/model/items.h"
 #include "core/model/menu_layout.h"
 #include "core/progress/end_battle.h"
 #include "core/progress/opponent_menus.h"
@@ -140,10 +141,7 @@ private:
                         : static_cast<std::uint32_t>(pick(static_cast<int>(ordinary)));
         };
         s.Money = amount(2'000'000);
-        for (std::uint32_t GameState::*item :
-             {&GameState::ZoriBalls, &GameState::GreatBalls, &GameState::UltraBalls,
-              &GameState::MasterBalls, &GameState::Potions, &GameState::SuperPotions})
-            s.*item = amount(30);
+        for (const ItemRow& item : kItems) s.*item.count = amount(30);
         s.BadgeCount = static_cast<std::uint8_t>(pick(kBadgeCount + 1));
         s.GrandFourChampionBeaten = s.BadgeCount >= 16 || (s.BadgeCount >= 8 && chance(50));
         s.KellBeaten = s.BadgeCount >= 17 || (s.BadgeCount == 16 && chance(50));
