@@ -207,6 +207,8 @@ TEST(ProgramEnd, AFailedSaveAtTheSessionsEndIsShownOnlyWhenThePlayerIsAtHand) {
     const Ended ended = RunUntilEnded(
         "Form4",
         [&](QWidget*) {
+            // The save after loading is on disk before the file turns unwritable.
+            session.waitForSaves();
             QFile::remove(file);
             QDir(dir.path()).mkdir("ending.zgs");
             end.sessionEnds([] { return false; });
