@@ -409,7 +409,8 @@ int main(int argc, char** argv) {
     using namespace zorikan;
     using namespace zorikan::soak;
     const auto firstSeed = static_cast<std::uint32_t>(Argument(argv, argc, 1, 1));
-    const long games = Argument(argv, argc, 2, 200);
+    // Every action writes the saved game, as the game does: 20 games take a few minutes.
+    const long games = Argument(argv, argc, 2, 20);
     const int actions = static_cast<int>(Argument(argv, argc, 3, 3000));
 
     GameData data;
