@@ -22,9 +22,6 @@ public:
     // A write failed: the player is told once, with the file's name; the
     // first write that works after failures is told too.
     void tellPlayer(Game& game);
-    // Before the close's own save: the write in flight ends and nothing more
-    // is written.
-    void stop() { writer_.stop(); }
 
     // The boxes of a failed write and of the first write that worked again.
     static std::string FailedText(const std::string& path, const FileError& error);
