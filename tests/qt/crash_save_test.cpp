@@ -2,15 +2,20 @@
 // with SIGKILL after an action, leaves the saved game a close at that moment
 // would write, byte for byte. Two copies of the built game never open one
 // saved game, and a copy that was killed leaves nothing that keeps the next
-// one from it.
+// one from it. A file that cannot be written is told once, and so is its
+// mending.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 
 #include <QDir>
 #include <QFile>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstdio>
 #include <functional>
 
@@ -22,12 +27,17 @@
 #include "core/data/saved_game_lock.h"
 #include "core/progress/battle_rewards.h"
 #include "core/progress/opponents.h"
+#include "core/saves/autosave.h"
 #include "core/saves/closing_save.h"
 #include "core/saves/new_game.h"
 #include "core/saves/save_game.h"
+#include "core/text/file_texts.h"
 #include "data_folder.h"
 #include "game_process.h"
 #include "modal_helper.h"
+#include "screens/battle_arena.h"
+#include "screens/main_window.h"
+#include "screens/statistics_window.h"
 #include "screens/title_window.h"
 
 namespace zorikan {
@@ -64,34 +74,82 @@ void WriteGame(const QString& path, const GameState& state) {
 struct CrashAction {
     const char* name;
     bool newGame;  // a new game whose starter the action chooses
-    std::function<void(Game&, ModalAnswerer&)> act;
+    std::function<void(GameSession&, ModalAnswerer&)> act;
 };
+
+void PrintTo(const CrashAction& action, std::ostream* out) {
+    *out << action.name;
+}
+
+// The first attack of the fighter that can hurt the opponent.
+int HittingAttack(const Game& game) {
+    const GameData& d = game.data;
+    const int fighter = game.state.RosterSpecies[game.battle.ActiveSlot];
+    const int opponent = game.battle.OppSpecies;
+    for (int slot = 1; slot <= 4; ++slot) {
+        const int type = d.AttackType[d.SpeciesAttacks[fighter][slot]];
+        if (d.TypeChart[type][d.SpeciesType1[opponent]] != 0 &&
+            d.TypeChart[type][d.SpeciesType2[opponent]] != 0)
+            return slot - 1;
+    }
+    return 0;
+}
+
+// A wild battle through the windows: the search, the fighter chosen in the
+// statistics window, "Go!" until the opponent falls, "End Fight".
+void WinAWildBattle(GameSession& session, ModalAnswerer& answers) {
+    Game& game = session.game();
+    BattleArena* arena = session.mainWindow()->arena();
+    answers.answerBox();  // choose a fighter from the statistics window
+    session.mainWindow()->menuAction(MenuItem::FindZRKN1)->trigger();
+    ASSERT_TRUE(testing::WaitFor([&] { return answers.done(); }));
+    answers.answerBox();                  // its statistics
+    answers.answerBox(QMessageBox::Yes);  // choose it?
+    QListView* roster = session.statistics()->rosterList();
+    emit roster->doubleClicked(roster->model()->index(0, 0));
+    ASSERT_TRUE(testing::WaitFor([&] { return answers.done() && arena->goButton()->isVisible(); }));
+    QTest::mouseClick(arena->attackItem(HittingAttack(game)), Qt::LeftButton);
+    for (int turn = 0; turn < 50 && !arena->endButton()->isVisible(); ++turn) {
+        game.battle.OppHP = 1;
+        QTest::mouseClick(arena->goButton(), Qt::LeftButton);
+    }
+    ASSERT_TRUE(arena->endButton()->isVisible());
+    ASSERT_LE(game.battle.OppHP, 0) << "the player's creature won";
+    QTest::mouseClick(arena->endButton(), Qt::LeftButton);
+}
 
 const std::vector<CrashAction>& CrashActions() {
     static const std::vector<CrashAction> actions = {
-        {"StarterChosen", true, [](Game& game, ModalAnswerer&) { ChooseStarter(game, 1); }},
+        {"StarterChosen", true,
+         [](GameSession& session, ModalAnswerer&) { ChooseStarter(session.game(), 1); }},
+        // Played through the windows: their handlers end the action.
+        {"WildBattleWon", false, WinAWildBattle},
         {"Purchase", false,
-         [](Game& game, ModalAnswerer&) {
+         [](GameSession& session, ModalAnswerer&) {
+             Game& game = session.game();
              ShowMart(game);
              MartItemChosen(game, 1);
              MartQuantityChanged(game, 3);
              MartBuy(game);
          }},
         {"Release", false,
-         [](Game& game, ModalAnswerer& answers) {
+         [](GameSession& session, ModalAnswerer& answers) {
+             Game& game = session.game();
              answers.answerBox(QMessageBox::Yes);
              answers.answerBox();
              ReleaseCreature(game, 2, game.state.RosterSpecies[2]);
          }},
         {"Badge", false,
-         [](Game& game, ModalAnswerer& answers) {
+         [](GameSession& session, ModalAnswerer& answers) {
+             Game& game = session.game();
              answers.answerBox();
              game.battle.BattleKind = kBadgeBattle;
              AwardBadge(game);
          }},
         // The close waits for the reveal: the file holds the game paid.
         {"GameCornerDrawOnShow", false,
-         [](Game& game, ModalAnswerer&) {
+         [](GameSession& session, ModalAnswerer&) {
+             Game& game = session.game();
              ShowGameCorner(game);
              SetBet(game, 1000);
              ChoosePrizeKind(game, 0);
@@ -100,7 +158,8 @@ const std::vector<CrashAction>& CrashActions() {
          }},
         // Walking out of a match costs the quit penalty: the file pays it.
         {"TournamentMatchUnderWay", false,
-         [](Game& game, ModalAnswerer&) {
+         [](GameSession& session, ModalAnswerer&) {
+             Game& game = session.game();
              game.battle.InTournament = true;
              game.battle.ActiveSlot = 1;
              game.screens.main.arena.goVisible = true;
@@ -139,7 +198,7 @@ TEST(DISABLED_CrashingGame, PlaysOneActionAndWaitsToBeKilled) {
         ASSERT_TRUE(session.title()->LoadGame(file));
     }
     session.waitForSaves();
-    action->act(game, answers);
+    action->act(session, answers);
     session.refresh();
     session.waitForSaves();
     ASSERT_TRUE(answers.unexpected.isEmpty());
@@ -256,6 +315,55 @@ TEST(SavedGameInUse, TheTitleStaysWhenAnotherCopyHasTheGame) {
               QStringList{"This saved game is already open in another ZORIKAN Simulator window."});
     EXPECT_TRUE(session.title()->isVisible());
     EXPECT_TRUE(session.game().state.PlayerName.empty()) << "nothing of the game was loaded";
+}
+
+// A saved game that cannot be written: the player hears it once, right after
+// the action and never again at the actions that follow, then hears when
+// writing works again. The old file stays whole throughout.
+TEST(FailingWrites, AreToldOnceAndSoIsTheFirstWriteThatWorksAgain) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("game.zgs");
+    const std::string path = file.toStdString();
+    WriteGame(file, GameInProgress());
+    GameSession session({}, testing::DataFolder());
+    ModalAnswerer answers;
+    ASSERT_FALSE(LoadGameDataFile(ZORIKAN_DATA_FILE, session.data()));
+    ASSERT_TRUE(session.title()->LoadGame(file));
+    session.waitForSaves();
+    const QByteArray before = Bytes(file);
+    Game& game = session.game();
+    const auto buyAPotion = [&] {
+        ShowMart(game);
+        MartItemChosen(game, 1);
+        MartQuantityChanged(game, 1);
+        MartBuy(game);
+        session.refresh();
+    };
+
+    // A folder takes the file's place: nothing can be written there.
+    ASSERT_TRUE(QFile::rename(file, file + ".kept"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("game.zgs"));
+    answers.answerBox();
+    buyAPotion();
+    ASSERT_TRUE(testing::WaitFor([&] { return answers.done(); })) << "told without a next action";
+    buyAPotion();
+    buyAPotion();
+    session.waitForSaves();
+    QTest::qWait(100);
+    EXPECT_EQ(answers.boxTexts, QStringList{QString::fromStdString(Autosave::FailedText(
+                                    path, FileError{Text(text::kAccessDenied)}))});
+    EXPECT_EQ(answers.boxIcons.value(0), QMessageBox::Warning);
+    EXPECT_EQ(Bytes(file + ".kept"), before);
+
+    ASSERT_TRUE(QDir(dir.path()).rmdir("game.zgs"));
+    answers.answerBox();
+    buyAPotion();
+    ASSERT_TRUE(testing::WaitFor([&] { return answers.done(); }));
+    EXPECT_EQ(answers.boxTexts.value(1), QString::fromStdString(Autosave::WorksAgainText(path)));
+    EXPECT_EQ(answers.boxIcons.value(1), QMessageBox::Information);
+    session.waitForSaves();
+    EXPECT_TRUE(Bytes(file) == QByteArray::fromStdString(SaveGameText(*StateAtClose(game))));
+    EXPECT_TRUE(answers.unexpected.isEmpty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // game on disk is whole.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -49,6 +50,12 @@ QString WriteGame(const QTemporaryDir& dir, std::uint32_t money) {
     const QString path = dir.filePath("ending.zgs");
     EXPECT_EQ(WriteSaveGameFile(s, path.toStdString()), std::nullopt);
     return path;
+}
+
+// The file's number on its disk: the atomic replace of a save gives it a new one.
+ino_t FileNumber(const QString& path) {
+    struct stat s {};
+    return ::stat(QFile::encodeName(path).constData(), &s) == 0 ? s.st_ino : 0;
 }
 
 std::uint32_t SavedMoney(const QString& path) {
@@ -141,8 +148,11 @@ TEST(ProgramEnd, EveryWayOutOfThePlayerEndsTheProgram) {
 TEST(ProgramEnd, QuittingWithoutSavingEndsTheProgramAndKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString file = WriteGame(dir, 500);
+    const ino_t written = FileNumber(file);
     ModalAnswerer answers;
     const Ended ended = RunGameUntilEnded({file}, "Form4", [&](QWidget* main) {
+        // The save after loading is on disk before the file turns unwritable.
+        ASSERT_TRUE(testing::WaitFor([&] { return FileNumber(file) != written; }));
         // The file gives way to a folder: the save at close fails.
         QFile::rename(file, file + ".kept");
         QDir(dir.path()).mkdir("ending.zgs");
