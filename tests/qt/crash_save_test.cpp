@@ -11,9 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QListView>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -34,6 +34,7 @@
 #include "core/text/file_texts.h"
 #include "data_folder.h"
 #include "game_process.h"
+#include "game_windows.h"
 #include "modal_helper.h"
 #include "screens/battle_arena.h"
 #include "screens/main_window.h"
@@ -81,20 +82,6 @@ void PrintTo(const CrashAction& action, std::ostream* out) {
     *out << action.name;
 }
 
-// The first attack of the fighter that can hurt the opponent.
-int HittingAttack(const Game& game) {
-    const GameData& d = game.data;
-    const int fighter = game.state.RosterSpecies[game.battle.ActiveSlot];
-    const int opponent = game.battle.OppSpecies;
-    for (int slot = 1; slot <= 4; ++slot) {
-        const int type = d.AttackType[d.SpeciesAttacks[fighter][slot]];
-        if (d.TypeChart[type][d.SpeciesType1[opponent]] != 0 &&
-            d.TypeChart[type][d.SpeciesType2[opponent]] != 0)
-            return slot - 1;
-    }
-    return 0;
-}
-
 // A wild battle through the windows: the search, the fighter chosen in the
 // statistics window, "Go!" until the opponent falls, "End Fight".
 void WinAWildBattle(GameSession& session, ModalAnswerer& answers) {
@@ -108,7 +95,7 @@ void WinAWildBattle(GameSession& session, ModalAnswerer& answers) {
     QListView* roster = session.statistics()->rosterList();
     emit roster->doubleClicked(roster->model()->index(0, 0));
     ASSERT_TRUE(testing::WaitFor([&] { return answers.done() && arena->goButton()->isVisible(); }));
-    QTest::mouseClick(arena->attackItem(HittingAttack(game)), Qt::LeftButton);
+    QTest::mouseClick(arena->attackItem(testing::HittingAttack(game)), Qt::LeftButton);
     for (int turn = 0; turn < 50 && !arena->endButton()->isVisible(); ++turn) {
         game.battle.OppHP = 1;
         QTest::mouseClick(arena->goButton(), Qt::LeftButton);

@@ -18,6 +18,20 @@
 
 namespace zorikan::testing {
 
+// The first attack (0..3) of the fighter that can hurt the opponent.
+inline int HittingAttack(const Game& game) {
+    const GameData& d = game.data;
+    const int fighter = game.state.RosterSpecies[game.battle.ActiveSlot];
+    const int opponent = game.battle.OppSpecies;
+    for (int slot = 1; slot <= 4; ++slot) {
+        const int type = d.AttackType[d.SpeciesAttacks[fighter][slot]];
+        if (d.TypeChart[type][d.SpeciesType1[opponent]] != 0 &&
+            d.TypeChart[type][d.SpeciesType2[opponent]] != 0)
+            return slot - 1;
+    }
+    return 0;
+}
+
 class GameWindows : public ::testing::Test {
 protected:
     // Loads the data and chooses starter `entry` (0..2); `beforeStarter`

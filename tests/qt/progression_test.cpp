@@ -47,25 +47,12 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return answers.done(); }));
         ASSERT_TRUE(session.mainWindow()->arena()->goButton()->isVisible());
     }
-    // The first attack of the fighter that can hurt the opponent.
-    int hittingAttack() {
-        const Game& game = session.game();
-        const GameData& d = game.data;
-        const int fighter = game.state.RosterSpecies[game.battle.ActiveSlot];
-        const int opponent = game.battle.OppSpecies;
-        for (int slot = 1; slot <= 4; ++slot) {
-            const int type = d.AttackType[d.SpeciesAttacks[fighter][slot]];
-            if (d.TypeChart[type][d.SpeciesType1[opponent]] != 0 &&
-                d.TypeChart[type][d.SpeciesType2[opponent]] != 0)
-                return slot - 1;
-        }
-        return 0;
-    }
     // The opponent is worn down to its last hit point; "Go!" finishes it.
     void winWithGo() {
         BattleArena* arena = session.mainWindow()->arena();
         session.game().battle.OppHP = 1;
-        QTest::mouseClick(arena->attackItem(hittingAttack()), Qt::LeftButton);
+        QTest::mouseClick(arena->attackItem(testing::HittingAttack(session.game())),
+                          Qt::LeftButton);
         QTest::mouseClick(arena->goButton(), Qt::LeftButton);
         ASSERT_TRUE(arena->endButton()->isVisible());
     }
