@@ -50,9 +50,10 @@ TEST_F(ZoridexTest, EntriesNameTheSpeciesWithItsNumber) {
 // comparisons and the attack choice look it up by the data's English name.
 TEST_F(ZoridexTest, TypesAreWordsOfThePlayersLanguage) {
     for (int t = 1; t <= kTypeCount; ++t)
-        EXPECT_TRUE(std::ranges::any_of(text::kTypeWords, [&](const Message& word) {
-            return game.data.TypeNames[t] == word.english;
-        })) << game.data.TypeNames[t];
+        EXPECT_TRUE(std::any_of(
+            std::begin(text::kTypeWords), std::end(text::kTypeWords),
+            [&](const Message& word) { return game.data.TypeNames[t] == word.english; }))
+            << game.data.TypeNames[t];
     EXPECT_EQ(std::size(text::kTypeWords), static_cast<std::size_t>(kTypeCount));
 
     const MarkedTexts marked;
