@@ -1,5 +1,6 @@
 #include "core/data/decimal_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <limits>
