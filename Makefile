@@ -20,7 +20,7 @@ PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev l
             gstreamer1.0-plugins-ugly gstreamer1.0-libav \
             fonts-dejavu-core fonts-noto-cjk
 
-.PHONY: all deps configure build run test bench balance soak install package windows translations clean
+.PHONY: all deps configure build run test bench balance soak install package windows web-test translations clean
 
 all: build
 
@@ -92,5 +92,13 @@ windows: deps
 	@qt=$$(tools/windows/build_qt.sh) && tools/windows/make_zip.sh "$$qt"
 	@tools/windows/make_installer.sh
 
+# The core's tests built for WebAssembly with Debian's emscripten into
+# build-web-test/ and run under Node, without Qt or threads, the tests a
+# browser cannot run left out by name (tools/web_test/skipped_tests.txt).
+WEB_TEST_PACKAGES := emscripten nodejs
+web-test: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_TEST_PACKAGES)"
+	@tools/web_test/run_core_tests.sh
+
 clean:
-	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) build-windows
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) build-windows build-web-test

@@ -191,9 +191,10 @@ TEST(HelpPages, NameTheMenusItemsAsTheMenusCaptionThem) {
             EXPECT_TRUE(bold.contains(caption))
                 << language << ": the help does not name " << entry->item << " \""
                 << caption.toStdString() << "\"";
-            if (caption != EnglishCaption(*entry))
+            if (caption != EnglishCaption(*entry)) {
                 EXPECT_FALSE(bold.contains(EnglishCaption(*entry)))
                     << language << ": the help names " << entry->item << " in English";
+            }
         }
     }
 }

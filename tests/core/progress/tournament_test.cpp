@@ -34,7 +34,8 @@ protected:
         for (int m = 1; m <= 8; ++m) {
             do ++species;
             while (IsEvolvedForm(game.data, species) ||
-                   std::ranges::find(kTournamentExcluded, species) != kTournamentExcluded.end());
+                   std::find(kTournamentExcluded.begin(), kTournamentExcluded.end(), species) !=
+                       kTournamentExcluded.end());
             drawnSpecies.push_back(species);
             random.draws.push_back(species - 1);
         }
@@ -100,7 +101,7 @@ TEST_F(TournamentTest, BandEdgesBelongToBothNeighbours) {
         startPlaying({{7, level}});
         for (int band = 1; band <= 6; ++band) {
             const TournamentBand& b = TournamentBands()[band - 1];
-            const bool expected = std::ranges::find(bands, band) != bands.end();
+            const bool expected = std::find(bands.begin(), bands.end(), band) != bands.end();
             EXPECT_EQ(HasEligibleCreature(game, b.minLevel, b.maxLevel), expected)
                 << "level " << level << " band " << band;
         }
@@ -261,7 +262,8 @@ TEST_F(TournamentTest, LosingTheEighthMatchWinsNothing) {
 TEST_F(TournamentTest, OnlyBandsOneAndTwoDrawAgainForAnEvolvedCreature) {
     int evolved = 1;
     while (!IsEvolvedForm(game.data, evolved) ||
-           std::ranges::find(kTournamentExcluded, evolved) != kTournamentExcluded.end())
+           std::find(kTournamentExcluded.begin(), kTournamentExcluded.end(), evolved) !=
+               kTournamentExcluded.end())
         ++evolved;
     for (int band : {1, 2, 3}) {
         startPlaying({{4, band == 1 ? 10 : 30}});
