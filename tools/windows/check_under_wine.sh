@@ -6,7 +6,8 @@
 #      keys to a won wild battle and closes with its game saved;
 #   3. that saved game, loaded and saved by the Linux build, comes out byte
 #      for byte the same; and the Linux build's file, loaded and saved by the
-#      Windows build, too;
+#      Windows build, too; a second copy on that saved game is refused and
+#      ends with 1, and a battle played before the game is killed stays in it;
 #   4. the installer, in a fresh Wine prefix: a version installed over an
 #      older one for the current user, its Start-menu entry and saved-game
 #      file type read back from the registry and the folders, a saved game
@@ -359,6 +360,35 @@ close_game "$main"
 [ "$(date -r "$folder/Pässe ζ.zgs" +%Y)" != 2000 ] || fail "the Windows game did not write the file"
 cmp "$work/linux.zgs" "$folder/Pässe ζ.zgs" || fail "the Windows game wrote other bytes"
 echo "identical bytes after a Windows load and save"
+
+step "One copy per saved game, and a killed copy's play kept"
+start_on() {  # file [log]: the Windows game on a saved game; its exit code lands in NAME.rc
+  (cd "$game_dir" && wine zorikan.exe "$(winepath -w "$1")" > "$work/$2.log" 2>&1
+   echo $? > "$work/$2.rc") &
+}
+fights() { sed -n 12p "$1" | tr -d '\r'; }
+kept="$folder/Pässe ζ.zgs"
+rm -f "$work/game.rc" "$work/second.rc"
+start_on "$kept" game
+main=$(window "^ZORIKAN Simulator V4.1 - Wine \[Pässe ζ.zgs\]$")
+fights_before=$(fights "$kept")
+start_on "$kept" second
+answer_box  # "This saved game is already open in another ZORIKAN Simulator window."
+for _ in $(seq 1 30); do [ -s "$work/second.rc" ] && break; sleep 1; done
+[ "$(cat "$work/second.rc" 2> /dev/null)" = 1 ] || fail "a second copy on the same saved game did not end with 1"
+xdotool windowactivate --sync "$main" 2> /dev/null || true
+wild_battle
+sleep 2
+# Ended as a crash or a power cut ends it: the battle is in the file already.
+pkill -KILL -f 'zorikan[.]exe' || true
+for _ in $(seq 1 30); do [ -s "$work/game.rc" ] && break; sleep 1; done
+[ "$(fights "$kept")" -gt "$fights_before" ] || fail "the battle before the kill is not in the saved game"
+rm -f "$work/game.rc"
+start_on "$kept" game
+main=$(window "^ZORIKAN Simulator V4.1 - Wine \[Pässe ζ.zgs\]$")
+close_game "$main"
+! ls -A "$folder" | grep -q '[.]lock$' || fail "a lock file is left beside the saved game"
+echo "a second copy refused, the play before a kill kept, nothing left beside the game"
 
 check_installer
 
