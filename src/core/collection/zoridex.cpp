@@ -1,8 +1,7 @@
 #include "core/collection/zoridex.h"
 
-#include <charconv>
-
 #include "core/collection/statistics.h"
+#include "core/data/decimal_text.h"
 #include "core/text/catalogue.h"
 #include "core/text/type_words.h"
 
@@ -110,12 +109,9 @@ void CalculateMultipliers(Game& game) {
 }
 
 std::string GeneralFormat(double value, char decimalSeparator) {
-    // to_chars ignores the C locale, which the desktop toolkit sets from the
-    // system; the separator is put in below.
-    char buffer[40];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string text(buffer, result.ptr);
+    // Written in the "C" locale whatever the desktop toolkit set from the
+    // system; the player's separator is put in below.
+    std::string text = GeneralDecimal(value, 15);
     for (char& c : text)
         if (c == '.') c = decimalSeparator;
     return text;

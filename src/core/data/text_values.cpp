@@ -1,9 +1,6 @@
 #include "core/data/text_values.h"
 
-#include <charconv>
-#include <cmath>
-#include <limits>
-#include <system_error>
+#include "core/data/decimal_text.h"
 
 namespace zorikan {
 
@@ -101,13 +98,11 @@ std::optional<FileError> TextValueReader::readReal(float& value) {
     }
     if (!isDecimalReal(token)) return InvalidNumericInput();
     if (token.front() == '+') token.remove_prefix(1);
-    double wide = 0;
-    // from_chars always takes "." as the decimal separator, whatever the locale.
-    auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), wide);
-    if (error != std::errc() || end != token.data() + token.size()) return InvalidNumericInput();
-    // A multiplier must be a real number the single-precision table can hold.
-    if (!(std::fabs(wide) <= std::numeric_limits<float>::max())) return InvalidNumericInput();
-    value = static_cast<float>(wide);
+    // "." is always the point, whatever the locale; a multiplier must be a
+    // real number the single-precision table can hold.
+    const std::optional<float> real = ParseSingleDecimal(token);
+    if (!real) return InvalidNumericInput();
+    value = *real;
     return std::nullopt;
 }
 

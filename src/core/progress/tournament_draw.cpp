@@ -21,8 +21,8 @@ bool DrawSpecies(TournamentDraw& draw, RandomSource& rng) {
     for (int m = 1; m <= kTournamentMatches; ++m)
         draw.TournamentSpecies[m] = rng.Random(kSpeciesCount) + 1;
     for (int m = 1; m <= kTournamentMatches; ++m)
-        if (std::ranges::find(kTournamentExcluded, draw.TournamentSpecies[m]) !=
-            kTournamentExcluded.end())
+        if (std::find(kTournamentExcluded.begin(), kTournamentExcluded.end(),
+                      draw.TournamentSpecies[m]) != kTournamentExcluded.end())
             return false;
     return true;
 }
@@ -41,7 +41,8 @@ bool IsEvolvedForm(const GameData& data, int species) {
     for (int s = 1; s <= kSpeciesCount; ++s)
         if (data.EvolvesInto[s] == species) return true;
     for (const SplitEvolution& split : kSplitEvolutions)
-        if (std::ranges::find(split.forms(), species) != split.forms().end()) return true;
+        if (std::find(split.forms().begin(), split.forms().end(), species) != split.forms().end())
+            return true;
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <locale>
 
 #include "core/battle/battle_start.h"
 #include "core/collection/debug_menu.h"
@@ -186,6 +187,26 @@ TEST(GeneralFormat, FifteenDigitsWithoutTrailingZeros) {
     EXPECT_EQ(GeneralFormat(0.0f, '.'), "0");
     EXPECT_EQ(GeneralFormat(0.1f, '.'), "0.100000001490116");
     EXPECT_EQ(GeneralFormat(1.0 / 3.0, '.'), "0.333333333333333");
+    EXPECT_EQ(GeneralFormat(123456789012345.0, '.'), "123456789012345");
+    EXPECT_EQ(GeneralFormat(1e15, '.'), "1e+15");  // past fifteen digits: an exponent
+    EXPECT_EQ(GeneralFormat(0.0001, '.'), "0.0001");
+    EXPECT_EQ(GeneralFormat(0.00001, '.'), "1e-05");
+    EXPECT_EQ(GeneralFormat(-0.25f, ','), "-0,25");
+}
+
+TEST(GeneralFormat, WritesNoGroupsAndItsOwnSeparatorInEveryLocale) {
+    struct GroupsAndCommaPoint : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+        char do_thousands_sep() const override { return '.'; }
+        std::string do_grouping() const override { return "\3"; }
+    };
+    const std::locale before =
+        std::locale::global(std::locale(std::locale::classic(), new GroupsAndCommaPoint));
+    const std::string half = GeneralFormat(0.5f, '.');
+    const std::string large = GeneralFormat(123456789012345.0, '.');
+    std::locale::global(before);
+    EXPECT_EQ(half, "0.5");
+    EXPECT_EQ(large, "123456789012345");
 }
 
 }  // namespace

@@ -108,21 +108,28 @@ TEST(TextValues, RealsTakeThePointInEveryLocale) {
 
 TEST(TextValues, RealsAreFiniteDecimalNumbersThatFitSinglePrecision) {
     for (const char* token : {"nan", "NaN", "-nan", "inf", "+inf", "-Infinity", "infinity", "1e39",
-                              "-1e39", "3.5e38", "1e400", "0x1p3", "1.5f", "e5", "."}) {
+                              "-1e39", "3.5e38", "1e400", "0x1p3", "1.5f", "e5", ".",
+                              // nonzero, yet nearer zero than any double: below half the smallest
+                              "1e-400", "2.4703282292062327e-324",
+                              "2470328229206232720882843964341106861825299013071623822127e-381"}) {
         TextValueReader in(token);
         float value = 7;
         const auto error = in.readReal(value);
         ASSERT_TRUE(error) << token;
         EXPECT_EQ(error->message(), "Invalid numeric input.") << token;
     }
-    TextValueReader in("3.4e38\n-0.25\n1E1\n1e-50\n.5\n");
-    float values[5] = {};
+    TextValueReader in(
+        "3.4e38\n-0.25\n1E1\n1e-50\n.5\n1e-310\n"
+        "2470328229206232720882843964341106861825299013071623822128e-381\n");
+    float values[7] = {};
     for (float& v : values) EXPECT_FALSE(in.readReal(v));
     EXPECT_EQ(values[0], 3.4e38f);
     EXPECT_EQ(values[1], -0.25f);
     EXPECT_EQ(values[2], 10.0f);
     EXPECT_EQ(values[3], 0.0f);  // smaller than single precision holds: zero
     EXPECT_EQ(values[4], 0.5f);
+    EXPECT_EQ(values[5], 0.0f);  // below a double's normal range, still a number
+    EXPECT_EQ(values[6], 0.0f);  // just above half the smallest double
 }
 
 TEST(TextValues, TextWhereANumberBelongsIsInvalidNumericInput) {
