@@ -20,7 +20,7 @@ PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev l
             gstreamer1.0-plugins-ugly gstreamer1.0-libav \
             fonts-dejavu-core fonts-noto-cjk
 
-.PHONY: all deps configure build run test bench balance soak install package windows translations clean
+.PHONY: all deps configure build run test bench balance soak install package windows web translations clean
 
 all: build
 
@@ -92,5 +92,15 @@ windows: deps
 	@qt=$$(tools/windows/build_qt.sh) && tools/windows/make_zip.sh "$$qt"
 	@tools/windows/make_installer.sh
 
+# The game as a web page under build-web/: one folder of static files (the
+# page, its loader, the program and the data file) that any web server can
+# serve. The first run builds Qt for WebAssembly from Debian's own source into
+# ~/.cache/zorikan-web (10 to 20 minutes on two cores); later runs reuse it.
+# tools/web/check_in_chromium.sh plays it in headless Chromium.
+WEB_PACKAGES := emscripten ninja-build
+web: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_PACKAGES)"
+	@qt=$$(tools/web/build_qt.sh) && tools/web/build_page.sh "$$qt"
+
 clean:
-	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) build-windows
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) build-windows build-web

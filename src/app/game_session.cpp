@@ -34,6 +34,7 @@
 #include "ui/keyboard_play.h"
 #include "ui/music_player.h"
 #include "ui/place_window.h"
+#include "ui/system_files.h"
 #include "ui/window_roles.h"
 
 namespace zorikan {
@@ -327,6 +328,7 @@ void GameSession::savesWritten() {
     QMetaObject::invokeMethod(
         this,
         [this] {
+            ui::KeepWrittenFiles();
             if (!savesHeld_ && !quitting_) autosave_.tellPlayer(game_);
         },
         Qt::QueuedConnection);
@@ -379,6 +381,7 @@ void GameSession::quit(int exitCode) {
     quitting_ = true;
     // The game was saved on the way here; a save after an action must not follow it.
     saveWriter_.stop();
+    ui::KeepWrittenFiles();
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     // Not QApplication::quit(): that asks every window to close first, and
     // the side windows refuse the player's close. Without a running loop (a
