@@ -1,5 +1,6 @@
 #include "app/game_session.h"
 #include "app/collection_menus.h"
+#include "app/event_loop.h"
 #include "app/progress_menus.h"
 #include "app/shop_menus.h"
 #include "app/side_menus.h"
@@ -9,8 +10,8 @@
 #include <QImageReader>
 #include <QLocale>
 #include <QScreen>
-#include <QThread>
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <type_traits>
 
@@ -129,9 +130,12 @@ constexpr LaterWindow kLaterWindows[] = {
 
 // What the session does to a window as the game shows or hides it goes by the
 // rules' name: a window without one is the player's alone.
-static_assert(std::ranges::all_of(kLaterWindows, [](const LaterWindow& w) {
-    return w.facts.role || !(w.facts.comesBack || w.facts.takesKeyboard || w.facts.playerHides);
-}));
+// (std::all_of over begin and end: the web build's library has no ranges::all_of.)
+static_assert(std::all_of(std::begin(kLaterWindows), std::end(kLaterWindows),
+                          [](const LaterWindow& w) {
+                              return w.facts.role || !(w.facts.comesBack || w.facts.takesKeyboard ||
+                                                       w.facts.playerHides);
+                          }));
 
 const WindowFacts* FactsOf(Window which) {
     for (const LaterWindow& kind : kLaterWindows)
@@ -387,7 +391,7 @@ void GameSession::quit(int exitCode) {
     // the side windows refuse the player's close. Without a running loop (a
     // session driven by hand) there is nothing to end: asking anyway would
     // make every later loop of the process return at once.
-    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(exitCode);
+    if (EventLoopRuns()) QCoreApplication::exit(exitCode);
 }
 
 ui::HelpWindow* GameSession::help() {

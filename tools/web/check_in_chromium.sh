@@ -61,4 +61,12 @@ wait "$linux" || fail "the Linux game did not end with 0"
 [ "$(date -r "$work/linux.zgs" +%Y)" != 2000 ] || fail "the Linux game did not write the file"
 cmp "$work/downloads/web.zgs" "$work/linux.zgs" || fail "the Linux game wrote other bytes"
 echo "identical bytes after a Linux load and save"
+echo "== What a player downloads, compressed with gzip -9 as a web server may send it"
+total=0
+for file in zorikan.html qtloader.js zorikan.js zorikan.wasm zorikan.data zorikan.svg; do
+  size=$(gzip -9 -c "$out/$file" | wc -c)
+  total=$((total + size))
+  printf '%-14s %9d bytes (%d uncompressed)\n' "$file" "$size" "$(stat -c %s "$out/$file")"
+done
+printf 'in all         %9d bytes\n' "$total"
 echo "All steps passed; screenshots in build-web/check/"
