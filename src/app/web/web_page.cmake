@@ -15,7 +15,9 @@ target_link_options(zorikan PRIVATE
     # A modal box waits for the player by unwinding the whole stack: the game's
     # boxes open from deep inside the rules.
     "SHELL:-s ASYNCIFY_STACK_SIZE=131072")
-set_target_properties(zorikan PROPERTIES LINK_DEPENDS "${web_storage};${ZORIKAN_DATA_FILE}")
+# FS: tools/web/play_in_chromium.py reads the saved game as the page holds it.
+set_target_properties(zorikan PROPERTIES LINK_DEPENDS "${web_storage};${ZORIKAN_DATA_FILE}"
+                                         QT_WASM_EXTRA_EXPORTED_METHODS FS)
 # The game's own page replaces the one Qt writes for every program.
 add_custom_command(TARGET zorikan POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/src/app/web/zorikan.html
