@@ -26,7 +26,7 @@ work=$(mktemp -d)
 cleanup() {
   kill "${chromium:-}" "${server:-}" 2> /dev/null || true
   wait 2> /dev/null || true
-  rm -rf "$work"
+  rm -rf "$work" 2> /dev/null || true  # Chromium may still be writing its profile
 }
 trap cleanup EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }

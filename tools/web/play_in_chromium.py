@@ -129,6 +129,8 @@ KEYS = {
     "F6": ("F6", "F6", 117), "BackSpace": ("Backspace", "Backspace", 8),
 }
 MODIFIERS = {"alt": 1, "ctrl": 2, "shift": 8}
+MODIFIER_KEYS = {"alt": ("Alt", "AltLeft", 18), "ctrl": ("Control", "ControlLeft", 17),
+                 "shift": ("Shift", "ShiftLeft", 16)}
 
 
 def key(*names, pause=0.35):
@@ -140,6 +142,11 @@ def key(*names, pause=0.35):
             text = "\r" if base == "Return" else ""
         else:  # a letter
             dom, code, vk, text = base, "Key" + base.upper(), ord(base.upper()), ""
+        # The modifier goes down first and up last, as on a real keyboard.
+        for m in held:
+            page.call("Input.dispatchKeyEvent", type="rawKeyDown", key=MODIFIER_KEYS[m][0],
+                      code=MODIFIER_KEYS[m][1], windowsVirtualKeyCode=MODIFIER_KEYS[m][2],
+                      modifiers=modifiers)
         down = dict(type="rawKeyDown", key=dom, code=code, windowsVirtualKeyCode=vk,
                     modifiers=modifiers)
         page.call("Input.dispatchKeyEvent", **down)
@@ -147,6 +154,9 @@ def key(*names, pause=0.35):
             page.call("Input.dispatchKeyEvent", type="char", key=dom, text=text)
         page.call("Input.dispatchKeyEvent", type="keyUp", key=dom, code=code,
                   windowsVirtualKeyCode=vk, modifiers=modifiers)
+        for m in held:
+            page.call("Input.dispatchKeyEvent", type="keyUp", key=MODIFIER_KEYS[m][0],
+                      code=MODIFIER_KEYS[m][1], windowsVirtualKeyCode=MODIFIER_KEYS[m][2])
         time.sleep(pause)
 
 
