@@ -20,7 +20,7 @@ PACKAGES := cmake g++ make pkg-config dpkg-dev qt6-base-dev qt6-multimedia-dev l
             gstreamer1.0-plugins-ugly gstreamer1.0-libav \
             fonts-dejavu-core fonts-noto-cjk
 
-.PHONY: all deps configure build run test bench balance soak install package windows web-test translations clean
+.PHONY: all deps configure build run test bench balance soak install package windows web web-test translations clean
 
 all: build
 
@@ -92,6 +92,16 @@ windows: deps
 	@qt=$$(tools/windows/build_qt.sh) && tools/windows/make_zip.sh "$$qt"
 	@tools/windows/make_installer.sh
 
+# The game as a web page under build-web/: one folder of static files (the
+# page, its loader, the program and the data file) that any web server can
+# serve. The first run builds Qt for WebAssembly from Debian's own source into
+# ~/.cache/zorikan-web (10 to 20 minutes on two cores); later runs reuse it.
+# tools/web/check_in_chromium.sh plays it in headless Chromium.
+WEB_PACKAGES := emscripten ninja-build
+web: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_PACKAGES)"
+	@qt=$$(tools/web/build_qt.sh) && tools/web/build_page.sh "$$qt"
+
 # The core's tests built for WebAssembly with Debian's emscripten into
 # build-web-test/ and run under Node, without Qt or threads, the tests a
 # browser cannot run left out by name (tools/web_test/skipped_tests.txt).
@@ -101,4 +111,4 @@ web-test: deps
 	@tools/web_test/run_core_tests.sh
 
 clean:
-	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) build-windows build-web-test
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) build-windows build-web build-web-test

@@ -4,7 +4,7 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/app/collection_menus.cpp" line="+25"/>
+        <location filename="../src/ui/desktop/system_files.cpp" line="+30"/>
         <source>Export ZORIKAN information</source>
         <translation>Экспорт данных ZORIKAN</translation>
     </message>
@@ -17,15 +17,21 @@
 <context>
     <name>MusicDialog</name>
     <message>
-        <location filename="../src/app/side_menus.cpp" line="+19"/>
+        <location line="-18"/>
         <source>Open</source>
         <translation>Открыть</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/web/music_backend.cpp" line="+10"/>
+        <location filename="../src/ui/web/system_files.cpp" line="+52"/>
+        <source>Music plays in the desktop game only.</source>
+        <translation>Музыка играет только в настольной версии игры.</translation>
     </message>
 </context>
 <context>
     <name>SavedGameDialog</name>
     <message>
-        <location filename="../src/ui/saved_game_dialog.cpp" line="+45"/>
+        <location filename="../src/ui/saved_game_dialog.cpp" line="+49"/>
         <source>Save game as</source>
         <translation>Сохранить игру как</translation>
     </message>
@@ -39,6 +45,16 @@
         <source>Saved Games (*.ZGS *.zgs)</source>
         <translation>Сохранённые игры (*.ZGS *.zgs)</translation>
     </message>
+    <message>
+        <location filename="../src/ui/web/system_files.cpp" line="+21"/>
+        <source>From your computer...</source>
+        <translation>С твоего компьютера…</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Download saved game...</source>
+        <translation>Скачать сохранение…</translation>
+    </message>
 </context>
 <context>
     <name>zorikan::BattleArena</name>
@@ -48,7 +64,7 @@
         <translation>Арена боя</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+25"/>
         <source>Your ZORIKAN</source>
         <translation>Твой ZORIKAN</translation>
     </message>
@@ -58,13 +74,13 @@
         <translation>Твои ОЗ</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <location line="+2"/>
         <source>Go!</source>
         <translation>Ход!</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Enemy ZORIKAN</source>
         <translation>ZORIKAN врага</translation>
     </message>
@@ -74,13 +90,13 @@
         <translation>ОЗ врага</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <location line="+2"/>
         <source>End Fight</source>
         <translation>Конец</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+67"/>
         <source>Your hit points: %1</source>
         <extracomment>%1 is the fighter&apos;s hit points as shown, e.g. 35/50.</extracomment>
         <translation>Твои ОЗ: %1</translation>
@@ -194,7 +210,7 @@
 <context>
     <name>zorikan::TForm4</name>
     <message>
-        <location filename="../src/screens/main_window.cpp" line="+101"/>
+        <location filename="../src/screens/main_window.cpp" line="+105"/>
         <source>Select a starting ZORIKAN:</source>
         <translation>Выбери первого ZORIKAN:</translation>
     </message>
@@ -213,7 +229,7 @@
 <context>
     <name>zorikan::TForm5</name>
     <message>
-        <location filename="../src/screens/statistics_window.cpp" line="+49"/>
+        <location filename="../src/screens/statistics_window.cpp" line="+51"/>
         <source>ZORIBalls:</source>
         <translation>ZORIBall:</translation>
     </message>
@@ -273,76 +289,76 @@
         <translation>Суперзелья</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+20"/>
         <source>Statistics</source>
         <translation>Статистика</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+10"/>
+        <location line="+19"/>
+        <location line="+12"/>
         <source>Money:</source>
         <translation>Деньги:</translation>
     </message>
     <message>
-        <location line="-10"/>
-        <location line="+11"/>
+        <location line="-12"/>
+        <location line="+15"/>
         <source>Fights:</source>
         <translation>Бои:</translation>
     </message>
     <message>
-        <location line="-11"/>
-        <location line="+12"/>
+        <location line="-15"/>
+        <location line="+16"/>
         <source>Wins:</source>
         <translation>Победы:</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+13"/>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>Catches:</source>
         <translation>Поимки:</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+13"/>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>Losses/Flees:</source>
         <translation>Пораж./побеги:</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <location line="+14"/>
+        <location line="-17"/>
+        <location line="+18"/>
         <source>Win Percentage:</source>
         <translation>% побед:</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+17"/>
+        <location line="-18"/>
+        <location line="+21"/>
         <source>In ZORIDEX:</source>
         <translation>В ZORIDEX:</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-12"/>
         <source>Name:</source>
         <translation>Имя:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>of %1</source>
         <extracomment>After the number of species in the ZORIDEX: %1 is the number of all species.</extracomment>
         <translation>из %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Items:</source>
         <translation>Предметы:</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Use %1</source>
         <extracomment>A screen reader&apos;s name for an item button in battle: %1 is the item, e.g. Potions.</extracomment>
         <translation>Использовать: %1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Your ZORIKAN</source>
         <translation>Твои ZORIKAN</translation>
     </message>
@@ -378,7 +394,7 @@
 <context>
     <name>zorikan::TForm8</name>
     <message>
-        <location filename="../src/screens/zoridex_window.cpp" line="+46"/>
+        <location filename="../src/screens/zoridex_window.cpp" line="+44"/>
         <source>Species</source>
         <translation>Вид</translation>
     </message>
@@ -402,12 +418,12 @@
 <context>
     <name>zorikan::TForm9</name>
     <message>
-        <location filename="../src/screens/mart_window.cpp" line="+41"/>
+        <location filename="../src/screens/mart_window.cpp" line="+48"/>
         <source>Item to buy:</source>
         <translation>Товар:</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Buy %1</source>
         <extracomment>%1 is the item&apos;s name, e.g. Potions.</extracomment>
         <translation>Купить: %1</translation>
@@ -419,7 +435,7 @@
         <translation>%1¥ за штуку. %2 %3</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Buy:</source>
         <translation>&amp;Кол-во:</translation>
     </message>
@@ -429,7 +445,7 @@
         <translation>Сколько купить</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Price:</source>
         <translation>Цена:</translation>
     </message>
@@ -439,7 +455,7 @@
         <translation>Итого</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>Buy</source>
         <translation>Купить</translation>
     </message>
@@ -449,7 +465,7 @@
         <translation>Уйти</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+81"/>
         <source>Total price: %1</source>
         <extracomment>%1 is the order&apos;s total in yen, with the yen sign, e.g. 600¥.</extracomment>
         <translation>Итого: %1</translation>
@@ -506,12 +522,12 @@
 <context>
     <name>zorikan::TFormB</name>
     <message>
-        <location filename="../src/screens/game_corner_window.cpp" line="+95"/>
+        <location filename="../src/screens/game_corner_window.cpp" line="+93"/>
         <source>Game Corner</source>
         <translation>Игровой зал</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+17"/>
         <source>&amp;Amount to bet:</source>
         <translation>&amp;Ставка:</translation>
     </message>
@@ -521,12 +537,12 @@
         <translation>Ставка в иенах</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-16"/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+26"/>
         <source>Play for %1</source>
         <extracomment>Spoken for an entry of &quot;Play for:&quot;: %1 is the prize, e.g. Money (Pays out 10:1¥).</extracomment>
         <translation>Играть на: %1</translation>
@@ -544,7 +560,7 @@
         <translation>Счастливое число %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play for:</source>
         <translation>Играть на:</translation>
     </message>
@@ -559,12 +575,12 @@
         <translation>Счастливое число:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-33"/>
         <source>Draw number!</source>
         <translation>Разыграть число!</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+135"/>
         <source>Lucky number: %1.</source>
         <extracomment>Spoken after a draw: %1 is the lucky number, 0 to 9.</extracomment>
         <translation>Счастливое число: %1.</translation>

@@ -4,7 +4,7 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/app/collection_menus.cpp" line="+25"/>
+        <location filename="../src/ui/desktop/system_files.cpp" line="+30"/>
         <source>Export ZORIKAN information</source>
         <translation>导出ZORIKAN资料</translation>
     </message>
@@ -17,15 +17,21 @@
 <context>
     <name>MusicDialog</name>
     <message>
-        <location filename="../src/app/side_menus.cpp" line="+19"/>
+        <location line="-18"/>
         <source>Open</source>
         <translation>打开</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/web/music_backend.cpp" line="+10"/>
+        <location filename="../src/ui/web/system_files.cpp" line="+52"/>
+        <source>Music plays in the desktop game only.</source>
+        <translation>音乐仅在桌面版游戏中播放。</translation>
     </message>
 </context>
 <context>
     <name>SavedGameDialog</name>
     <message>
-        <location filename="../src/ui/saved_game_dialog.cpp" line="+45"/>
+        <location filename="../src/ui/saved_game_dialog.cpp" line="+49"/>
         <source>Save game as</source>
         <translation>游戏另存为</translation>
     </message>
@@ -39,6 +45,16 @@
         <source>Saved Games (*.ZGS *.zgs)</source>
         <translation>存档 (*.ZGS *.zgs)</translation>
     </message>
+    <message>
+        <location filename="../src/ui/web/system_files.cpp" line="+21"/>
+        <source>From your computer...</source>
+        <translation>从你的电脑…</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Download saved game...</source>
+        <translation>下载存档…</translation>
+    </message>
 </context>
 <context>
     <name>zorikan::BattleArena</name>
@@ -48,7 +64,7 @@
         <translation>对战场</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+25"/>
         <source>Your ZORIKAN</source>
         <translation>你的ZORIKAN</translation>
     </message>
@@ -58,13 +74,13 @@
         <translation>你的HP</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <location line="+2"/>
         <source>Go!</source>
         <translation>出招！</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Enemy ZORIKAN</source>
         <translation>对手的ZORIKAN</translation>
     </message>
@@ -74,13 +90,13 @@
         <translation>对手的HP</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <location line="+2"/>
         <source>End Fight</source>
         <translation>结束战斗</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+67"/>
         <source>Your hit points: %1</source>
         <extracomment>%1 is the fighter&apos;s hit points as shown, e.g. 35/50.</extracomment>
         <translation>你的HP：%1</translation>
@@ -194,7 +210,7 @@
 <context>
     <name>zorikan::TForm4</name>
     <message>
-        <location filename="../src/screens/main_window.cpp" line="+101"/>
+        <location filename="../src/screens/main_window.cpp" line="+105"/>
         <source>Select a starting ZORIKAN:</source>
         <translation>选择初始ZORIKAN：</translation>
     </message>
@@ -213,7 +229,7 @@
 <context>
     <name>zorikan::TForm5</name>
     <message>
-        <location filename="../src/screens/statistics_window.cpp" line="+49"/>
+        <location filename="../src/screens/statistics_window.cpp" line="+51"/>
         <source>ZORIBalls:</source>
         <translation>ZORIBall：</translation>
     </message>
@@ -273,76 +289,76 @@
         <translation>高级回复药</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+20"/>
         <source>Statistics</source>
         <translation>统计</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+10"/>
+        <location line="+19"/>
+        <location line="+12"/>
         <source>Money:</source>
         <translation>金钱：</translation>
     </message>
     <message>
-        <location line="-10"/>
-        <location line="+11"/>
+        <location line="-12"/>
+        <location line="+15"/>
         <source>Fights:</source>
         <translation>对战：</translation>
     </message>
     <message>
-        <location line="-11"/>
-        <location line="+12"/>
+        <location line="-15"/>
+        <location line="+16"/>
         <source>Wins:</source>
         <translation>胜利：</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+13"/>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>Catches:</source>
         <translation>捕获：</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+13"/>
+        <location line="-16"/>
+        <location line="+17"/>
         <source>Losses/Flees:</source>
         <translation>失败/逃跑：</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <location line="+14"/>
+        <location line="-17"/>
+        <location line="+18"/>
         <source>Win Percentage:</source>
         <translation>胜率：</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+17"/>
+        <location line="-18"/>
+        <location line="+21"/>
         <source>In ZORIDEX:</source>
         <translation>ZORIDEX：</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-12"/>
         <source>Name:</source>
         <translation>名字：</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>of %1</source>
         <extracomment>After the number of species in the ZORIDEX: %1 is the number of all species.</extracomment>
         <translation>/ %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Items:</source>
         <translation>道具：</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Use %1</source>
         <extracomment>A screen reader&apos;s name for an item button in battle: %1 is the item, e.g. Potions.</extracomment>
         <translation>使用%1</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Your ZORIKAN</source>
         <translation>你的ZORIKAN</translation>
     </message>
@@ -378,7 +394,7 @@
 <context>
     <name>zorikan::TForm8</name>
     <message>
-        <location filename="../src/screens/zoridex_window.cpp" line="+46"/>
+        <location filename="../src/screens/zoridex_window.cpp" line="+44"/>
         <source>Species</source>
         <translation>种类</translation>
     </message>
@@ -402,12 +418,12 @@
 <context>
     <name>zorikan::TForm9</name>
     <message>
-        <location filename="../src/screens/mart_window.cpp" line="+41"/>
+        <location filename="../src/screens/mart_window.cpp" line="+48"/>
         <source>Item to buy:</source>
         <translation>要购买的道具：</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Buy %1</source>
         <extracomment>%1 is the item&apos;s name, e.g. Potions.</extracomment>
         <translation>购买%1</translation>
@@ -419,7 +435,7 @@
         <translation>每个%1¥。%2%3</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Buy:</source>
         <translation>购买数量(&amp;B)：</translation>
     </message>
@@ -429,7 +445,7 @@
         <translation>购买数量</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Price:</source>
         <translation>单价：</translation>
     </message>
@@ -439,7 +455,7 @@
         <translation>总价</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>Buy</source>
         <translation>购买</translation>
     </message>
@@ -449,7 +465,7 @@
         <translation>离开</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+81"/>
         <source>Total price: %1</source>
         <extracomment>%1 is the order&apos;s total in yen, with the yen sign, e.g. 600¥.</extracomment>
         <translation>总价：%1</translation>
@@ -506,12 +522,12 @@
 <context>
     <name>zorikan::TFormB</name>
     <message>
-        <location filename="../src/screens/game_corner_window.cpp" line="+95"/>
+        <location filename="../src/screens/game_corner_window.cpp" line="+93"/>
         <source>Game Corner</source>
         <translation>游戏厅</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+17"/>
         <source>&amp;Amount to bet:</source>
         <translation>押注金额(&amp;A)：</translation>
     </message>
@@ -521,12 +537,12 @@
         <translation>押注金额（¥）</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-16"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+26"/>
         <source>Play for %1</source>
         <extracomment>Spoken for an entry of &quot;Play for:&quot;: %1 is the prize, e.g. Money (Pays out 10:1¥).</extracomment>
         <translation>赢取%1</translation>
@@ -544,7 +560,7 @@
         <translation>幸运数字%1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Play for:</source>
         <translation>赢取：</translation>
     </message>
@@ -559,12 +575,12 @@
         <translation>幸运数字：</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-33"/>
         <source>Draw number!</source>
         <translation>开奖！</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+135"/>
         <source>Lucky number: %1.</source>
         <extracomment>Spoken after a draw: %1 is the lucky number, 0 to 9.</extracomment>
         <translation>幸运数字：%1。</translation>

@@ -1,40 +1,26 @@
 #include "app/collection_menus.h"
 
-#include <QCoreApplication>
+#include <QAction>
 #include <QDate>
-#include <QDesktopServices>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
+#include <QMenu>
 #include <QTime>
-#include <QUrl>
 
 #include "app/game_session.h"
 #include "core/collection/collection_modes.h"
 #include "core/collection/html_export.h"
+#include "core/saves/closing_save.h"
+#include "core/saves/save_game.h"
 #include "screens/main_window.h"
-#include "ui/saved_game_dialog.h"
+#include "ui/system_files.h"
 
 namespace zorikan {
 
 namespace {
 
-// The save dialog of the export; empty when cancelled. It asks before
-// replacing a file.
-QString chooseExportFile(QWidget* parent) {
-    QFileDialog dialog(parent,
-                       QCoreApplication::translate("ExportDialog", "Export ZORIKAN information"));
-    dialog.setObjectName("HTMLExport");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QCoreApplication::translate("ExportDialog", "HTML Files (*.htm)"));
-    dialog.setDefaultSuffix("htm");
-    ui::StartIn(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
-}
-
 void ExportZORIKANinformation1Click(GameSession& session) {
-    const QString file = chooseExportFile(session.mainWindow());
+    const QString file = ui::AskForExportFile(session.mainWindow());
     if (file.isEmpty()) return;
     // The system's formats, not the game language's (the default locale).
     const QLocale locale = QLocale::system();
@@ -44,9 +30,7 @@ void ExportZORIKANinformation1Click(GameSession& session) {
         locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString();
     Game& game = session.game();
     if (!ExportCollection(game, file.toStdString(), date, time)) return;
-    // A file URL keeps blanks, '#' and '%' in the path as they are.
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-        ExportedPageNotOpened(game, file.toStdString());
+    if (!ui::ShowExportedPage(file)) ExportedPageNotOpened(game, file.toStdString());
 }
 
 }  // namespace
@@ -58,6 +42,16 @@ void ConnectCollectionMenus(GameSession& session) {
     main->onMenu(MenuItem::ReleaseZRKN1, [&game] { ReleaseZRKN1Click(game); });
     main->onMenu(MenuItem::ExportZORIKANinformation1,
                  [&session] { ExportZORIKANinformation1Click(session); });
+    // The page downloads the saved game in play, as the close would write it.
+    ui::AddSavedGameDownload(
+        main->menuAction(MenuItem::File1)->menu(),
+        [&game] {
+            const std::optional<GameState> state = StateAtClose(game);
+            return state ? SaveGameText(*state) : std::string();
+        },
+        [&game] {
+            return QFileInfo(QString::fromStdString(game.screens.main.saveFileName)).fileName();
+        });
 }
 
 }  // namespace zorikan

@@ -1,5 +1,6 @@
 #include "app/game_session.h"
 #include "app/collection_menus.h"
+#include "app/event_loop.h"
 #include "app/progress_menus.h"
 #include "app/shop_menus.h"
 #include "app/side_menus.h"
@@ -9,8 +10,8 @@
 #include <QImageReader>
 #include <QLocale>
 #include <QScreen>
-#include <QThread>
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <type_traits>
 
@@ -34,6 +35,7 @@
 #include "ui/keyboard_play.h"
 #include "ui/music_player.h"
 #include "ui/place_window.h"
+#include "ui/system_files.h"
 #include "ui/window_roles.h"
 
 namespace zorikan {
@@ -128,9 +130,12 @@ constexpr LaterWindow kLaterWindows[] = {
 
 // What the session does to a window as the game shows or hides it goes by the
 // rules' name: a window without one is the player's alone.
-static_assert(std::ranges::all_of(kLaterWindows, [](const LaterWindow& w) {
-    return w.facts.role || !(w.facts.comesBack || w.facts.takesKeyboard || w.facts.playerHides);
-}));
+// (std::all_of over begin and end: the web build's library has no ranges::all_of.)
+static_assert(std::all_of(std::begin(kLaterWindows), std::end(kLaterWindows),
+                          [](const LaterWindow& w) {
+                              return w.facts.role || !(w.facts.comesBack || w.facts.takesKeyboard ||
+                                                       w.facts.playerHides);
+                          }));
 
 const WindowFacts* FactsOf(Window which) {
     for (const LaterWindow& kind : kLaterWindows)
@@ -327,6 +332,7 @@ void GameSession::savesWritten() {
     QMetaObject::invokeMethod(
         this,
         [this] {
+            ui::KeepWrittenFiles();
             if (!savesHeld_ && !quitting_) autosave_.tellPlayer(game_);
         },
         Qt::QueuedConnection);
@@ -379,12 +385,13 @@ void GameSession::quit(int exitCode) {
     quitting_ = true;
     // The game was saved on the way here; a save after an action must not follow it.
     saveWriter_.stop();
+    ui::KeepWrittenFiles();
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     // Not QApplication::quit(): that asks every window to close first, and
     // the side windows refuse the player's close. Without a running loop (a
     // session driven by hand) there is nothing to end: asking anyway would
     // make every later loop of the process return at once.
-    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(exitCode);
+    if (EventLoopRuns()) QCoreApplication::exit(exitCode);
 }
 
 ui::HelpWindow* GameSession::help() {

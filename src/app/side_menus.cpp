@@ -1,33 +1,14 @@
 #include "app/side_menus.h"
 
-#include <QCoreApplication>
-#include <QFileDialog>
-
 #include "app/game_session.h"
 #include "core/collection/debug_menu.h"
 #include "core/collection/music.h"
 #include "core/collection/zoridex.h"
 #include "screens/main_window.h"
 #include "ui/music_player.h"
-#include "ui/saved_game_dialog.h"
+#include "ui/system_files.h"
 
 namespace zorikan {
-
-namespace {
-
-QString chooseMusicFile(QWidget* parent) {
-    QFileDialog dialog(parent, QCoreApplication::translate("MusicDialog", "Open"));
-    dialog.setObjectName("OpenDialog1");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(ui::MusicFileFilters().split(";;"));
-    dialog.setDirectory(ui::MusicFolder());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
-}
-
-}  // namespace
 
 void ConnectSideMenus(GameSession& session) {
     TForm4* main = session.mainWindow();
@@ -37,7 +18,7 @@ void ConnectSideMenus(GameSession& session) {
                  [&game] { game.setVisible(Window::TypeComparisons, true); });
 
     main->onMenu(MenuItem::Openfile1, [&session, main] {
-        const QString file = chooseMusicFile(main);
+        const QString file = ui::AskForMusicFile(main);
         if (!file.isEmpty()) session.music().open(file);
     });
     main->onMenu(MenuItem::RepeatMusic1, [&session, &game] {

@@ -104,7 +104,8 @@ void TForm1::NewButtonClick() {
 }
 
 void TForm1::LoadButtonClick() {
-    const QString file = ui::AskForSavedGame(this, ui::SavedGameDialog::Open);
+    const QString file = ui::AskForSavedGame(this, ui::SavedGameDialog::Open, {},
+                                             [this](const QString& chosen) { LoadGame(chosen); });
     if (!file.isEmpty()) LoadGame(file);
 }
 

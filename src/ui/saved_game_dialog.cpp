@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
+#include <utility>
+
+#include "ui/system_files.h"
 
 namespace zorikan::ui {
 
@@ -39,7 +42,8 @@ void StartIn(QFileDialog& dialog, const QString& suggestion) {
     if (!suggestion.isEmpty()) dialog.selectFile(suggestion);
 }
 
-QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion) {
+QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion,
+                        std::function<void(const QString&)> fromComputer) {
     const bool saving = kind == SavedGameDialog::Save;
     QFileDialog dialog(Opener(parent),
                        saving ? QCoreApplication::translate("SavedGameDialog", "Save game as")
@@ -52,6 +56,7 @@ QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& su
         QCoreApplication::translate("SavedGameDialog", "Saved Games (*.ZGS *.zgs)"));
     dialog.setDefaultSuffix("zgs");
     StartIn(dialog, suggestion);
+    if (!saving && fromComputer) OfferSavedGameFromComputer(dialog, std::move(fromComputer));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

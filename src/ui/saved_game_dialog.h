@@ -5,6 +5,7 @@
 // starts in the music folder.
 
 #include <QString>
+#include <functional>
 
 class QFileDialog;
 class QWidget;
@@ -30,7 +31,10 @@ QWidget* Opener(QWidget* parent);
 void StartIn(QFileDialog& dialog, const QString& suggestion = {});
 
 // The chosen file, or an empty string when the player cancels. The dialog
-// starts at `suggestion` when one is given.
-QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion = {});
+// starts at `suggestion` when one is given. Where the open dialog also takes
+// a saved game from the player's computer (the web page), that one arrives
+// later, through `fromComputer`.
+QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion = {},
+                        std::function<void(const QString&)> fromComputer = {});
 
 }  // namespace zorikan::ui

@@ -49,39 +49,7 @@ fi
 
 log() { echo "== $*" >&2; }
 
-# A deb-src entry for the mirror the machine already installs from.
-source_entry() {
-  . /etc/os-release
-  local targets mirror
-  targets=$(apt-get indextargets --format '$(TARGET_OF) $(RELEASE) $(COMPONENT) $(REPO_URI)')
-  grep -q "^deb-src $VERSION_CODENAME main " <<< "$targets" && return
-  mirror=$(sed -n "s|^deb $VERSION_CODENAME main ||p" <<< "$targets" | head -1)
-  [ -n "$mirror" ] || { echo "No Debian mirror for $VERSION_CODENAME is configured." >&2; exit 1; }
-  if [ "$(id -u)" != 0 ]; then
-    echo "Qt's sources need a deb-src entry for $mirror. Run as root: make windows" >&2
-    exit 1
-  fi
-  log "Adding a deb-src entry for $mirror"
-  printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
-    "$mirror" "$VERSION_CODENAME" /usr/share/keyrings/debian-archive-keyring.gpg \
-    > /etc/apt/sources.list.d/zorikan-deb-src.sources
-  "$here/../install/apt_install.sh"  # refreshes the package lists, waiting for their lock
-}
-
-# The sources, fetched through the deb-src entry of the machine's mirror and
-# unpacked with Debian's patches applied.
-fetch() {  # package version -> prints the unpacked folder
-  local package=$1 version=$2 upstream=${2%-*}
-  local folder=$cache/src/$package-$upstream
-  if [ ! -f "$folder/.unpacked-$version" ]; then
-    log "Fetching the source of $package $version"
-    rm -rf "$folder"
-    source_entry
-    (cd "$cache/src" && apt-get source -qq "$package=$version" >&2)
-    touch "$folder/.unpacked-$version"
-  fi
-  echo "$folder"
-}
+. "$here/../install/debian_source.sh"
 
 mkdir -p "$cache/src" "$cache/build"
 # Qt keeps each feature it worked out in the cache as if it had been asked
@@ -91,8 +59,8 @@ cp "$here/mingw-w64.cmake" "$cache/mingw-w64.cmake"
 rm -rf "$cache/no-shader-tools" && cp -r "$here/no-shader-tools" "$cache/"
 rm -f "$qt/zorikan-recipe"
 
-base_source=$(fetch qt6-base "$base_version")
-media_source=$(fetch qt6-multimedia "$media_version")
+base_source=$(fetch_debian_source qt6-base "$base_version" "$cache/src")
+media_source=$(fetch_debian_source qt6-multimedia "$media_version" "$cache/src")
 
 log "Building qtbase for Windows (the first time takes about an hour on two cores)"
 cmake -S "$base_source" -B "$cache/build/qtbase" -G Ninja \

@@ -1,0 +1,13 @@
+#include "app/ending_signals.h"
+
+namespace zorikan {
+
+// A page has no signals: closing its tab is a page hide, which the page's
+// loader answers by keeping the files (tools/web/storage.js).
+struct EndingSignals::Handlers {};
+
+EndingSignals::EndingSignals(std::function<void()>, QObject* parent) : QObject(parent) {}
+
+EndingSignals::~EndingSignals() = default;
+
+}  // namespace zorikan

@@ -1,0 +1,106 @@
+#include "ui/system_files.h"
+
+#include <emscripten.h>
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/saved_game_dialog.h"
+
+namespace zorikan::ui {
+
+namespace {
+
+// A file the player brings never replaces a saved game the browser holds
+// already: a second one of the same name is stored beside it, numbered.
+QString FreeNameFor(const QString& folder, const QString& name) {
+    const QFileInfo info(name);
+    const QString stem = info.completeBaseName();
+    const QString suffix = info.suffix().isEmpty() ? QStringLiteral("zgs") : info.suffix();
+    QString candidate = QDir(folder).filePath(stem + '.' + suffix);
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate =
+            QDir(folder).filePath(QStringLiteral("%1 (%2).%3").arg(stem).arg(n).arg(suffix));
+    return candidate;
+}
+
+QString StoreFromComputer(const QString& name, const QByteArray& content) {
+    const QString path = FreeNameFor(DocumentsFolder(), QFileInfo(name).fileName());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) return {};
+    file.close();
+    KeepWrittenFiles();
+    return path;
+}
+
+}  // namespace
+
+void KeepWrittenFiles() {
+    // The page's loader (tools/web/storage.js) copies the home folder into
+    // IndexedDB, one copy at a time.
+    EM_ASM({ Module.zorikanKeepFiles(); });
+}
+
+QString AskForMusicFile(QWidget* parent) {
+    QMessageBox::information(
+        Opener(parent), QCoreApplication::applicationName(),
+        QCoreApplication::translate("MusicDialog", "Music plays in the desktop game only."));
+    return {};
+}
+
+QString AskForExportFile(QWidget*) {
+    // Written in the page's own memory, then downloaded under this name.
+    return QDir::temp().filePath(QStringLiteral("ZORIKAN.htm"));
+}
+
+bool ShowExportedPage(const QString& file) {
+    QFile page(file);
+    if (!page.open(QIODevice::ReadOnly)) return false;
+    QFileDialog::saveFileContent(page.readAll(), QFileInfo(file).fileName());
+    return true;
+}
+
+void OfferSavedGameFromComputer(QFileDialog& dialog, std::function<void(const QString&)> arrived) {
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    if (!buttons) return;
+    QPushButton* fromComputer =
+        buttons->addButton(QCoreApplication::translate("SavedGameDialog", "From your computer..."),
+                           QDialogButtonBox::ActionRole);
+    fromComputer->setObjectName("FromComputerButton");
+    const QString filter = dialog.nameFilters().join(QStringLiteral(";;"));
+    QObject::connect(fromComputer, &QPushButton::clicked, &dialog, [&dialog, filter, arrived] {
+        dialog.reject();
+        // The browser's own file chooser; it tells nothing when the player
+        // cancels it, so nothing waits for it.
+        QFileDialog::getOpenFileContent(filter,
+                                        [arrived](const QString& name, const QByteArray& content) {
+                                            if (name.isEmpty()) return;
+                                            const QString stored = StoreFromComputer(name, content);
+                                            if (!stored.isEmpty()) arrived(stored);
+                                        });
+    });
+}
+
+void AddSavedGameDownload(QMenu* menu, std::function<std::string()> savedGame,
+                          std::function<QString()> fileName) {
+    QAction* download =
+        new QAction(QCoreApplication::translate("SavedGameDialog", "Download saved game..."), menu);
+    download->setObjectName("DownloadSavedGame1");
+    // Before the menu's last entry, the quit.
+    const QList<QAction*> entries = menu->actions();
+    menu->insertAction(entries.isEmpty() ? nullptr : entries.last(), download);
+    QObject::connect(download, &QAction::triggered, menu, [savedGame, fileName] {
+        const std::string text = savedGame();
+        if (text.empty()) return;
+        QFileDialog::saveFileContent(QByteArray::fromStdString(text), fileName());
+    });
+}
+
+}  // namespace zorikan::ui
