@@ -15,15 +15,23 @@
     </message>
 </context>
 <context>
+    <name>GameEnd</name>
+    <message>
+        <location filename="../src/app/web/event_loop.cpp" line="+14"/>
+        <source>The game has ended. Reload the page to play again.</source>
+        <translation>ゲームは終了しました。もう一度遊ぶには、ページを再読み込みしてください。</translation>
+    </message>
+</context>
+<context>
     <name>MusicDialog</name>
     <message>
-        <location line="-18"/>
+        <location filename="../src/ui/desktop/system_files.cpp" line="-18"/>
         <source>Open</source>
         <translation>開く</translation>
     </message>
     <message>
         <location filename="../src/ui/web/music_backend.cpp" line="+10"/>
-        <location filename="../src/ui/web/system_files.cpp" line="+52"/>
+        <location filename="../src/ui/web/system_files.cpp" line="+59"/>
         <source>Music plays in the desktop game only.</source>
         <translation>音楽はデスクトップ版のゲームでのみ再生されます。</translation>
     </message>
@@ -31,7 +39,7 @@
 <context>
     <name>SavedGameDialog</name>
     <message>
-        <location filename="../src/ui/saved_game_dialog.cpp" line="+49"/>
+        <location filename="../src/ui/saved_game_dialog.cpp" line="+68"/>
         <source>Save game as</source>
         <translation>名前を付けて保存</translation>
     </message>
@@ -46,7 +54,7 @@
         <translation>セーブデータ (*.ZGS *.zgs)</translation>
     </message>
     <message>
-        <location filename="../src/ui/web/system_files.cpp" line="+21"/>
+        <location filename="../src/ui/web/system_files.cpp" line="+20"/>
         <source>From your computer...</source>
         <translation>コンピューターから…</translation>
     </message>

@@ -1,11 +1,14 @@
 #pragma once
-// Whether an event loop runs on the window thread: the one place where the
-// desktop and the web page ask it differently (desktop/, web/).
+// How the program's event loop ends: the one place where the desktop and the
+// web page end it differently (desktop/, web/).
 
 namespace zorikan {
 
-// True while QApplication::exec() or a box's own loop runs; false for a
-// session driven by hand, as the tests drive one.
-bool EventLoopRuns();
+// Ends the event loop with `exitCode`, the windows already hidden. Without a
+// running loop (a session driven by hand, as the tests drive one) there is
+// nothing to end: asking anyway would make every later loop of the process
+// return at once. The page's loop never returns; the page says instead that
+// the game has ended.
+void EndEventLoop(int exitCode);
 
 }  // namespace zorikan

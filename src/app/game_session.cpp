@@ -388,10 +388,8 @@ void GameSession::quit(int exitCode) {
     ui::KeepWrittenFiles();
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     // Not QApplication::quit(): that asks every window to close first, and
-    // the side windows refuse the player's close. Without a running loop (a
-    // session driven by hand) there is nothing to end: asking anyway would
-    // make every later loop of the process return at once.
-    if (EventLoopRuns()) QCoreApplication::exit(exitCode);
+    // the side windows refuse the player's close.
+    EndEventLoop(exitCode);
 }
 
 ui::HelpWindow* GameSession::help() {

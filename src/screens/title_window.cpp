@@ -81,7 +81,12 @@ WindowHost::Opening TForm1::openGame(const QString& file) {
     const std::string path = file.toStdString();
     const WindowHost::Opening opening =
         session_.openSavedGame(path, [&] { return zorikan::LoadGame(session_.game(), path); });
-    if (opening == WindowHost::Opening::Opened) session_.refresh();
+    if (opening == WindowHost::Opening::Opened) {
+        session_.refresh();
+        // The loaded game goes on in the main window, where its menus are,
+        // whichever window the system would give the keyboard to.
+        session_.mainWindow()->activateWindow();
+    }
     return opening;
 }
 

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <utility>
 
@@ -35,6 +37,23 @@ QWidget* Opener(QWidget* parent) {
     return parent;
 }
 
+namespace {
+
+// The file dialog's own question, in Qt's words and its translations (held
+// in Qt's catalogue, hence no literal here for the game's); No takes the
+// player back to the dialog.
+bool MayReplace(const QFileDialog& dialog, const QString& file) {
+    static const char* const context = "QFileDialog";
+    static const char* const replace = "%1 already exists.\nDo you want to replace it?";
+    const QString question =
+        QCoreApplication::translate(context, replace).arg(QFileInfo(file).fileName());
+    return QMessageBox::warning(Opener(dialog.parentWidget()), dialog.windowTitle(), question,
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+}  // namespace
+
 void StartIn(QFileDialog& dialog, const QString& suggestion) {
     dialog.setDirectory(DocumentsFolder());
     // A file chosen before (one that could not be written at close) brings
@@ -57,8 +76,14 @@ QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& su
     dialog.setDefaultSuffix("zgs");
     StartIn(dialog, suggestion);
     if (!saving && fromComputer) OfferSavedGameFromComputer(dialog, std::move(fromComputer));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    // The question before a file is replaced comes once the dialog has closed,
+    // not from inside it: the web page can wait for only one box at a time.
+    if (saving) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString chosen = dialog.selectedFiles().first();
+        if (!saving || !QFileInfo::exists(chosen) || MayReplace(dialog, chosen)) return chosen;
+    }
+    return {};
 }
 
 }  // namespace zorikan::ui

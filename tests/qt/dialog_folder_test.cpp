@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,6 +108,34 @@ TEST_F(DialogFolders, SavingElsewhereStartsBesideTheFileThatFailed) {
     const QString chosen =
         ui::AskForSavedGame(nullptr, ui::SavedGameDialog::Save, other.filePath("locked.zgs"));
     EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_EQ(folders, QStringList{QDir::cleanPath(other.path())});
+}
+
+TEST_F(DialogFolders, SavingOverAGameAsksOnceTheDialogHasClosedAndNoGoesBackToIt) {
+    QTemporaryDir other;
+    ASSERT_TRUE(other.isValid());
+    const QString existing = other.filePath("kept.zgs");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    // No: the dialog comes back, beside the file, and a cancel there replaces nothing.
+    answers.chooseFile(existing);
+    answers.answerBox(QMessageBox::No);
+    noteFolderAndCancel();
+    EXPECT_TRUE(ui::AskForSavedGame(nullptr, ui::SavedGameDialog::Save).isEmpty());
+    // Yes: the file is the player's choice.
+    answers.chooseFile(existing);
+    answers.answerBox(QMessageBox::Yes);
+    EXPECT_EQ(ui::AskForSavedGame(nullptr, ui::SavedGameDialog::Save), existing);
+    // A file not there yet is taken without a question.
+    answers.chooseFile(other.filePath("new.zgs"));
+    EXPECT_EQ(ui::AskForSavedGame(nullptr, ui::SavedGameDialog::Save), other.filePath("new.zgs"));
+
+    EXPECT_TRUE(answers.unexpected.isEmpty()) << answers.unexpected.join(",").toStdString();
+    ASSERT_EQ(answers.boxTexts.size(), 2);
+    for (const QString& text : answers.boxTexts)
+        EXPECT_EQ(text, "kept.zgs already exists.\nDo you want to replace it?");
+    EXPECT_EQ(answers.boxTitles, QStringList({"Save game as", "Save game as"}));
     EXPECT_EQ(folders, QStringList{QDir::cleanPath(other.path())});
 }
 

@@ -6,10 +6,11 @@ tools/web/check_in_chromium.sh, which serves the page and starts Chromium.
 usage: play_in_chromium.py DEBUG_PORT PAGE_URL SHOTS_FOLDER DOWNLOADS_FOLDER
 
 Steps: the title (its time from opening the page is printed); a new game
-"web" for the player Web with the second starter; a wild battle until one is
-won, the fighter first refused at its question (No), then sent out (Yes); a
-purchase in the Mart; a reload of the page; the game loaded again from the
-browser's storage, with the battle's money; the saved game downloaded. Each
+"web" for the player Web with the second starter; wild battles until the
+money buys a ZORIBall, the fighter of the first refused at its question (No),
+then sent out (Yes); the ZORIBall bought in the Mart; a reload of the page; the game loaded again from the
+browser's storage, with the battle's money; the saved game downloaded; the
+quit, after which the page says that the game has ended. Each
 step leaves a screenshot in SHOTS_FOLDER and the run ends with 1 at the first
 step that does not happen.
 """
@@ -256,16 +257,16 @@ type_text("Web")                   # the name dialog
 shot("03-name")
 key("Return")
 time.sleep(1)
-key("Down", "Return")              # the second starter
-time.sleep(2)
-key("Escape")                      # the ZORIDEX opened on the new creature
+key("Down", "Return")              # the second starter: the ZORIDEX opens on it beside
+time.sleep(2)                      # the main window, which keeps the keyboard
 shot("04-starter")
 wait_for("no saved game after the starter", lambda: saved_game() is not None, 10)
 start = saved_game()
 print("new game saved: %d lines, money %d" % (len(start), money(start)))
 
-# -- A wild battle won to its end, the fighter's question answered both ways ---
-for battle in range(1, 9):
+# -- Wild battles won to their end, the fighter's question answered both ways --
+# Until there is money for a ZORIBall (1000 yen; a wild win brings 250).
+for battle in range(1, 17):
     key("alt+a", "Down", "Right", "Return")   # Actions, Fight a wild ZORIKAN, Search
     key("Return")                             # "Select a ZORIKAN from the Statistics Window..."
     key("F6", "Return", pause=0.7)            # the statistics window: the creature's box
@@ -287,12 +288,12 @@ for battle in range(1, 9):
     for _ in range(30):
         key("Return", pause=0.25)
     lines = saved_game()
-    if lines and wins(lines) >= 1:
+    if lines and wins(lines) >= 1 and money(lines) >= 1000:
         break
 shot("09-battle-won")
 after_battle = saved_game()
-if not after_battle or wins(after_battle) < 1:
-    fail("no wild battle won in eight")
+if not after_battle or wins(after_battle) < 1 or money(after_battle) < 1000:
+    fail("not 1000 yen won in sixteen wild battles")
 print("won after %d battles: money %d" % (battle, money(after_battle)))
 if money(after_battle) <= money(start):
     fail("the battle brought no money")
@@ -300,8 +301,8 @@ if money(after_battle) <= money(start):
 # -- A purchase in the Mart ----------------------------------------------------
 key("alt+a", "Down", "Down", "Down", "Return")  # Buy Items
 time.sleep(1)
-key("Down", "Down", "Tab")                      # an item; the quantity
-type_text("2")
+key("Down", "Up", "Tab")                        # the ZORIBalls; the quantity
+type_text("1")
 shot("10-mart")
 key("Tab", "Return", pause=1)                   # Buy: the Mart closes
 shot("11-bought")
@@ -327,6 +328,10 @@ shot("13-load-dialog")
 key("Return")
 time.sleep(2)
 shot("14-loaded")
+# The loaded game's keyboard may stay with the statistics window in the page:
+# a click on the main window's title bar gives it to the main window.
+click(500, 167)
+time.sleep(0.5)
 
 # -- The saved game downloaded ----------------------------------------------------
 for name in os.listdir(downloads):
@@ -344,4 +349,14 @@ if money(downloaded) != money(bought) or wins(downloaded) != wins(bought):
          % (money(downloaded), wins(downloaded)))
 print("loaded from the browser's storage and downloaded: money %d, wins %d"
       % (money(downloaded), wins(downloaded)))
+
+# -- Quitting: the page says the game has ended -----------------------------------
+key("alt+f", "Up", "Return", pause=1)  # File, Quit (the menu's last entry)
+wait_for("the page did not say the game has ended",
+         lambda: page.evaluate("document.querySelector('#status').textContent")
+         == "The game has ended. Reload the page to play again.", 10)
+shot("16-ended")
+if saved_game() != bought:
+    fail("quitting changed the saved game")
+print("quit: the page says the game has ended")
 print("TITLE_SECONDS %.2f" % first)

@@ -1,11 +1,12 @@
 #include "app/event_loop.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace zorikan {
 
-bool EventLoopRuns() {
-    return QThread::currentThread()->loopLevel() > 0;
+void EndEventLoop(int exitCode) {
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(exitCode);
 }
 
 }  // namespace zorikan

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "core/data/atomic_file.h"
 #include "ui/saved_game_dialog.h"
 
 namespace zorikan::ui {
@@ -31,11 +32,15 @@ QString FreeNameFor(const QString& folder, const QString& name) {
     return candidate;
 }
 
+// The stored file's name, or an empty one when it could not be stored; the
+// player is told why, as for every other file that fails.
 QString StoreFromComputer(const QString& name, const QByteArray& content) {
     const QString path = FreeNameFor(DocumentsFolder(), QFileInfo(name).fileName());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) return {};
-    file.close();
+    if (const auto error = WriteFileAtomically(path.toStdString(), content.toStdString())) {
+        QMessageBox::warning(Opener(nullptr), QCoreApplication::applicationName(),
+                             QString::fromStdString(error->message()));
+        return {};
+    }
     KeepWrittenFiles();
     return path;
 }
