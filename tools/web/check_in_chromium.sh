@@ -5,10 +5,11 @@
 #      Chromium's remote-debugging protocol: the title, a new game, a wild
 #      battle won to its end (its Yes/No question answered No, then Yes), a
 #      purchase, a reload of the page, the game loaded again from the
-#      browser's storage with the battle's money, and the saved game
-#      downloaded; every step leaves a screenshot in build-web/check/;
+#      browser's storage with the battle's money, a second tab refused that
+#      saved game, the game downloaded and brought back from the computer,
+#      and the quit; every step leaves a screenshot in build-web/check/;
 #   3. the downloaded game, loaded and saved by the Linux game, comes out
-#      byte for byte the same.
+#      byte for byte the same (tools/round_trip/).
 # It ends with 1 at the first step that does not happen.
 #
 #   tools/web/check_in_chromium.sh      after `make web`; as root it installs

@@ -9,7 +9,9 @@ Steps: the title (its time from opening the page is printed); a new game
 "web" for the player Web with the second starter; wild battles until the
 money buys a ZORIBall, the fighter of the first refused at its question (No),
 then sent out (Yes); the ZORIBall bought in the Mart; a reload of the page; the game loaded again from the
-browser's storage, with the battle's money; the saved game downloaded; the
+browser's storage, with the battle's money; a second tab refused that saved
+game, which the first one plays; the saved game downloaded, and brought back
+with the title's From your computer... (the browser's file chooser); the
 quit, after which the page says that the game has ended. Each
 step leaves a screenshot in SHOTS_FOLDER and the run ends with 1 at the first
 step that does not happen.
@@ -51,7 +53,13 @@ class ProtocolError(Exception):
 class Page:
     """One tab of the browser, driven over its debugging socket."""
 
-    def __init__(self):
+    def __init__(self, socket_url=None):
+        """The first tab of the browser, or the one at `socket_url`."""
+        self.events = []  # what the browser told meanwhile
+        if socket_url:
+            self.socket = websocket.create_connection(socket_url, timeout=120)
+            self.next_id = 0
+            return
         for _ in range(100):
             try:
                 with urllib.request.urlopen("http://127.0.0.1:%s/json" % port) as answer:
@@ -71,6 +79,8 @@ class Page:
         self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
         while True:
             message = json.loads(self.socket.recv())
+            if "method" in message:
+                self.events.append(message)
             if message.get("id") == self.next_id:
                 if "error" in message:
                     raise ProtocolError("%s: %s" % (method, message["error"]))
@@ -84,10 +94,14 @@ class Page:
         return result["result"].get("value")
 
 
-page = Page()
-page.call("Page.enable")
-page.call("Emulation.setDeviceMetricsOverride", width=1280, height=800, deviceScaleFactor=1,
-          mobile=False)
+def prepare(tab):
+    tab.call("Page.enable")
+    tab.call("Emulation.setDeviceMetricsOverride", width=1280, height=800, deviceScaleFactor=1,
+             mobile=False)
+    return tab
+
+
+page = prepare(Page())
 page.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=downloads)
 
 
@@ -333,6 +347,32 @@ shot("14-loaded")
 click(500, 167)
 time.sleep(0.5)
 
+# -- A second tab on the same saved game is refused, as a second copy is ----------
+first_tab = page
+second_tab = first_tab.call("Target.createTarget", url="about:blank")["targetId"]
+page = prepare(Page("ws://127.0.0.1:%s/devtools/page/%s" % (port, second_tab)))
+page.call("Page.bringToFront")
+open_page("15-second-tab")
+key("Tab", "Return")               # Load a saved game...: the same file
+time.sleep(1)
+type_text("web.zgs")
+key("Return", pause=2)
+# "This saved game is already open in another ZORIKAN Simulator window.", over the title
+refused = shot("16-second-tab-refused")
+if differs(os.path.join(shots, "15-second-tab.png"), refused) < 500:
+    fail("the second tab said nothing of the saved game the first one holds")
+key("Return", pause=1)             # its OK: the title again, no game in play
+if not is_title(shot("17-second-tab-title")):
+    fail("the second tab played a saved game the first one holds")
+first_tab.call("Target.closeTarget", targetId=second_tab)
+page = first_tab
+page.call("Page.bringToFront")
+if saved_game() != bought:
+    fail("the refused second tab changed the saved game")
+print("a second tab on the same saved game was refused")
+click(500, 167)                    # the first tab's main window again
+time.sleep(0.5)
+
 # -- The saved game downloaded ----------------------------------------------------
 for name in os.listdir(downloads):
     os.remove(os.path.join(downloads, name))
@@ -341,7 +381,7 @@ wait_for("no saved game downloaded", lambda: os.path.exists(os.path.join(downloa
 time.sleep(0.5)
 with open(os.path.join(downloads, "web.zgs"), "rb") as f:
     downloaded = f.read().decode("utf-8").split("\r\n")
-shot("15-downloaded")
+shot("18-downloaded")
 # The download is the loaded game as the close writes it: the battle's money,
 # less the purchase, is in it.
 if money(downloaded) != money(bought) or wins(downloaded) != wins(bought):
@@ -350,12 +390,46 @@ if money(downloaded) != money(bought) or wins(downloaded) != wins(bought):
 print("loaded from the browser's storage and downloaded: money %d, wins %d"
       % (money(downloaded), wins(downloaded)))
 
+# -- The downloaded game brought back from the computer ----------------------------
+# A reload, the title's Load a saved game..., and its From your computer...: the
+# browser's file chooser, answered with the downloaded file. It is stored beside
+# the game of that name, as "web (2).zgs", and loaded.
+open_page("19-title-for-computer")
+page.call("Page.setInterceptFileChooserDialog", enabled=True)
+page.events.clear()
+key("Tab", "Return")               # Load a saved game...
+time.sleep(1)
+click(862, 546)                    # From your computer... (the dialog stands over the title)
+
+
+def chooser():
+    page.evaluate("0")             # lets the browser's news in
+    return next((e["params"] for e in page.events if e["method"] == "Page.fileChooserOpened"),
+                None)
+
+
+wait_for("the browser's file chooser did not open", lambda: chooser() is not None, 10)
+page.call("DOM.setFileInputFiles", files=[os.path.join(downloads, "web.zgs")],
+          backendNodeId=chooser()["backendNodeId"])
+time.sleep(2)
+shot("20-from-computer")
+click(500, 167)                    # the main window's title bar, as after the load above
+time.sleep(0.5)
+key("alt+f", "Down", "Return")     # File, Download saved game...: the game now in play
+brought = os.path.join(downloads, "web (2).zgs")
+wait_for("the game from the computer is not the one in play", lambda: os.path.exists(brought))
+time.sleep(0.5)
+with open(brought, "rb") as f, open(os.path.join(downloads, "web.zgs"), "rb") as g:
+    if f.read() != g.read():
+        fail("the game from the computer came back with other bytes")
+print("brought back from the computer as web (2).zgs and played: the same bytes")
+
 # -- Quitting: the page says the game has ended -----------------------------------
 key("alt+f", "Up", "Return", pause=1)  # File, Quit (the menu's last entry)
 wait_for("the page did not say the game has ended",
          lambda: page.evaluate("document.querySelector('#status').textContent")
          == "The game has ended. Reload the page to play again.", 10)
-shot("16-ended")
+shot("21-ended")
 if saved_game() != bought:
     fail("quitting changed the saved game")
 print("quit: the page says the game has ended")

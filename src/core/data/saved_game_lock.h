@@ -42,7 +42,8 @@ private:
 };
 
 // The lock's file beside the saved game at `path`: ".NAME.lock" in the folder
-// of the file the name leads to.
+// of the file the name leads to. The web page's lock is the browser's, held
+// across its tabs (web/), and this is its name.
 std::string LockNameFor(const std::string& path);
 
 }  // namespace zorikan
