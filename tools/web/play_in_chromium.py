@@ -8,13 +8,14 @@ usage: play_in_chromium.py DEBUG_PORT PAGE_URL SHOTS_FOLDER DOWNLOADS_FOLDER
 Steps: the title (its time from opening the page is printed); a new game
 "web" for the player Web with the second starter; wild battles until the
 money buys a ZORIBall, the fighter of the first refused at its question (No),
-then sent out (Yes); the ZORIBall bought in the Mart; a reload of the page; the game loaded again from the
-browser's storage, with the battle's money; a second tab refused that saved
-game, which the first one plays; the saved game downloaded, and brought back
-with the title's From your computer... (the browser's file chooser); the
-quit, after which the page says that the game has ended. Each
-step leaves a screenshot in SHOTS_FOLDER and the run ends with 1 at the first
-step that does not happen.
+then sent out (Yes); the ZORIBall bought in the Mart; a reload of the page;
+the game loaded again from the browser's storage, with the battles' money; a
+second tab refused that saved game, which the first one plays; the saved game
+downloaded, and brought back with the title's From your computer... (the
+browser's file chooser); the collection's page exported and downloaded; the
+quit, after which the page says that the game has ended; and, in a German
+browser, the same words in German. Each step leaves a screenshot in
+SHOTS_FOLDER and the run ends with 1 at the first step that does not happen.
 """
 import base64
 import json
@@ -424,13 +425,36 @@ with open(brought, "rb") as f, open(os.path.join(downloads, "web.zgs"), "rb") as
         fail("the game from the computer came back with other bytes")
 print("brought back from the computer as web (2).zgs and played: the same bytes")
 
+# -- The collection's page exported: the page downloads it -------------------------
+key("alt+f", "Return", pause=1)    # File, Export ZORIKAN information...
+shot("21-export-question")         # "ZORIKAN Information exported to ... View file now?"
+key("Return")                      # Yes: the page downloads it
+exported = os.path.join(downloads, "ZORIKAN.htm")
+wait_for("the collection's page was not downloaded", lambda: os.path.exists(exported))
+time.sleep(0.5)
+with open(exported, encoding="utf-8") as f:
+    if "ZORIKAN Information for Web" not in f.read():
+        fail("the downloaded page is not the collection of Web")
+print("the collection's page downloaded")
+
 # -- Quitting: the page says the game has ended -----------------------------------
 key("alt+f", "Up", "Return", pause=1)  # File, Quit (the menu's last entry)
 wait_for("the page did not say the game has ended",
          lambda: page.evaluate("document.querySelector('#status').textContent")
          == "The game has ended. Reload the page to play again.", 10)
-shot("21-ended")
+shot("22-ended")
 if saved_game() != bought:
     fail("quitting changed the saved game")
 print("quit: the page says the game has ended")
+
+# -- The browser's language: a German browser's page speaks German ------------------
+page.call("Emulation.setUserAgentOverride", userAgent=page.evaluate("navigator.userAgent"),
+          acceptLanguage="de-DE")
+open_page("23-title-in-german")
+key("Tab", "Tab", "Tab", "Tab", "Return")  # the title's last button, Exit
+wait_for("the page did not take the browser's language",
+         lambda: page.evaluate("document.querySelector('#status').textContent")
+         == "Das Spiel ist beendet. Lade die Seite neu, um wieder zu spielen.", 10)
+shot("24-ended-in-german")
+print("a German browser: the game ends in German")
 print("TITLE_SECONDS %.2f" % first)
