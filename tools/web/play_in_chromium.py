@@ -8,13 +8,14 @@ usage: play_in_chromium.py DEBUG_PORT PAGE_URL SHOTS_FOLDER DOWNLOADS_FOLDER
 Steps: the title (its time from opening the page is printed); a new game
 "web" for the player Web with the second starter; wild battles until the
 money buys a ZORIBall, the fighter of the first refused at its question (No),
-then sent out (Yes); the ZORIBall bought in the Mart; a reload of the page; the game loaded again from the
-browser's storage, with the battle's money; a second tab refused that saved
-game, which the first one plays; the saved game downloaded, and brought back
-with the title's From your computer... (the browser's file chooser); the
-quit, after which the page says that the game has ended. Each
-step leaves a screenshot in SHOTS_FOLDER and the run ends with 1 at the first
-step that does not happen.
+then sent out (Yes); the ZORIBall bought in the Mart; a reload of the page;
+the game loaded again from the browser's storage, with the battles' money; a
+second tab refused that saved game, which the first one plays; the saved game
+downloaded, and brought back with the title's From your computer... (the
+browser's file chooser); the collection's page exported and downloaded; the
+quit, after which the page says that the game has ended; and, in a German
+browser, the same words in German. Each step leaves a screenshot in
+SHOTS_FOLDER and the run ends with 1 at the first step that does not happen.
 """
 import base64
 import json
@@ -342,10 +343,6 @@ shot("13-load-dialog")
 key("Return")
 time.sleep(2)
 shot("14-loaded")
-# The loaded game's keyboard may stay with the statistics window in the page:
-# a click on the main window's title bar gives it to the main window.
-click(500, 167)
-time.sleep(0.5)
 
 # -- A second tab on the same saved game is refused, as a second copy is ----------
 first_tab = page
@@ -370,8 +367,6 @@ page.call("Page.bringToFront")
 if saved_game() != bought:
     fail("the refused second tab changed the saved game")
 print("a second tab on the same saved game was refused")
-click(500, 167)                    # the first tab's main window again
-time.sleep(0.5)
 
 # -- The saved game downloaded ----------------------------------------------------
 for name in os.listdir(downloads):
@@ -413,8 +408,6 @@ page.call("DOM.setFileInputFiles", files=[os.path.join(downloads, "web.zgs")],
           backendNodeId=chooser()["backendNodeId"])
 time.sleep(2)
 shot("20-from-computer")
-click(500, 167)                    # the main window's title bar, as after the load above
-time.sleep(0.5)
 key("alt+f", "Down", "Return")     # File, Download saved game...: the game now in play
 brought = os.path.join(downloads, "web (2).zgs")
 wait_for("the game from the computer is not the one in play", lambda: os.path.exists(brought))
@@ -424,13 +417,36 @@ with open(brought, "rb") as f, open(os.path.join(downloads, "web.zgs"), "rb") as
         fail("the game from the computer came back with other bytes")
 print("brought back from the computer as web (2).zgs and played: the same bytes")
 
+# -- The collection's page exported: the page downloads it -------------------------
+key("alt+f", "Return", pause=1)    # File, Export ZORIKAN information...
+shot("21-export-question")         # "ZORIKAN Information exported to ... View file now?"
+key("Return")                      # Yes: the page downloads it
+exported = os.path.join(downloads, "ZORIKAN.htm")
+wait_for("the collection's page was not downloaded", lambda: os.path.exists(exported))
+time.sleep(0.5)
+with open(exported, encoding="utf-8") as f:
+    if "ZORIKAN Information for Web" not in f.read():
+        fail("the downloaded page is not the collection of Web")
+print("the collection's page downloaded")
+
 # -- Quitting: the page says the game has ended -----------------------------------
 key("alt+f", "Up", "Return", pause=1)  # File, Quit (the menu's last entry)
 wait_for("the page did not say the game has ended",
          lambda: page.evaluate("document.querySelector('#status').textContent")
          == "The game has ended. Reload the page to play again.", 10)
-shot("21-ended")
+shot("22-ended")
 if saved_game() != bought:
     fail("quitting changed the saved game")
 print("quit: the page says the game has ended")
+
+# -- The browser's language: a German browser's page speaks German ------------------
+page.call("Emulation.setUserAgentOverride", userAgent=page.evaluate("navigator.userAgent"),
+          acceptLanguage="de-DE")
+open_page("23-title-in-german")
+key("Tab", "Tab", "Tab", "Tab", "Return")  # the title's last button, Exit
+wait_for("the page did not take the browser's language",
+         lambda: page.evaluate("document.querySelector('#status').textContent")
+         == "Das Spiel ist beendet. Lade die Seite neu, um wieder zu spielen.", 10)
+shot("24-ended-in-german")
+print("a German browser: the game ends in German")
 print("TITLE_SECONDS %.2f" % first)

@@ -22,7 +22,8 @@ bool TakesKeyboard(const QWidget* widget) {
 // when none has it; the game activates the side windows the player opens
 // itself, and the battle log and the statistics leave it where it is. When
 // the window that has it goes away, the box still open, or else the window
-// that had it before, takes it back (or, when none had, the one shown first).
+// that had it before, takes it back (or, when none had, the first shown main
+// window before the side windows).
 class WindowFocus : public QObject {
 public:
     using QObject::QObject;
@@ -45,8 +46,10 @@ protected:
                 asked_ = nullptr;
                 break;
             case QEvent::Hide:
-                // Once the hide is done: the window's own close may activate another.
-                QTimer::singleShot(0, this, [this] { giveBack(); });
+                // Once the hide is done and the activations asked for meanwhile
+                // (by the game or the page) have arrived, a turn of the loop later.
+                QTimer::singleShot(0, this,
+                                   [this] { QTimer::singleShot(0, this, [this] { giveBack(); }); });
                 break;
             default:
                 break;
@@ -83,8 +86,13 @@ private:
             (*latest)->activateWindow();
             return;
         }
-        const auto first = std::find_if(shown_.begin(), shown_.end(), visible);
-        if (first != shown_.end()) (*first)->activateWindow();
+        // The main window before the side windows (tool windows) shown with it.
+        const auto first = std::find_if(shown_.begin(), shown_.end(), [&](const auto& seen) {
+            return visible(seen) && seen->windowType() != Qt::Tool;
+        });
+        const auto any =
+            first != shown_.end() ? first : std::find_if(shown_.begin(), shown_.end(), visible);
+        if (any != shown_.end()) (*any)->activateWindow();
     }
 
     Windows lastActive_;       // by their last activation, the latest last
