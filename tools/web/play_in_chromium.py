@@ -14,7 +14,7 @@ second tab refused that saved game, which the first one plays; the saved game
 downloaded, and brought back with the title's From your computer... (the
 browser's file chooser); the collection's page exported and downloaded; the
 quit, after which the page says that the game has ended; and, in a German
-browser, the same words in German. Each step leaves a screenshot in
+browser, the page loading in German and the same end in German. Each step leaves a screenshot in
 SHOTS_FOLDER and the run ends with 1 at the first step that does not happen.
 """
 import base64
@@ -222,13 +222,18 @@ def wait_for(what, test, seconds=60):
     fail(what)
 
 
+loader_words = set()  # what the page said while it loaded, at the last open_page
+
+
 def open_page(name):
     """Opens the page and waits for the title window: the loader's and the title's
     yellow face, with the title's first button, light, below the banner."""
     start = time.time()
     page.call("Page.navigate", url=url)
     title = None
+    loader_words.clear()
     while time.time() - start < 120:
+        loader_words.add(page.evaluate("(document.querySelector('#status') || {}).textContent"))
         path = shot(name)
         running = page.evaluate("typeof game === 'object' && game.status === 'Running'")
         if running and is_title(path):
@@ -443,10 +448,12 @@ print("quit: the page says the game has ended")
 page.call("Emulation.setUserAgentOverride", userAgent=page.evaluate("navigator.userAgent"),
           acceptLanguage="de-DE")
 open_page("23-title-in-german")
+if not loader_words & {"Wird geladen …", "Wird gestartet …"}:
+    fail("the page did not load in German: %s" % sorted(w for w in loader_words if w))
 key("Tab", "Tab", "Tab", "Tab", "Return")  # the title's last button, Exit
 wait_for("the page did not take the browser's language",
          lambda: page.evaluate("document.querySelector('#status').textContent")
          == "Das Spiel ist beendet. Lade die Seite neu, um wieder zu spielen.", 10)
 shot("24-ended-in-german")
-print("a German browser: the game ends in German")
+print("a German browser: the page loads and the game ends in German")
 print("TITLE_SECONDS %.2f" % first)

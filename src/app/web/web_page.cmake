@@ -16,12 +16,13 @@ target_link_options(zorikan PRIVATE
     # boxes open from deep inside the rules.
     "SHELL:-s ASYNCIFY_STACK_SIZE=131072")
 # FS: tools/web/play_in_chromium.py reads the saved game as the page holds it.
-set_target_properties(zorikan PROPERTIES LINK_DEPENDS "${web_storage};${ZORIKAN_DATA_FILE}"
+# The page is copied after each link: a change to it links again.
+set(web_page ${CMAKE_CURRENT_SOURCE_DIR}/src/app/web/zorikan.html)
+set_target_properties(zorikan PROPERTIES LINK_DEPENDS "${web_storage};${ZORIKAN_DATA_FILE};${web_page}"
                                          QT_WASM_EXTRA_EXPORTED_METHODS FS)
 # The game's own page replaces the one Qt writes for every program.
 add_custom_command(TARGET zorikan POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/src/app/web/zorikan.html
-            ${CMAKE_BINARY_DIR}/zorikan.html
+    COMMAND ${CMAKE_COMMAND} -E copy ${web_page} ${CMAKE_BINARY_DIR}/zorikan.html
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/packaging/icons/net.zorikan.simulator.svg
             ${CMAKE_BINARY_DIR}/zorikan.svg
     VERBATIM)
