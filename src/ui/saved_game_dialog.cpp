@@ -86,4 +86,15 @@ QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& su
     return {};
 }
 
+QString FreeSavedGameName(const QString& folder, const QString& name) {
+    const QFileInfo info(name);
+    const QString stem = info.completeBaseName();
+    const QString suffix = info.suffix().isEmpty() ? QStringLiteral("zgs") : info.suffix();
+    QString candidate = QDir(folder).filePath(stem + '.' + suffix);
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate =
+            QDir(folder).filePath(QStringLiteral("%1 (%2).%3").arg(stem).arg(n).arg(suffix));
+    return candidate;
+}
+
 }  // namespace zorikan::ui

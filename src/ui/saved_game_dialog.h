@@ -37,4 +37,10 @@ void StartIn(QFileDialog& dialog, const QString& suggestion = {});
 QString AskForSavedGame(QWidget* parent, SavedGameDialog kind, const QString& suggestion = {},
                         std::function<void(const QString&)> fromComputer = {});
 
+// Where a saved game named `name` that the player brings (the web page's
+// "From your computer...") is stored in `folder`: under its own name, with
+// ".zgs" when it has no suffix, or, when a game of that name is there
+// already, numbered beside it ("web (2).zgs"), so it never replaces one.
+QString FreeSavedGameName(const QString& folder, const QString& name);
+
 }  // namespace zorikan::ui

@@ -139,6 +139,28 @@ TEST_F(DialogFolders, SavingOverAGameAsksOnceTheDialogHasClosedAndNoGoesBackToIt
     EXPECT_EQ(folders, QStringList{QDir::cleanPath(other.path())});
 }
 
+TEST(FreeSavedGameName, ABroughtGameNeverReplacesOneOfTheSameName) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const char* held : {"web.zgs", "web (2).zgs", "a.b.zgs", "plain.zgs"}) {
+        QFile file(folder.filePath(held));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const struct {
+        const char* brought;
+        const char* stored;
+    } rows[] = {
+        {"new.zgs", "new.zgs"},      // a free name is kept
+        {"web.zgs", "web (3).zgs"},  // the first free number
+        {"a.b.zgs", "a.b (2).zgs"},  // only the last suffix is the suffix
+        {"plain", "plain (2).zgs"},  // a saved game's suffix, and then its number
+        {"notes.ZGS", "notes.ZGS"},  // the player's own spelling of it stays
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ui::FreeSavedGameName(folder.path(), row.brought), folder.filePath(row.stored))
+            << row.brought;
+}
+
 TEST_F(DialogFolders, WithoutADocumentsFolderTheDialogsStartAtHome) {
     // A plain file where the folder should be: it cannot be made.
     QFile blocker(home.documents());

@@ -424,7 +424,7 @@ print("brought back from the computer as web (2).zgs and played: the same bytes"
 
 # -- The collection's page exported: the page downloads it -------------------------
 key("alt+f", "Return", pause=1)    # File, Export ZORIKAN information...
-shot("21-export-question")         # "ZORIKAN Information exported to ... View file now?"
+shot("21-export-question")         # "ZORIKAN Information exported to ZORIKAN.htm. View file now?"
 key("Return")                      # Yes: the page downloads it
 exported = os.path.join(downloads, "ZORIKAN.htm")
 wait_for("the collection's page was not downloaded", lambda: os.path.exists(exported))

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,23 +18,10 @@ namespace zorikan::ui {
 
 namespace {
 
-// A file the player brings never replaces a saved game the browser holds
-// already: a second one of the same name is stored beside it, numbered.
-QString FreeNameFor(const QString& folder, const QString& name) {
-    const QFileInfo info(name);
-    const QString stem = info.completeBaseName();
-    const QString suffix = info.suffix().isEmpty() ? QStringLiteral("zgs") : info.suffix();
-    QString candidate = QDir(folder).filePath(stem + '.' + suffix);
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate =
-            QDir(folder).filePath(QStringLiteral("%1 (%2).%3").arg(stem).arg(n).arg(suffix));
-    return candidate;
-}
-
 // The stored file's name, or an empty one when it could not be stored; the
 // player is told why, as for every other file that fails.
 QString StoreFromComputer(const QString& name, const QByteArray& content) {
-    const QString path = FreeNameFor(DocumentsFolder(), QFileInfo(name).fileName());
+    const QString path = FreeSavedGameName(DocumentsFolder(), QFileInfo(name).fileName());
     if (const auto error = WriteFileAtomically(path.toStdString(), content.toStdString())) {
         QMessageBox::warning(Opener(nullptr), QCoreApplication::applicationName(),
                              QString::fromStdString(error->message()));
@@ -61,8 +47,9 @@ QString AskForMusicFile(QWidget* parent) {
 }
 
 QString AskForExportFile(QWidget*) {
-    // Written in the page's own memory, then downloaded under this name.
-    return QDir::temp().filePath(QStringLiteral("ZORIKAN.htm"));
+    // Written in the page's own memory (its working folder), then downloaded
+    // under this name; the box after the export names just the file.
+    return QStringLiteral("ZORIKAN.htm");
 }
 
 bool ShowExportedPage(const QString& file) {
