@@ -31,7 +31,6 @@
     </message>
     <message>
         <location filename="../src/ui/web/music_backend.cpp" line="+10"/>
-        <location filename="../src/ui/web/system_files.cpp" line="+59"/>
         <source>Music plays in the desktop game only.</source>
         <translation>A música só toca no jogo para desktop.</translation>
     </message>
@@ -54,7 +53,7 @@
         <translation>Jogos salvos (*.ZGS *.zgs)</translation>
     </message>
     <message>
-        <location filename="../src/ui/web/system_files.cpp" line="+20"/>
+        <location filename="../src/ui/web/system_files.cpp" line="+68"/>
         <source>From your computer...</source>
         <translation>Do seu computador…</translation>
     </message>

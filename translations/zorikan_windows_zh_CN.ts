@@ -31,7 +31,6 @@
     </message>
     <message>
         <location filename="../src/ui/web/music_backend.cpp" line="+10"/>
-        <location filename="../src/ui/web/system_files.cpp" line="+59"/>
         <source>Music plays in the desktop game only.</source>
         <translation>音乐仅在桌面版游戏中播放。</translation>
     </message>
@@ -54,7 +53,7 @@
         <translation>存档 (*.ZGS *.zgs)</translation>
     </message>
     <message>
-        <location filename="../src/ui/web/system_files.cpp" line="+20"/>
+        <location filename="../src/ui/web/system_files.cpp" line="+68"/>
         <source>From your computer...</source>
         <translation>从你的电脑…</translation>
     </message>

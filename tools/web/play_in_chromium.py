@@ -222,6 +222,18 @@ def wait_for(what, test, seconds=60):
     fail(what)
 
 
+def status():
+    """What the page itself says: while it loads, and once the game has ended."""
+    return page.evaluate("(document.querySelector('#status') || {}).textContent")
+
+
+def chooser():
+    """The browser's file chooser the page opened, once the browser has told of it."""
+    page.evaluate("0")             # lets the browser's news in
+    return next((e["params"] for e in page.events if e["method"] == "Page.fileChooserOpened"),
+                None)
+
+
 loader_words = set()  # what the page said while it loaded, at the last open_page
 
 
@@ -233,7 +245,7 @@ def open_page(name):
     title = None
     loader_words.clear()
     while time.time() - start < 120:
-        loader_words.add(page.evaluate("(document.querySelector('#status') || {}).textContent"))
+        loader_words.add(status())
         path = shot(name)
         running = page.evaluate("typeof game === 'object' && game.status === 'Running'")
         if running and is_title(path):
@@ -248,6 +260,15 @@ def open_page(name):
     click(640, 400 - 187 + 12)
     time.sleep(0.5)
     return title
+
+
+def load_at_title(name):
+    """The title's Load a saved game...: the dialog over the documents, web.zgs."""
+    key("Tab", "Return")
+    time.sleep(1)
+    type_text("web.zgs")
+    shot(name)
+    key("Return", pause=1)
 
 
 def click(x, y):
@@ -341,12 +362,8 @@ print("title window after %.2f s (reloaded)" % second)
 stored = saved_game()
 if stored != bought:
     fail("the browser's storage lost the game: %s" % ("no file" if not stored else "other lines"))
-key("Tab", "Return")               # Load a saved game...: the dialog over the documents
+load_at_title("13-load-dialog")
 time.sleep(1)
-type_text("web.zgs")
-shot("13-load-dialog")
-key("Return")
-time.sleep(2)
 shot("14-loaded")
 
 # -- A second tab on the same saved game is refused, as a second copy is ----------
@@ -355,10 +372,8 @@ second_tab = first_tab.call("Target.createTarget", url="about:blank")["targetId"
 page = prepare(Page("ws://127.0.0.1:%s/devtools/page/%s" % (port, second_tab)))
 page.call("Page.bringToFront")
 open_page("15-second-tab")
-key("Tab", "Return")               # Load a saved game...: the same file
+load_at_title("15-second-tab-dialog")  # the same file
 time.sleep(1)
-type_text("web.zgs")
-key("Return", pause=2)
 # "This saved game is already open in another ZORIKAN Simulator window.", over the title
 refused = shot("16-second-tab-refused")
 if differs(os.path.join(shots, "15-second-tab.png"), refused) < 500:
@@ -400,14 +415,6 @@ page.events.clear()
 key("Tab", "Return")               # Load a saved game...
 time.sleep(1)
 click(862, 546)                    # From your computer... (the dialog stands over the title)
-
-
-def chooser():
-    page.evaluate("0")             # lets the browser's news in
-    return next((e["params"] for e in page.events if e["method"] == "Page.fileChooserOpened"),
-                None)
-
-
 wait_for("the browser's file chooser did not open", lambda: chooser() is not None, 10)
 page.call("DOM.setFileInputFiles", files=[os.path.join(downloads, "web.zgs")],
           backendNodeId=chooser()["backendNodeId"])
@@ -437,8 +444,7 @@ print("the collection's page downloaded")
 # -- Quitting: the page says the game has ended -----------------------------------
 key("alt+f", "Up", "Return", pause=1)  # File, Quit (the menu's last entry)
 wait_for("the page did not say the game has ended",
-         lambda: page.evaluate("document.querySelector('#status').textContent")
-         == "The game has ended. Reload the page to play again.", 10)
+         lambda: status() == "The game has ended. Reload the page to play again.", 10)
 shot("22-ended")
 if saved_game() != bought:
     fail("quitting changed the saved game")
@@ -452,8 +458,8 @@ if not loader_words & {"Wird geladen …", "Wird gestartet …"}:
     fail("the page did not load in German: %s" % sorted(w for w in loader_words if w))
 key("Tab", "Tab", "Tab", "Tab", "Return")  # the title's last button, Exit
 wait_for("the page did not take the browser's language",
-         lambda: page.evaluate("document.querySelector('#status').textContent")
-         == "Das Spiel ist beendet. Lade die Seite neu, um wieder zu spielen.", 10)
+         lambda: status() == "Das Spiel ist beendet. Lade die Seite neu, um wieder zu spielen.",
+         10)
 shot("24-ended-in-german")
 print("a German browser: the page loads and the game ends in German")
 print("TITLE_SECONDS %.2f" % first)

@@ -3,7 +3,7 @@
 namespace zorikan {
 
 // A page has no signals: closing its tab is a page hide, which the page's
-// loader answers by keeping the files (tools/web/storage.js).
+// loader answers by keeping the files (storage.js beside this file).
 struct EndingSignals::Handlers {};
 
 EndingSignals::EndingSignals(std::function<void()>, QObject* parent) : QObject(parent) {}

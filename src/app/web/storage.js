@@ -11,7 +11,6 @@ Module['preRun'].push(function () {
   addRunDependency('zorikan-files');
   FS.syncfs(true, function (error) {
     if (error) console.warn('ZORIKAN Simulator: the saved games could not be read: ' + error);
-    Module['zorikanFilesRead'] = true;
     removeRunDependency('zorikan-files');
   });
 });

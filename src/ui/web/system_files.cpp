@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "core/data/atomic_file.h"
+#include "ui/music_backend.h"
 #include "ui/saved_game_dialog.h"
 
 namespace zorikan::ui {
@@ -34,15 +35,16 @@ QString StoreFromComputer(const QString& name, const QByteArray& content) {
 }  // namespace
 
 void KeepWrittenFiles() {
-    // The page's loader (tools/web/storage.js) copies the home folder into
+    // The page's loader (src/app/web/storage.js) copies the home folder into
     // IndexedDB, one copy at a time.
     EM_ASM({ Module.zorikanKeepFiles(); });
 }
 
 QString AskForMusicFile(QWidget* parent) {
-    QMessageBox::information(
-        Opener(parent), QCoreApplication::applicationName(),
-        QCoreApplication::translate("MusicDialog", "Music plays in the desktop game only."));
+    // The music back end's own word for why there is none.
+    QString why;
+    LoadMusicBackend(why);
+    QMessageBox::information(Opener(parent), QCoreApplication::applicationName(), why);
     return {};
 }
 
